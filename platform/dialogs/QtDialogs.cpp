@@ -1,0 +1,106 @@
+#include "dialogs/QtDialogs.h"
+
+#include "help/HelpViewer.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace pellam {
+
+namespace {
+
+QString titleOr(const QString& title)
+{
+    return title.isEmpty() ? QApplication::applicationName() : title;
+}
+
+QMessageBox::StandardButton standardButton(MessageAnswer answer)
+{
+    switch (answer) {
+    case MessageAnswer::Ok: return QMessageBox::Ok;
+    case MessageAnswer::Cancel: return QMessageBox::Cancel;
+    case MessageAnswer::Yes: return QMessageBox::Yes;
+    case MessageAnswer::No: return QMessageBox::No;
+    case MessageAnswer::Abort: return QMessageBox::Abort;
+    case MessageAnswer::Retry: return QMessageBox::Retry;
+    case MessageAnswer::Ignore: return QMessageBox::Ignore;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::Icon boxIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::None: return QMessageBox::NoIcon;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Exclamation: return QMessageBox::Warning;
+    case MessageIcon::Critical: return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+MessageAnswer QtDialogs::message(const MessageRequest& request)
+{
+    const QList<MessageAnswer> answers = answersOf(request.buttons);
+    for (;;) {
+        QMessageBox box(boxIcon(request.icon), titleOr(request.title), request.text,
+                        QMessageBox::NoButton, QApplication::activeWindow());
+        for (MessageAnswer a : answers)
+            box.addButton(standardButton(a));
+        const int d = qBound(0, request.defaultButton, int(answers.size()) - 1);
+        box.setDefaultButton(standardButton(answers[d]));
+        QPushButton* help = request.helpButton ? box.addButton(QMessageBox::Help) : nullptr;
+        if (answers.contains(MessageAnswer::Cancel))
+            box.setEscapeButton(QMessageBox::Cancel);
+        box.exec();
+        // Help shows the help and leaves the question open, as a help button should.
+        if (help && box.clickedButton() == help) {
+            helpViewer().showContents(QString(), 0);
+            continue;
+        }
+        const auto clicked = box.standardButton(box.clickedButton());
+        for (MessageAnswer a : answers)
+            if (standardButton(a) == clicked)
+                return a;
+        // Closed with the window's close box: the cancelling answer.
+        if (answers.contains(MessageAnswer::Cancel))
+            return MessageAnswer::Cancel;
+        return answers.size() == 1 ? answers.front() : answers.back();
+    }
+}
+
+std::optional<QString> QtDialogs::input(const InputRequest& request)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), titleOr(request.title),
+                                               request.prompt, QLineEdit::Normal,
+                                               request.defaultText, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+std::optional<QString> QtDialogs::file(const FileRequest& request)
+{
+    const QString start = request.fileName.isEmpty()
+                              ? request.folder
+                              : request.folder.isEmpty() ? request.fileName
+                                                         : request.folder + '/' + request.fileName;
+    const QString chosen =
+        request.mode == FileRequest::Mode::Open
+            ? QFileDialog::getOpenFileName(QApplication::activeWindow(), titleOr(request.title),
+                                           start, request.filter)
+            : QFileDialog::getSaveFileName(QApplication::activeWindow(), titleOr(request.title),
+                                           start, request.filter);
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen;
+}
+
+} // namespace pellam

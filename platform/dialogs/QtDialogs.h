@@ -1,0 +1,15 @@
+#pragma once
+
+#include "dialogs/Dialogs.h"
+
+namespace pellam {
+
+// Real message, input and file boxes, modal over the active window.
+class PELLAM_PLATFORM_EXPORT QtDialogs : public Dialogs {
+public:
+    MessageAnswer message(const MessageRequest& request) override;
+    std::optional<QString> input(const InputRequest& request) override;
+    std::optional<QString> file(const FileRequest& request) override;
+};
+
+} // namespace pellam

@@ -1,0 +1,73 @@
+#include "system/SystemServices.h"
+
+#include "errors/PellamError.h"
+
+#include <QApplication>
+#include <QProcess>
+#include <QSysInfo>
+
+#include <atomic>
+#include <pwd.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace pellam::sys {
+
+namespace {
+std::atomic<int> beeps{0};
+}
+
+void beep()
+{
+    ++beeps;
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()))
+        QApplication::beep();
+}
+
+int beepCount()
+{
+    return beeps;
+}
+
+QString userName()
+{
+    if (const passwd* pw = getpwuid(geteuid()); pw && pw->pw_name)
+        return QString::fromLocal8Bit(pw->pw_name);
+    const QString fromEnv = qEnvironmentVariable("USER");
+    return fromEnv.isEmpty() ? qEnvironmentVariable("LOGNAME") : fromEnv;
+}
+
+QString computerName()
+{
+    return QSysInfo::machineHostName();
+}
+
+QStringList environmentEntries()
+{
+    QStringList entries;
+    for (char** e = environ; e && *e; ++e)
+        entries << QString::fromLocal8Bit(*e);
+    return entries;
+}
+
+void startProgram(const QString& commandLine, bool wait)
+{
+    QStringList args = QProcess::splitCommand(commandLine);
+    if (args.isEmpty())
+        throw PellamError::standard(53, QStringLiteral("startProgram"));
+    const QString program = args.takeFirst();
+    if (!wait) {
+        if (!QProcess::startDetached(program, args))
+            throw PellamError::standard(53, QStringLiteral("startProgram"));
+        return;
+    }
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process.start(program, args);
+    if (!process.waitForStarted(-1))
+        throw PellamError::standard(53, QStringLiteral("startProgram"));
+    process.waitForFinished(-1);
+}
+
+} // namespace pellam::sys

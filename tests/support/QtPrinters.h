@@ -1,0 +1,25 @@
+#pragma once
+
+// Lets GoogleTest print Qt values readably in failure messages.
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <ostream>
+
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
+inline void PrintTo(const QStringList& l, std::ostream* os)
+{
+    *os << '[';
+    for (const auto& s : l)
+        *os << '"' << s.toStdString() << "\" ";
+    *os << ']';
+}
+
+inline void PrintTo(const QDate& d, std::ostream* os)
+{
+    *os << d.toString(Qt::ISODate).toStdString();
+}

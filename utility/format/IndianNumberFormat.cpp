@@ -1,0 +1,90 @@
+#include "format/IndianNumberFormat.h"
+
+#include "format/NumericText.h"
+
+#include <QLocale>
+#include <cmath>
+
+namespace pellam {
+
+namespace {
+
+QString plainInteger(long double v)
+{
+    if (std::fabs(v) < 9.2e18L)
+        return QString::number(static_cast<long long>(v));
+    return QString::number(double(v), 'f', 0);
+}
+
+// The integer part exactly as typed, for numbers too large to group.
+QString typedInteger(const QString& digits)
+{
+    QString out;
+    for (QChar ch : digits) {
+        if (ch == u' ')
+            continue;
+        if (ch.isDigit() || (out.isEmpty() && (ch == u'-' || ch == u'+')))
+            out += ch;
+        else
+            break;
+    }
+    return out;
+}
+
+// The fraction as it is printed: "." followed by `decimals` zeros when it is
+// zero, otherwise as typed, padded with zeros to `decimals` places.
+QString fractionPart(const QString& digits, int decimals)
+{
+    const qsizetype point = digits.indexOf(QLatin1Char('.'));
+    QString q = point < 0 ? QStringLiteral(".") : digits.mid(point);
+    if (numeric::leadingValue(q) == 0)
+        return QLatin1Char('.') + QString(decimals, QLatin1Char('0'));
+    while (q.size() - 1 < decimals)
+        q += QLatin1Char('0');
+    return q;
+}
+
+} // namespace
+
+QString groupIndian(unsigned long long value)
+{
+    if (value < 1000)
+        return QString::number(value);
+    QString text = QLatin1Char(',') + QString::number(value % 1000).rightJustified(3, QLatin1Char('0'));
+    value /= 1000;
+    while (value >= 100) {
+        text.prepend(QLatin1Char(',') + QString::number(value % 100).rightJustified(2, QLatin1Char('0')));
+        value /= 100;
+    }
+    if (value > 0)
+        text.prepend(QString::number(value));
+    return text;
+}
+
+FormattedNumber formatIndian(const QString& digits, int width, int decimals, bool regional)
+{
+    FormattedNumber out;
+    decimals = std::max(decimals, 0);
+    QString f;
+    if (regional) {
+        f = QLocale::system().toString(double(numeric::leadingValue(digits)), 'f', decimals);
+    } else {
+        const QString q = fractionPart(digits, decimals);
+        const qsizetype point = digits.indexOf(QLatin1Char('.'));
+        const long double v = std::trunc(numeric::leadingValue(point < 0 ? digits : digits.left(point + 1)));
+        if (v < 1000) {
+            // A negative amount under one rupee keeps its sign ("-0.50").
+            const bool negativeFraction = v == 0 && numeric::leadingValue(digits) < 0;
+            f = (negativeFraction ? QStringLiteral("-0") : plainInteger(v)) + q;
+        } else if (v >= 9.2e18L) {
+            out.error = PellamError::standard(6, QStringLiteral("NumFormat"));
+            f = typedInteger(digits) + q;
+        } else {
+            f = groupIndian(static_cast<unsigned long long>(v)) + q;
+        }
+    }
+    out.text = f.size() < width ? QString(width - f.size(), QLatin1Char(' ')) + f : f;
+    return out;
+}
+
+} // namespace pellam
