@@ -1,0 +1,144 @@
+#include "database/Connection.h"
+#include "errors/PellamError.h"
+#include "support/QtPrinters.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace pellam;
+using namespace pellam::db;
+
+namespace {
+
+int errorNumberOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const PellamError& e) {
+        return e.Number();
+    }
+    return 0;
+}
+
+struct Books : ::testing::Test {
+    QTemporaryDir dir;
+    QString file = dir.filePath(QStringLiteral("account2627.db"));
+    Connection conn;
+
+    void SetUp() override
+    {
+        conn.Open(file, false);
+        conn.executeScript(QStringLiteral(
+            "create table account(accno integer primary key, AccCode text collate nocase unique, AccountName text);"
+            "create table journal(jousrlno integer primary key, joudate date, amount integer, narration text);"));
+        conn.execute(QStringLiteral("insert into account values(1,'CASH','CASH A/C')"));
+        conn.execute(QStringLiteral("insert into account(AccCode,AccountName) values(?,?)"),
+                     {QStringLiteral("DON"), QStringLiteral("St. Mary's Donations")});
+        conn.execute(QStringLiteral("insert into account(AccCode,AccountName) values(?,?)"),
+                     {QStringLiteral("SAL"), QVariant()});
+    }
+};
+
+} // namespace
+
+TEST_F(Books, QueriesGiveExactCountsFieldsByNameAndNulls)
+{
+    RecordSet rs = conn.query(QStringLiteral("select * from account order by accno"));
+    EXPECT_EQ(rs.RecordCount(), 3);
+    EXPECT_EQ(rs.FieldCount(), 3);
+    EXPECT_EQ(rs.FieldName(1), QStringLiteral("AccCode"));
+    EXPECT_EQ(rs.FieldType(0), QStringLiteral("INTEGER"));
+    EXPECT_EQ(rs.AbsolutePosition(), 1);
+    EXPECT_EQ(rs.toString(QStringLiteral("acccode")), QStringLiteral("CASH"));
+    rs.MoveNext();
+    EXPECT_EQ(rs.toString(QStringLiteral("ACCOUNTNAME")), QStringLiteral("St. Mary's Donations"));
+    EXPECT_EQ(rs.AbsolutePosition(), 2);
+    rs.MoveNext();
+    EXPECT_TRUE(rs.isNull(QStringLiteral("AccountName")));
+    rs.MoveNext();
+    EXPECT_TRUE(rs.eof());
+    EXPECT_EQ(errorNumberOf([&] { rs.value(0); }), 3021);
+    EXPECT_EQ(errorNumberOf([&] { rs.MoveNext(); }), 3021);
+    rs.MoveFirst();
+    EXPECT_EQ(errorNumberOf([&] { rs.value(QStringLiteral("nosuch")); }), 3265);
+
+    RecordSet none = conn.query(QStringLiteral("select * from account where accno=?"), {99});
+    EXPECT_EQ(none.RecordCount(), 0);
+    EXPECT_TRUE(none.eof());
+    EXPECT_TRUE(none.bof());
+    EXPECT_TRUE(conn.scalar(QStringLiteral("select sum(amount) from journal")).isNull()) << "sum over no rows is Null";
+    EXPECT_EQ(conn.scalar(QStringLiteral("select count(*) from account where AccCode=?"), {QStringLiteral("don")}).toInt(), 1)
+        << "text compares without regard to case";
+}
+
+TEST_F(Books, FilterNarrowsCountAndRows)
+{
+    RecordSet rs = conn.query(QStringLiteral("select accno, AccCode from account order by accno"));
+    rs.setFilter([](const RecordSet::Row& r) { return r.toInt(QStringLiteral("accno")) >= 2; });
+    EXPECT_EQ(rs.RecordCount(), 2);
+    EXPECT_EQ(rs.toString(QStringLiteral("AccCode")), QStringLiteral("DON"));
+    EXPECT_EQ(rs.cell(1, 1).toString(), QStringLiteral("SAL"));
+    rs.setFilter([](const RecordSet::Row& r) { return r.toString(QStringLiteral("AccCode")) == QLatin1String("X"); });
+    EXPECT_EQ(rs.RecordCount(), 0);
+    EXPECT_TRUE(rs.eof());
+    rs.clearFilter();
+    EXPECT_EQ(rs.RecordCount(), 3);
+}
+
+TEST_F(Books, ErrorsCarryTheNumbersTheHandlersKnow)
+{
+    EXPECT_EQ(errorNumberOf([&] { conn.execute(QStringLiteral("insert into account(AccCode) values('cash')")); }),
+              DuplicateKey);
+    EXPECT_EQ(errorNumberOf([&] { conn.query(QStringLiteral("select * from nosuchtable")); }), StatementFailed);
+    EXPECT_EQ(errorNumberOf([&] { conn.execute(QStringLiteral("insert into account values(?)"), {1, 2}); }),
+              StatementFailed);
+
+    Connection other;
+    other.Open(file, true, 100);
+    conn.BeginTrans();
+    EXPECT_EQ(errorNumberOf([&] { other.BeginTrans(); }), DatabaseLocked);
+    conn.RollbackTrans();
+
+    Connection missing;
+    EXPECT_EQ(errorNumberOf([&] { missing.Open(dir.filePath(QStringLiteral("none.db"))); }), CannotOpen);
+    EXPECT_EQ(missing.State(), 0);
+    QFile junk(dir.filePath(QStringLiteral("junk.db")));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray(4096, 'x'));
+    junk.close();
+    EXPECT_EQ(errorNumberOf([&] { missing.Open(junk.fileName()); }), CannotOpen);
+    EXPECT_EQ(missing.State(), 0);
+}
+
+TEST_F(Books, TransactionRollsBackUnlessCommitted)
+{
+    try {
+        Transaction t(conn);
+        conn.execute(QStringLiteral("insert into journal(joudate,amount) values('2026-04-01',100)"));
+        conn.execute(QStringLiteral("insert into account(AccCode) values('DON')"));
+        t.commit();
+    } catch (const PellamError& e) {
+        EXPECT_EQ(e.Number(), DuplicateKey);
+    }
+    EXPECT_EQ(conn.scalar(QStringLiteral("select count(*) from journal")).toInt(), 0);
+    EXPECT_FALSE(conn.inTransaction());
+    {
+        Transaction t(conn);
+        conn.execute(QStringLiteral("insert into journal(joudate,amount) values('2026-04-01',100)"));
+        t.commit();
+    }
+    EXPECT_EQ(conn.scalar(QStringLiteral("select count(*) from journal")).toInt(), 1);
+}
+
+TEST_F(Books, DateFunctionsOfTheQueries)
+{
+    conn.execute(QStringLiteral("insert into journal(joudate,amount) values(datevalue(?),250)"), {QStringLiteral("31/03/2027")});
+    EXPECT_EQ(conn.scalar(QStringLiteral("select joudate from journal")).toString(), QStringLiteral("2027-03-31"));
+    EXPECT_EQ(conn.scalar(QStringLiteral("select month(joudate) from journal")).toInt(), 3);
+    EXPECT_EQ(conn.scalar(QStringLiteral("select year(joudate) from journal")).toInt(), 2027);
+    EXPECT_EQ(conn.scalar(QStringLiteral("select count(*) from journal where joudate between datevalue('01/04/2026') and datevalue('31/03/2027')")).toInt(), 1);
+    EXPECT_EQ(conn.scalar(QStringLiteral("select iif(amount>100,'big','small') from journal")).toString(), QStringLiteral("big"));
+    EXPECT_EQ(conn.scalar(QStringLiteral("select date()")).toString(), QDate::currentDate().toString(Qt::ISODate));
+    EXPECT_TRUE(conn.scalar(QStringLiteral("select datevalue('31/13/2024')")).isNull());
+}
