@@ -7,6 +7,8 @@
 #include <memory>
 #include <optional>
 
+class QPrinter;
+
 namespace pellam {
 
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, AbortRetryIgnore, RetryCancel };
@@ -37,6 +39,11 @@ struct FileRequest {
     QString filter;              // "Text files (*.txt);;All files (*)"
 };
 
+struct PrinterRequest {
+    QPrinter* printer = nullptr; // the printer to set up; may be null
+    int copies = 1;              // in: proposed; out: chosen
+};
+
 // The answers a set of buttons offers, in the order they stand.
 PELLAM_PLATFORM_EXPORT QList<MessageAnswer> answersOf(MessageButtons buttons);
 PELLAM_PLATFORM_EXPORT QString answerName(MessageAnswer answer);
@@ -51,6 +58,8 @@ public:
     virtual std::optional<QString> input(const InputRequest& request) = 0;
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<QString> file(const FileRequest& request) = 0;
+    // The printer dialog; false when the user cancelled.
+    virtual bool printer(PrinterRequest& request) = 0;
 };
 
 // The service in use: the Qt one unless a test (or the command-line tool)

@@ -6,6 +6,8 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 
 namespace pellam {
@@ -101,6 +103,22 @@ std::optional<QString> QtDialogs::file(const FileRequest& request)
     if (chosen.isEmpty())
         return std::nullopt;
     return chosen;
+}
+
+} // namespace pellam
+
+namespace pellam {
+
+bool QtDialogs::printer(PrinterRequest& request)
+{
+    QPrinter fallback;
+    QPrinter* target = request.printer ? request.printer : &fallback;
+    target->setCopyCount(std::max(1, request.copies));
+    QPrintDialog dialog(target, QApplication::activeWindow());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    request.copies = target->copyCount();
+    return true;
 }
 
 } // namespace pellam

@@ -10,6 +10,7 @@ public:
     MessageAnswer message(const MessageRequest& request) override;
     std::optional<QString> input(const InputRequest& request) override;
     std::optional<QString> file(const FileRequest& request) override;
+    bool printer(PrinterRequest& request) override;
 };
 
 } // namespace pellam

@@ -57,6 +57,24 @@ std::optional<QString> ScriptedDialogs::take(std::deque<TextAnswer>& queue)
     return a.text;
 }
 
+ScriptedDialogs& ScriptedDialogs::answerPrinter(bool accept, int copies)
+{
+    printerAnswers_.emplace_back(accept, copies);
+    return *this;
+}
+
+bool ScriptedDialogs::printer(PrinterRequest& request)
+{
+    ++printerDialogs_;
+    if (printerAnswers_.empty())
+        return true;
+    const auto [accept, copies] = printerAnswers_.front();
+    printerAnswers_.pop_front();
+    if (accept && copies > 0)
+        request.copies = copies;
+    return accept;
+}
+
 QStringList ScriptedDialogs::texts() const
 {
     QStringList out;
@@ -67,7 +85,7 @@ QStringList ScriptedDialogs::texts() const
 
 int ScriptedDialogs::pendingAnswers() const
 {
-    return int(answers_.size() + inputAnswers_.size() + fileAnswers_.size());
+    return int(answers_.size() + inputAnswers_.size() + fileAnswers_.size() + printerAnswers_.size());
 }
 
 void ScriptedDialogs::clear()
@@ -78,6 +96,8 @@ void ScriptedDialogs::clear()
     messages_.clear();
     inputs_.clear();
     files_.clear();
+    printerAnswers_.clear();
+    printerDialogs_ = 0;
 }
 
 ScriptedDialogsGuard::ScriptedDialogsGuard()

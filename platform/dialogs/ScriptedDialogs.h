@@ -16,14 +16,18 @@ public:
     ScriptedDialogs& answer(MessageAnswer answer);
     ScriptedDialogs& answerInput(std::optional<QString> text);
     ScriptedDialogs& answerFile(std::optional<QString> path);
+    // `accept` false cancels the printer dialog; `copies` above 0 is chosen.
+    ScriptedDialogs& answerPrinter(bool accept, int copies = 0);
 
     MessageAnswer message(const MessageRequest& request) override;
     std::optional<QString> input(const InputRequest& request) override;
     std::optional<QString> file(const FileRequest& request) override;
+    bool printer(PrinterRequest& request) override;
 
     const std::vector<MessageRequest>& messages() const { return messages_; }
     const std::vector<InputRequest>& inputs() const { return inputs_; }
     const std::vector<FileRequest>& files() const { return files_; }
+    int printerDialogs() const { return printerDialogs_; }
     // The texts of the message boxes shown, in order.
     QStringList texts() const;
     // Scripted answers that no box has taken yet.
@@ -44,6 +48,8 @@ private:
     std::vector<MessageRequest> messages_;
     std::vector<InputRequest> inputs_;
     std::vector<FileRequest> files_;
+    std::deque<std::pair<bool, int>> printerAnswers_;
+    int printerDialogs_ = 0;
 };
 
 // Installs a ScriptedDialogs for the lifetime of the guard and puts the
