@@ -1,0 +1,40 @@
+#include "data/FinancialYear.h"
+
+#include <QDir>
+
+namespace pellam::data {
+
+FinancialYear FinancialYear::containing(const QDate& workingDate)
+{
+    if (!workingDate.isValid())
+        return {};
+    return beginningIn(workingDate.month() < 4 ? workingDate.year() - 1 : workingDate.year());
+}
+
+FinancialYear FinancialYear::beginningIn(int startYear)
+{
+    return {QDate(startYear, 4, 1), QDate(startYear + 1, 3, 31)};
+}
+
+QString FinancialYear::shortYears() const
+{
+    const auto twoDigits = [](int year) { return QStringLiteral("%1").arg(year % 100, 2, 10, QLatin1Char('0')); };
+    return twoDigits(start.year()) + twoDigits(end.year());
+}
+
+QString FinancialYear::label() const
+{
+    return QString::number(start.year()) + QLatin1Char('-') + QString::number(end.year());
+}
+
+QString yearDatabaseFileName(const FinancialYear& year)
+{
+    return QStringLiteral("account") + year.shortYears() + QStringLiteral(".db");
+}
+
+QString yearDatabasePath(const QString& dataFolder, const FinancialYear& year)
+{
+    return QDir(dataFolder).filePath(yearDatabaseFileName(year));
+}
+
+} // namespace pellam::data

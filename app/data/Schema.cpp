@@ -1,0 +1,117 @@
+#include "data/YearBooks.h"
+
+#include <optional>
+
+namespace pellam::data {
+
+namespace {
+
+// Amounts are whole paise; dates are 'YYYY-MM-DD' text; text compares
+// without regard to case, as the books always have.
+const char* const kTables = R"sql(
+create table if not exists account(
+    accno integer primary key autoincrement,
+    AccCode text(10) collate nocase unique,
+    AccountName text(30) collate nocase,
+    Remarks text collate nocase);
+create table if not exists organization(
+    ShopId integer primary key,
+    shopName text collate nocase,
+    Place text collate nocase,
+    Post text collate nocase,
+    PinCode text collate nocase,
+    Ledname text collate nocase,
+    RecName text collate nocase,
+    Qname text collate nocase,
+    MonName text collate nocase);
+create table if not exists accountopening(
+    accno integer not null,
+    shopid integer not null,
+    opamt integer not null default 0,
+    optype text(1) collate nocase not null default 'C');
+create table if not exists journal(
+    jousrlno integer primary key autoincrement,
+    shopid integer not null,
+    debitaccid integer not null,
+    creditaccid integer not null,
+    joudate date not null,
+    amount integer not null,
+    narration text collate nocase,
+    billno text(7) collate nocase,
+    userid text collate nocase);
+create table if not exists shopacc(
+    accno integer not null,
+    Shopid integer not null,
+    primary key (accno, Shopid));
+create table if not exists loginuser(
+    userid text collate nocase primary key,
+    username text collate nocase,
+    description text collate nocase,
+    userpwd text);
+create table if not exists AccUptodate(dtupdate date);
+create table if not exists initialize(jouprndefa integer not null default 0);
+create table if not exists PostSettings(
+    SettingName text collate nocase primary key,
+    SettingValue text);
+)sql";
+
+// Reports ask for a head's vouchers in some institutions up to a date, an
+// institution's vouchers in a period, and a head's opening per institution;
+// the start-up checks ask whether a head is used in an institution.
+const char* const kIndexes = R"sql(
+create index if not exists journal_debit on journal(debitaccid, shopid, joudate);
+create index if not exists journal_credit on journal(creditaccid, shopid, joudate);
+create index if not exists journal_shop on journal(shopid, joudate);
+create index if not exists journal_date on journal(joudate);
+create index if not exists accountopening_head on accountopening(accno, shopid);
+create index if not exists accountopening_shop on accountopening(shopid, accno);
+create index if not exists shopacc_shop on shopacc(Shopid, accno);
+)sql";
+
+// The cash account is named by the PostSettings row 'CashAccNo', not by a
+// fixed number or a flag column: the yearly closing copies account and
+// PostSettings with their numbers, so the new year knows the same head. The
+// view has a row for institution 1 and one for every institution, all naming
+// that head, so it gives rows even before any institution exists.
+// journalview takes DbAccno and CrAcCno from the voucher itself, so that
+// "where dbaccno=..." reaches the journal's indexes.
+const char* const kViews = R"sql(
+drop view if exists CurCashAccount;
+create view CurCashAccount as
+    select a.accno as accno, a.AccCode as acccode, a.AccountName as accountname, s.shopid as shopid
+    from PostSettings p
+    join account a on a.accno = cast(p.SettingValue as integer)
+    join (select 1 as shopid union select ShopId from organization) s
+    where p.SettingName = 'CashAccNo'
+    order by s.shopid;
+drop view if exists journalview;
+create view journalview as
+    select j.jousrlno, j.shopid, j.debitaccid, j.creditaccid, j.joudate, j.amount, j.narration, j.billno, j.userid,
+           j.debitaccid as DbAccno, d.AccCode as DbAccode, d.AccountName as dbAccname,
+           j.creditaccid as CrAcCno, c.AccCode as CrAcCode, c.AccountName as CrAccname
+    from journal j
+    left join account d on d.accno = j.debitaccid
+    left join account c on c.accno = j.creditaccid;
+drop view if exists accopen;
+create view accopen as
+    select o.ShopId as shopid, o.shopName as shopname, p.accno as accno, p.opamt as opamt, p.optype as optype
+    from organization o
+    left join accountopening p on p.shopid = o.ShopId;
+)sql";
+
+} // namespace
+
+void createSchema(db::Connection& conn)
+{
+    // All or nothing, inside the caller's transaction when there is one.
+    std::optional<db::Transaction> transaction;
+    if (!conn.inTransaction())
+        transaction.emplace(conn);
+    conn.executeScript(QString::fromUtf8(kTables));
+    conn.executeScript(QString::fromUtf8(kIndexes));
+    conn.executeScript(QString::fromUtf8(kViews));
+    if (transaction)
+        transaction->commit();
+}
+
+} // namespace pellam::data
