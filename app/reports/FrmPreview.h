@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace pellam::app {
+
+// The preview of a report text file, in a fixed-pitch font, with a button
+// that sends the file as it stands to the raw printer. Several may be open.
+class FrmPreview : public QWidget {
+    Q_OBJECT
+public:
+    // Opens a new preview on `file`, as a child of the main window when
+    // there is one, and shows it without waiting.
+    static FrmPreview* open(const QString& file, const QString& caption);
+
+    explicit FrmPreview(QWidget* parent = nullptr);
+    void loadFile(const QString& file);
+    QString fileName() const { return file_; }
+
+public slots:
+    void Command3_Click(); // "&Print Text"
+    void Command1_Click(); // "Close"
+
+private:
+    QPlainTextEdit* rtbInfo_;
+    QPushButton* command3_;
+    QPushButton* command1_;
+    QString file_;
+};
+
+} // namespace pellam::app

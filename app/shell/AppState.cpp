@@ -1,0 +1,11 @@
+#include "shell/AppState.h"
+
+namespace pellam::app {
+
+AppState& state()
+{
+    static AppState s;
+    return s;
+}
+
+} // namespace pellam::app

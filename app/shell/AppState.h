@@ -1,0 +1,34 @@
+#pragma once
+
+#include "PellamUtility.h"
+#include "database/Connection.h"
+
+#include <QDate>
+#include <QString>
+#include <QTime>
+
+namespace pellam::app {
+
+// The run-wide state every window reads: set at start-up, kept until the
+// program ends. There is one, reached through state().
+struct AppState {
+    QTime StartTime;
+    PellamUtility Util;
+    QString DbFile;
+    QDate YearStart;
+    QDate YearEnd;
+    QString TempDir;              // ends with a slash
+    QString ErrorLog;
+    QString AppKey;               // this installation's settings slot
+    bool ExcelAvailable = true;   // workbooks are written by the program itself
+    bool AccessAvailable = true;  // copies are made by the database itself
+    int CashAccNo = 0;
+    QString CashAccName;
+    QString CashAccCode;
+    QString HelpFile;
+    db::Connection Conn;          // the one shared connection to the year's books
+};
+
+AppState& state();
+
+} // namespace pellam::app

@@ -1,0 +1,136 @@
+#include "shell/Common.h"
+
+#include "errors/PellamError.h"
+#include "format/DateText.h"
+#include "help/HelpViewer.h"
+#include "reports/FrmPreview.h"
+#include "shell/AppState.h"
+#include "shell/ErrorHandling.h"
+#include "shell/ShellView.h"
+
+#include <QComboBox>
+#include <QListWidget>
+
+namespace pellam::app {
+
+bool Connection()
+{
+    ShowStatus(QStringLiteral("Connecting to Database"));
+    AppState& s = state();
+    runStep(
+        [&] {
+            if (s.Conn.State() == 0)
+                s.Conn.Open(s.DbFile);
+        },
+        QStringLiteral("Connection"), QStringLiteral("Common"));
+    ShowStatus(QString());
+    return s.Conn.State() == 1;
+}
+
+QString properCase(const QString& text)
+{
+    QString out = text.toLower();
+    bool wordStart = true;
+    for (QChar& ch : out) {
+        if (ch.isSpace()) {
+            wordStart = true;
+        } else {
+            if (wordStart)
+                ch = ch.toUpper();
+            wordStart = false;
+        }
+    }
+    return out;
+}
+
+void ShowStatus(const QString& text)
+{
+    shellView().setStatusText(properCase(text));
+}
+
+void ShowProgress(int value, int mode, int maximum)
+{
+    shellView().setProgress(value, mode, maximum);
+}
+
+void ShowReportPreview(const QString& file, QString& caption)
+{
+    if (caption.trimmed().isEmpty())
+        caption = QStringLiteral("Pellam Accounts 3.1  Preview");
+    FrmPreview::open(file, caption);
+}
+
+QString SqlDate(const QString& dateText)
+{
+    const auto date = datetext::parse(dateText);
+    if (!date)
+        return QStringLiteral("NULL");
+    return state().Util.GetSqlDate(datetext::format(*date), PellamUtility::Db_MSAccess);
+}
+
+namespace {
+
+template <class Add>
+void loadInstitutions(Add add)
+{
+    db::RecordSet rs = state().Conn.query(QStringLiteral("select shopid,shopname from organization order by shopid"));
+    for (; !rs.eof(); rs.MoveNext())
+        add(rs.toString(QStringLiteral("shopname")), rs.toInt(QStringLiteral("shopid")));
+}
+
+} // namespace
+
+void LoadInstitutions(QListWidget* list)
+{
+    list->clear();
+    loadInstitutions([list](const QString& name, qint64 id) {
+        auto* item = new QListWidgetItem(name, list);
+        item->setData(Qt::UserRole, id);
+    });
+    if (list->count() == 0)
+        throw PellamError::standard(380, QStringLiteral("LoadInstitutions"));
+    list->setCurrentRow(0);
+}
+
+void LoadInstitutions(QComboBox* list)
+{
+    list->clear();
+    loadInstitutions([list](const QString& name, qint64 id) { list->addItem(name, id); });
+    if (list->count() == 0)
+        throw PellamError::standard(380, QStringLiteral("LoadInstitutions"));
+    list->setCurrentIndex(0);
+}
+
+void ShowHelp(short context)
+{
+    helpViewer().showContents(state().HelpFile, context);
+}
+
+QString ReportTitle(int kind, int shopId, QString& place)
+{
+    const QString columns = QStringLiteral("select LedName,RecName,QName,MonName,place,pincode from organization");
+    db::RecordSet rs = shopId == 0
+                           ? state().Conn.query(columns + QStringLiteral(" order by shopid"))
+                           : state().Conn.query(columns + QStringLiteral(" where shopid=?"), {shopId});
+    if (rs.eof())
+        return {};
+    static const char* const kColumns[] = {"ledname", "recname", "qname", "monname"};
+    const QString title = (kind >= 1 && kind <= 4) ? rs.toString(QString::fromLatin1(kColumns[kind - 1])) : QString();
+    if (!rs.isNull(QStringLiteral("place"))) {
+        place = rs.toString(QStringLiteral("place"));
+        if (!rs.isNull(QStringLiteral("pincode")))
+            place += QStringLiteral(" - ") + rs.toString(QStringLiteral("pincode"));
+    }
+    return title;
+}
+
+QString ShopFilter(const QListWidget* list)
+{
+    QString filter = QStringLiteral("  shopid in(0");
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->isSelected())
+            filter += QLatin1Char(',') + QString::number(list->item(i)->data(Qt::UserRole).toLongLong());
+    return filter + QLatin1Char(')');
+}
+
+} // namespace pellam::app

@@ -1,0 +1,63 @@
+#include "shell/MdiHost.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+
+namespace pellam::app {
+
+namespace {
+
+QPointer<QMdiArea>& area()
+{
+    static QPointer<QMdiArea> a;
+    return a;
+}
+
+} // namespace
+
+void setMdiArea(QMdiArea* mdi)
+{
+    area() = mdi;
+}
+
+QMdiArea* mdiArea()
+{
+    return area();
+}
+
+void showChild(QWidget* window)
+{
+    if (QMdiArea* mdi = area()) {
+        QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+        if (!sub) {
+            sub = mdi->addSubWindow(window);
+            sub->setAttribute(Qt::WA_DeleteOnClose);
+        }
+        sub->show();
+        window->show();
+        mdi->setActiveSubWindow(sub);
+        return;
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+QList<QWidget*> childWindows()
+{
+    QList<QWidget*> out;
+    if (QMdiArea* mdi = area())
+        for (QMdiSubWindow* sub : mdi->subWindowList())
+            if (sub->widget())
+                out << sub->widget();
+    return out;
+}
+
+void closeChildWindows()
+{
+    if (QMdiArea* mdi = area())
+        mdi->closeAllSubWindows();
+}
+
+} // namespace pellam::app

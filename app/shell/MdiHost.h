@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QList>
+
+class QMdiArea;
+class QWidget;
+
+namespace pellam::app {
+
+// The main window's area for child windows. Windows open inside it when the
+// main window exists, and on their own otherwise (tests, tools).
+void setMdiArea(QMdiArea* area);
+QMdiArea* mdiArea();
+
+// Shows `window` as a child of the main window (or on its own) and brings
+// it to the front.
+void showChild(QWidget* window);
+// The child windows open now.
+QList<QWidget*> childWindows();
+// Closes every child window.
+void closeChildWindows();
+
+} // namespace pellam::app

@@ -1,0 +1,302 @@
+#include "shell/PellamMenu.h"
+
+#include "dialogs/Dialogs.h"
+#include "help/HelpViewer.h"
+#include "shell/AppState.h"
+#include "shell/Common.h"
+#include "shell/MdiHost.h"
+#include "shell/ProgramEnd.h"
+#include "shell/frmLogin.h"
+#include "system/SystemServices.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QStandardPaths>
+#include <QStatusBar>
+
+namespace pellam::app {
+
+PellamMenu::PellamMenu(QWidget* parent) : QMainWindow(parent), mdi_(new QMdiArea(this)), PrgBar(new QProgressBar(this))
+{
+    setObjectName(QStringLiteral("PellamMenu"));
+    setWindowTitle(QStringLiteral("Pellam Accounts"));
+    setCentralWidget(mdi_);
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    for (int i = 0; i < 4; ++i) {
+        panels_[i] = new QLabel(this);
+        panels_[i]->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
+        panels_[i]->setFrameShape(QFrame::StyledPanel);
+        bar->addPermanentWidget(panels_[i], i == 0 ? 4 : 1);
+    }
+    PrgBar->setObjectName(QStringLiteral("PrgBar"));
+    PrgBar->setVisible(false);
+    bar->addPermanentWidget(PrgBar, 2);
+
+    buildMenus();
+    resize(1024, 720);
+    setMdiArea(mdi_);
+    setShellView(this);
+}
+
+PellamMenu::~PellamMenu()
+{
+    if (&shellView() == this)
+        setShellView(nullptr);
+    if (mdiArea() == mdi_)
+        setMdiArea(nullptr);
+}
+
+QAction* PellamMenu::addItem(QMenu* menu, const QString& caption, const QString& name, const QKeySequence& shortcut)
+{
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(name);
+    if (!shortcut.isEmpty())
+        a->setShortcut(shortcut);
+    // A window that is not built yet stays visible but cannot be chosen.
+    a->setEnabled(false);
+    items_.insert(name, a);
+    return a;
+}
+
+void PellamMenu::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    addItem(file, QStringLiteral("Change &Password"), QStringLiteral("chpass"));
+    file->addSeparator();
+    addItem(file, QStringLiteral("&Log Off User"), QStringLiteral("mnlog"));
+    file->addSeparator();
+    addItem(file, QStringLiteral("&Calculator"), QStringLiteral("mncalc"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    file->addSeparator();
+    addItem(file, QStringLiteral("&Exit"), QStringLiteral("mnFExit"), QKeySequence(Qt::CTRL | Qt::Key_X));
+
+    // A top-level item without sub-items: it opens the voucher window itself.
+    QAction* journal = bar->addAction(QStringLiteral("&Receipt && Payment"));
+    journal->setObjectName(QStringLiteral("MnEJou"));
+    journal->setEnabled(false);
+    items_.insert(journal->objectName(), journal);
+
+    QMenu* masters = bar->addMenu(QStringLiteral("Main"));
+    addItem(masters, QStringLiteral("Institutions"), QStringLiteral("mnuinst"));
+    masters->addSeparator();
+    addItem(masters, QStringLiteral("&Ledger Heads"), QStringLiteral("mnFileAcc"));
+
+    QMenu* reports = bar->addMenu(QStringLiteral("&Reports"));
+    addItem(reports, QStringLiteral("&Receipt && Payment"), QStringLiteral("MnRp"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    addItem(reports, QStringLiteral("&Ledger"), QStringLiteral("MnRLedger"));
+    reports->addSeparator();
+    addItem(reports, QStringLiteral("&Monthly Statement"), QStringLiteral("MnMth"), QKeySequence(Qt::CTRL | Qt::Key_M));
+    addItem(reports, QStringLiteral("&Quarter Statement"), QStringLiteral("mnrptqt"));
+    reports->addSeparator();
+    addItem(reports, QStringLiteral("&Income && Expenditure"), QStringLiteral("MnRptR"));
+
+    QMenu* utilities = bar->addMenu(QStringLiteral("&Utilities"));
+    addItem(utilities, QStringLiteral("&Options"), QStringLiteral("mntopt"));
+    utilities->addSeparator();
+    addItem(utilities, QStringLiteral("&Accounts List"), QStringLiteral("Acc"));
+    addItem(utilities, QStringLiteral("Accounts Setup"), QStringLiteral("MnuUsetup"));
+    utilities->addSeparator();
+    addItem(utilities, QStringLiteral("&Back Up Data"), QStringLiteral("mnBk"), QKeySequence(Qt::CTRL | Qt::Key_B));
+    addItem(utilities, QStringLiteral("Restore Data"), QStringLiteral("MnuTRst"));
+    utilities->addSeparator();
+    addItem(utilities, QStringLiteral("&User Manager"), QStringLiteral("mnUser"));
+    utilities->addSeparator();
+    addItem(utilities, QStringLiteral("Yearly Closing && Create Database"), QStringLiteral("yrcldb"));
+
+    windowMenu_ = bar->addMenu(QStringLiteral("&Window"));
+    connect(windowMenu_, &QMenu::aboutToShow, this, &PellamMenu::fillWindowMenu);
+    fillWindowMenu();
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    addItem(help, QStringLiteral("Help &Contents"), QStringLiteral("MnHlpCont"), QKeySequence(Qt::Key_F1));
+    addItem(help, QStringLiteral("Help &Index"), QStringLiteral("Hlpidx"));
+    help->addSeparator();
+    addItem(help, QStringLiteral("About Pellam Accounting"), QStringLiteral("mnAbout"));
+
+    setOpener(QStringLiteral("mnlog"), [this] { mnlog_Click(); });
+    setOpener(QStringLiteral("mncalc"), [this] { mncalc_Click(); });
+    setOpener(QStringLiteral("mnFExit"), [this] { mnFExit_Click(); });
+    setOpener(QStringLiteral("MnHlpCont"), [] { helpViewer().showContents(state().HelpFile, 0); });
+    setOpener(QStringLiteral("Hlpidx"), [] { helpViewer().showIndex(state().HelpFile, 0); });
+}
+
+void PellamMenu::fillWindowMenu()
+{
+    windowMenu_->clear();
+    const auto add = [this](const QString& caption, const QString& name, auto action) {
+        QAction* a = windowMenu_->addAction(caption);
+        a->setObjectName(name);
+        connect(a, &QAction::triggered, this, action);
+        items_.insert(name, a);
+    };
+    add(QStringLiteral("&Cascade"), QStringLiteral("mnuWindowCascade"), [this] { mdi_->cascadeSubWindows(); });
+    add(QStringLiteral("Tile &Horizontal"), QStringLiteral("mnuWindowTileHorizontal"), [this] {
+        // One above the other, each the full width.
+        const auto subs = mdi_->subWindowList();
+        const QRect r = mdi_->viewport()->rect();
+        for (int i = 0; i < subs.size(); ++i)
+            subs[i]->setGeometry(0, r.height() * i / subs.size(), r.width(), r.height() / subs.size());
+    });
+    add(QStringLiteral("Tile &Vertical"), QStringLiteral("mnuWindowTileVertical"), [this] {
+        // Side by side, each the full height.
+        const auto subs = mdi_->subWindowList();
+        const QRect r = mdi_->viewport()->rect();
+        for (int i = 0; i < subs.size(); ++i)
+            subs[i]->setGeometry(r.width() * i / subs.size(), 0, r.width() / subs.size(), r.height());
+    });
+    add(QStringLiteral("&Arrange Icons"), QStringLiteral("mnuWindowArrangeIcons"), [this] {
+        // Minimised windows in a row along the bottom edge.
+        int x = 0;
+        for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+            if (!sub->isMinimized())
+                continue;
+            sub->move(x, mdi_->viewport()->height() - sub->height());
+            x += sub->width();
+        }
+    });
+    const auto subs = mdi_->subWindowList();
+    if (!subs.isEmpty())
+        windowMenu_->addSeparator();
+    for (int i = 0; i < subs.size(); ++i) {
+        QMdiSubWindow* sub = subs[i];
+        QAction* a = windowMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(sub->windowTitle()));
+        a->setCheckable(true);
+        a->setChecked(sub == mdi_->activeSubWindow());
+        connect(a, &QAction::triggered, this, [this, sub] { mdi_->setActiveSubWindow(sub); });
+    }
+}
+
+QAction* PellamMenu::item(const QString& objectName) const
+{
+    return items_.value(objectName, nullptr);
+}
+
+void PellamMenu::setOpener(const QString& objectName, std::function<void()> open)
+{
+    QAction* a = item(objectName);
+    if (!a)
+        return;
+    disconnect(a, &QAction::triggered, nullptr, nullptr);
+    connect(a, &QAction::triggered, this, [open = std::move(open)] { open(); });
+    a->setEnabled(true);
+}
+
+void PellamMenu::setYearText(const QString& text)
+{
+    panels_[2]->setText(text);
+}
+
+void PellamMenu::setUserText(const QString& text)
+{
+    panels_[3]->setText(text);
+    refreshLogOffCaption();
+}
+
+QString PellamMenu::statusPanel(int panel) const
+{
+    return panel >= 1 && panel <= 4 ? panels_[panel - 1]->text() : QString();
+}
+
+void PellamMenu::setStatusText(const QString& text)
+{
+    panels_[0]->setText(text);
+    panels_[0]->repaint();
+}
+
+void PellamMenu::setProgress(int value, int mode, int maximum)
+{
+    if (mode == 2) {
+        PrgBar->setVisible(false);
+        return;
+    }
+    if (mode == 1) {
+        PrgBar->setVisible(true);
+        PrgBar->setMinimum(0);
+        PrgBar->setMaximum(std::max(0, maximum));
+        PrgBar->setValue(0);
+    }
+    if (PrgBar->maximum() >= value)
+        PrgBar->setValue(value);
+}
+
+void PellamMenu::refreshLogOffCaption()
+{
+    if (QAction* a = item(QStringLiteral("mnlog")))
+        a->setText(QStringLiteral("Log Off ") + state().Util.UserName());
+}
+
+void PellamMenu::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        refreshLogOffCaption();
+    QMainWindow::changeEvent(event);
+}
+
+bool PellamMenu::login()
+{
+    frmLogin dialog(this);
+    dialog.exec();
+    if (!dialog.LoginSucceeded || programEnded())
+        return false;
+    setUserText(state().Util.UserName());
+    return true;
+}
+
+void PellamMenu::mnlog_Click()
+{
+    ShowStatus(QStringLiteral("Closing Databses,Tables,open windows ...."));
+    state().Util.setUserName(QString());
+    setUserText(QString());
+    closeChildWindows();
+    ShowStatus(QString());
+    login();
+}
+
+void PellamMenu::mncalc_Click()
+{
+    // The first calculator found on this desktop; none found is no error.
+    for (const char* program : {"gnome-calculator", "kcalc", "galculator", "mate-calc", "qalculate-gtk", "xcalc"}) {
+        const QString path = QStandardPaths::findExecutable(QString::fromLatin1(program));
+        if (path.isEmpty())
+            continue;
+        try {
+            sys::startProgram(QLatin1Char('"') + path + QLatin1Char('"'), false);
+        } catch (...) {
+        }
+        return;
+    }
+}
+
+void PellamMenu::mnFExit_Click()
+{
+    close();
+}
+
+void PellamMenu::closeEvent(QCloseEvent* event)
+{
+    if (!programEnded()) {
+        MessageRequest m;
+        m.text = QStringLiteral("Are You Sure to END This Session ?");
+        m.buttons = MessageButtons::YesNo;
+        m.icon = MessageIcon::Question;
+        if (dialogs().message(m) != MessageAnswer::Yes) {
+            event->ignore();
+            return;
+        }
+    }
+    helpViewer().close();
+    closeChildWindows();
+    event->accept();
+    endProgram();
+}
+
+} // namespace pellam::app

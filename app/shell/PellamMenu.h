@@ -1,0 +1,66 @@
+#pragma once
+
+#include "shell/ShellView.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QProgressBar;
+
+namespace pellam::app {
+
+// The main window: child windows in a multiple-document area, the menu that
+// opens them, a status bar (1 status text, 3 the financial year, 4 the user)
+// and a progress bar.
+class PellamMenu : public QMainWindow, public ShellView {
+    Q_OBJECT
+public:
+    explicit PellamMenu(QWidget* parent = nullptr);
+    ~PellamMenu() override;
+
+    // The menu item named `objectName`; null when there is none.
+    QAction* item(const QString& objectName) const;
+    // Makes a menu item open a window; items without an opener stay disabled.
+    void setOpener(const QString& objectName, std::function<void()> open);
+
+    void setYearText(const QString& text);
+    void setUserText(const QString& text);
+    QString statusPanel(int panel) const;
+    QProgressBar* progressBar() const { return PrgBar; }
+    QMdiArea* area() const { return mdi_; }
+
+    void setStatusText(const QString& text) override;
+    void setProgress(int value, int mode, int maximum) override;
+
+    // Asks for a login until one succeeds; false when the program ended.
+    bool login();
+
+public slots:
+    void mnlog_Click();
+    void mncalc_Click();
+    void mnFExit_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    QAction* addItem(QMenu* menu, const QString& caption, const QString& name,
+                     const QKeySequence& shortcut = {});
+    void buildMenus();
+    void refreshLogOffCaption();
+    void fillWindowMenu();
+
+    QMdiArea* mdi_;
+    QLabel* panels_[4];
+    QProgressBar* PrgBar;
+    QMenu* windowMenu_ = nullptr;
+    QHash<QString, QAction*> items_;
+};
+
+} // namespace pellam::app

@@ -1,0 +1,123 @@
+#include "app/AppTestBooks.h"
+#include "app/ModalDriver.h"
+#include "dialogs/ScriptedDialogs.h"
+#include "shell/MdiHost.h"
+#include "shell/PellamMenu.h"
+#include "shell/ProgramEnd.h"
+#include "support/QtPrinters.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace pellam;
+using namespace pellam::app;
+
+TEST(MainWindow, HasTheWholeMenuWithItsShortcuts)
+{
+    PellamMenu menu;
+    const struct { const char* name; const char* caption; QKeySequence shortcut; } items[] = {
+        {"chpass", "Change &Password", {}},
+        {"mnlog", "&Log Off User", {}},
+        {"mncalc", "&Calculator", QKeySequence(Qt::CTRL | Qt::Key_C)},
+        {"mnFExit", "&Exit", QKeySequence(Qt::CTRL | Qt::Key_X)},
+        {"MnEJou", "&Receipt && Payment", {}},
+        {"mnuinst", "Institutions", {}},
+        {"mnFileAcc", "&Ledger Heads", {}},
+        {"MnRp", "&Receipt && Payment", QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"MnRLedger", "&Ledger", {}},
+        {"MnMth", "&Monthly Statement", QKeySequence(Qt::CTRL | Qt::Key_M)},
+        {"mnrptqt", "&Quarter Statement", {}},
+        {"MnRptR", "&Income && Expenditure", {}},
+        {"mntopt", "&Options", {}},
+        {"Acc", "&Accounts List", {}},
+        {"MnuUsetup", "Accounts Setup", {}},
+        {"mnBk", "&Back Up Data", QKeySequence(Qt::CTRL | Qt::Key_B)},
+        {"MnuTRst", "Restore Data", {}},
+        {"mnUser", "&User Manager", {}},
+        {"yrcldb", "Yearly Closing && Create Database", {}},
+        {"mnuWindowCascade", "&Cascade", {}},
+        {"mnuWindowTileHorizontal", "Tile &Horizontal", {}},
+        {"mnuWindowTileVertical", "Tile &Vertical", {}},
+        {"mnuWindowArrangeIcons", "&Arrange Icons", {}},
+        {"MnHlpCont", "Help &Contents", QKeySequence(Qt::Key_F1)},
+        {"Hlpidx", "Help &Index", {}},
+        {"mnAbout", "About Pellam Accounting", {}},
+    };
+    for (const auto& i : items) {
+        QAction* a = menu.item(QString::fromLatin1(i.name));
+        ASSERT_NE(a, nullptr) << i.name;
+        EXPECT_EQ(a->text(), QString::fromLatin1(i.caption)) << i.name;
+        EXPECT_EQ(a->shortcut(), i.shortcut) << i.name;
+    }
+    // Windows still to come are shown but cannot be chosen yet.
+    EXPECT_FALSE(menu.item(QStringLiteral("MnEJou"))->isEnabled());
+    EXPECT_TRUE(menu.item(QStringLiteral("mnlog"))->isEnabled());
+    EXPECT_TRUE(menu.item(QStringLiteral("MnHlpCont"))->isEnabled());
+}
+
+namespace {
+
+struct Session : ::testing::Test {
+    test::AppTestBooks books;
+    ScriptedDialogsGuard scripted;
+    PellamMenu menu;
+
+    void SetUp() override
+    {
+        resetProgramEnd();
+        menu.show();
+    }
+    void TearDown() override { resetProgramEnd(); }
+};
+
+} // namespace
+
+TEST_F(Session, LogOffClosesEveryChildWindowAndAsksForALogin)
+{
+    for (int i = 0; i < 3; ++i) {
+        auto* child = new QWidget;
+        child->setWindowTitle(QStringLiteral("child %1").arg(i));
+        showChild(child);
+    }
+    ASSERT_EQ(childWindows().size(), 3);
+    state().Util.setUserName(QStringLiteral("MERION"));
+    menu.setUserText(QStringLiteral("MERION"));
+    EXPECT_EQ(menu.item(QStringLiteral("mnlog"))->text(), QStringLiteral("Log Off MERION"));
+
+    QString userDuringLogin = QStringLiteral("?");
+    int childrenDuringLogin = -1;
+    test::whenModal([&](QWidget* login) {
+        userDuringLogin = state().Util.UserName();
+        childrenDuringLogin = int(childWindows().size());
+        auto* user = login->findChild<QLineEdit*>(QStringLiteral("TxtUserName"));
+        user->setText(QStringLiteral("MERION"));
+        login->findChild<QPushButton*>(QStringLiteral("CmdOk"))->click();
+    });
+    menu.item(QStringLiteral("mnlog"))->trigger();
+    EXPECT_EQ(userDuringLogin, QString());
+    EXPECT_EQ(childrenDuringLogin, 0);
+    EXPECT_EQ(state().Util.UserName(), QStringLiteral("MERION"));
+    EXPECT_EQ(menu.statusPanel(4), QStringLiteral("MERION"));
+    EXPECT_FALSE(programEnded());
+}
+
+TEST_F(Session, ClosingAsksFirstAndNoKeepsEverything)
+{
+    scripted->answer(MessageAnswer::No);
+    menu.item(QStringLiteral("mnFExit"))->trigger();
+    ASSERT_EQ(scripted->messages().size(), 1u);
+    EXPECT_EQ(scripted->messages()[0].text, QStringLiteral("Are You Sure to END This Session ?"));
+    EXPECT_EQ(scripted->messages()[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(scripted->messages()[0].icon, MessageIcon::Question);
+    EXPECT_TRUE(menu.isVisible());
+    EXPECT_FALSE(programEnded());
+
+    scripted->answer(MessageAnswer::Yes);
+    menu.close();
+    EXPECT_FALSE(menu.isVisible());
+    EXPECT_TRUE(programEnded());
+}
