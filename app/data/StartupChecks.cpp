@@ -23,16 +23,6 @@ bool hasObject(db::Connection& conn, const QString& name)
                .toLongLong() > 0;
 }
 
-// A database without the ledger and the cash account's view is some other
-// file: say so instead of failing on a missing table further on.
-void requireYearBooks(db::Connection& conn)
-{
-    if (!hasObject(conn, QStringLiteral("account")) || !hasObject(conn, QStringLiteral("CurCashAccount")))
-        throw PellamError(db::CannotOpen,
-                          QStringLiteral("The file %1 does not hold the books of a financial year.").arg(conn.fileName()),
-                          kSource);
-}
-
 QList<HeadInUse> pairsOf(db::RecordSet rs)
 {
     QList<HeadInUse> pairs;
@@ -71,6 +61,16 @@ void ensureCashSetting(db::Connection& conn)
 }
 
 } // namespace
+
+// A database without the ledger and the cash account's view is some other
+// file: say so instead of failing on a missing table further on.
+void requireYearBooks(db::Connection& conn)
+{
+    if (!hasObject(conn, QStringLiteral("account")) || !hasObject(conn, QStringLiteral("CurCashAccount")))
+        throw PellamError(db::CannotOpen,
+                          QStringLiteral("The file %1 does not hold the books of a financial year.").arg(conn.fileName()),
+                          kSource);
+}
 
 std::optional<CashAccount> verifyCashAccount(db::Connection& conn)
 {

@@ -18,6 +18,10 @@ struct CashAccount {
     bool renamed = false;   // the stored name was something else and was corrected
 };
 
+// Throws PellamError -2147467259 unless the connection's file holds the
+// books of a financial year (the ledger and the cash account's view).
+void requireYearBooks(db::Connection& conn);
+
 // The first row of CurCashAccount, renamed to "CASH A/C" when it is called
 // otherwise; nothing when the view is empty. Throws PellamError -2147467259
 // when the file holds no year's books at all.
