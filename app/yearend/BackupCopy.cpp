@@ -1,0 +1,109 @@
+#include "yearend/BackupCopy.h"
+
+#include "data/DatabaseFiles.h"
+#include "data/StartupChecks.h"
+#include "database/Connection.h"
+#include "errors/PellamError.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <filesystem>
+
+namespace pellam::yearend {
+
+namespace {
+
+const QString kSource = QStringLiteral("Pellam backup");
+
+PellamError withContext(const PellamError& e)
+{
+    return PellamError(e.Number(), QStringLiteral("The backup copy could not be made: ") + e.Description(), kSource);
+}
+
+void requireBooksFile(const QString& source)
+{
+    const QFileInfo info(source);
+    if (!info.isFile())
+        throw PellamError(53, QStringLiteral("The books file %1 does not exist.").arg(source), kSource);
+    // SQLite would take an empty file for new books and write to it.
+    if (info.size() == 0)
+        throw PellamError(db::CannotOpen, QStringLiteral("The books file %1 is empty.").arg(source), kSource);
+}
+
+void checkCopy(const QString& copy)
+{
+    db::Connection conn;
+    conn.Open(copy);
+    data::requireYearBooks(conn);
+    const QString verdict = conn.scalar(QStringLiteral("pragma integrity_check")).toString();
+    if (verdict != QStringLiteral("ok"))
+        throw PellamError(db::CannotOpen, QStringLiteral("The copy failed its integrity check: %1").arg(verdict), kSource);
+    conn.scalar(QStringLiteral("select count(*) from CurCashAccount"));
+}
+
+void moveIntoPlace(const QString& from, const QString& to)
+{
+    std::error_code error;
+    std::filesystem::rename(std::filesystem::path(from.toStdString()), std::filesystem::path(to.toStdString()), error);
+    if (error)
+        throw PellamError(data::PathAccessError,
+                          QStringLiteral("Cannot rename the copy to %1: %2").arg(to, QString::fromStdString(error.message())),
+                          kSource);
+}
+
+} // namespace
+
+QString backupFolder(const QString& bakSetting, const QString& appFolder, const QString& appKey,
+                     const data::FinancialYear& year)
+{
+    const QString setting = bakSetting.trimmed();
+    const QString base = setting.isEmpty() ? QDir(appFolder).filePath(QStringLiteral("BackUp")) : setting;
+    return QDir(base).filePath(appKey + year.shortYears());
+}
+
+void createBackupFolder(const QString& folder)
+{
+    if (QFileInfo(folder).isDir())
+        return;
+    if (!QDir().mkdir(folder))
+        throw PellamError(data::PathNotFound, QStringLiteral("Cannot create the backup folder %1.").arg(folder), kSource);
+}
+
+QString backupFileName(const QDateTime& now, const data::FinancialYear& year)
+{
+    return now.toString(QStringLiteral("ddMMyyHHmmss")) + QLatin1Char('_') + year.shortYears() + QStringLiteral(".bak");
+}
+
+void copyYearDatabase(const QString& source, const QString& target, const std::function<void(const QString&)>& status)
+{
+    const auto say = [&](const QString& text) {
+        if (status)
+            status(text);
+    };
+    requireBooksFile(source);
+    const QString temporary = target + QStringLiteral(".partial");
+    if (!data::removeDatabaseFiles(temporary))
+        throw PellamError(data::PathAccessError, QStringLiteral("Cannot remove the unfinished copy %1.").arg(temporary),
+                          kSource);
+    try {
+        say(QStringLiteral("Copying the books to %1").arg(QFileInfo(target).fileName()));
+        {
+            db::Connection books;
+            books.Open(source);
+            books.execute(QStringLiteral("vacuum into ?"), {temporary});
+        }
+        data::syncFile(temporary);
+        say(QStringLiteral("Checking the copy"));
+        checkCopy(temporary);
+        moveIntoPlace(temporary, target);
+        say(QStringLiteral("The copy is complete"));
+    } catch (const PellamError& e) {
+        data::removeDatabaseFiles(temporary);
+        throw withContext(e);
+    } catch (...) {
+        data::removeDatabaseFiles(temporary);
+        throw;
+    }
+}
+
+} // namespace pellam::yearend

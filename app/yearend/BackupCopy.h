@@ -1,0 +1,33 @@
+#pragma once
+
+#include "data/FinancialYear.h"
+
+#include <QDateTime>
+#include <QString>
+#include <functional>
+
+namespace pellam::yearend {
+
+// The folder of this installation's backups of a year: the "bak" setting
+// (trimmed), or the application's BackUp folder when it is empty, followed by
+// the slot and the two-digit years ("App00809").
+QString backupFolder(const QString& bakSetting, const QString& appFolder, const QString& appKey,
+                     const data::FinancialYear& year);
+
+// Creates the backup folder when missing; its parent must exist. Throws
+// PellamError 76 otherwise.
+void createBackupFolder(const QString& folder);
+
+// "061226143005_2627.bak": day, month, year, hours, minutes, seconds, the years.
+QString backupFileName(const QDateTime& now, const data::FinancialYear& year);
+
+// A consistent copy of the year's books `source` (made by SQLite, so it may
+// be open elsewhere) into `target`: written under a temporary name, synced,
+// checked (it opens as a year's books and passes PRAGMA integrity_check) and
+// only then renamed. Throws PellamError on any failure and then leaves no
+// file under `target` nor a temporary one; the books are only read.
+// `status` receives what is being done.
+void copyYearDatabase(const QString& source, const QString& target,
+                      const std::function<void(const QString&)>& status = {});
+
+} // namespace pellam::yearend
