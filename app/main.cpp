@@ -1,0 +1,18 @@
+#include "shell/ProgramEnd.h"
+#include "startup/StartUp.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pellam Accounts"));
+    QApplication::setApplicationVersion(QStringLiteral(PELLAM_VERSION));
+    QApplication::setOrganizationName(QStringLiteral("Pellam"));
+    // The program ends through its own closing question, not when a
+    // dialog happens to be the last window.
+    QApplication::setQuitOnLastWindowClosed(false);
+    pellam::app::setExitOnProgramEnd(true);
+    pellam::app::startProgram();
+    return app.exec();
+}

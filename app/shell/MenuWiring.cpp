@@ -1,0 +1,16 @@
+#include "shell/MenuWiring.h"
+
+#include "shell/PellamMenu.h"
+#include "yearend/FrmBackUp.h"
+
+namespace pellam::app {
+
+void wireMenu(PellamMenu& menu)
+{
+    menu.setOpener(QStringLiteral("mnBk"), [&menu] {
+        FrmBackUp backup(&menu);
+        backup.exec();
+    });
+}
+
+} // namespace pellam::app

@@ -1,0 +1,215 @@
+#include "startup/StartupRun.h"
+
+#include "data/FinancialYear.h"
+#include "data/StartupChecks.h"
+#include "data/YearBooks.h"
+#include "dialogs/Dialogs.h"
+#include "errors/PellamError.h"
+#include "format/DateText.h"
+#include "shell/AppState.h"
+#include "shell/Common.h"
+#include "shell/ErrorHandling.h"
+#include "startup/BackupSchedule.h"
+#include "startup/InstallationSlot.h"
+#include "system/AppFolders.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace pellam::app {
+
+namespace {
+
+constexpr QChar CR(13);
+const QString kModule = QStringLiteral("splash");
+
+MessageAnswer say(const QString& text, MessageIcon icon = MessageIcon::None,
+                  MessageButtons buttons = MessageButtons::Ok)
+{
+    MessageRequest m;
+    m.text = text;
+    m.icon = icon;
+    m.buttons = buttons;
+    return dialogs().message(m);
+}
+
+void deleteTmpFiles(const QString& folder)
+{
+    QDir dir(folder);
+    for (const QString& name : dir.entryList({QStringLiteral("*.tmp")}, QDir::Files))
+        dir.remove(name);
+}
+
+// Runs a checking step; whatever the error reporter answers but "retry",
+// start-up goes on with the next step.
+void step(const std::function<void()>& action)
+{
+    runStep(action, QStringLiteral("Form_Load"), kModule);
+}
+
+} // namespace
+
+QString storedApplicationTitle()
+{
+    QFile ini(QDir(AppFolders::home()).filePath(QStringLiteral("PellamAcc.ini")));
+    if (!ini.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    QTextStream in(&ini);
+    in.readLine();
+    in.readLine();
+    if (in.atEnd())
+        return {};
+    return state().Util.DeCrypt(in.readLine());
+}
+
+void StartupRun::prepare()
+{
+    AppState& s = state();
+    status(QStringLiteral("Check Available Objects"));
+    status(QStringLiteral("Testing Pellam Utility - Objects Availability"));
+    status(QStringLiteral("Testing File System  - Objects Availability"));
+    status(QStringLiteral("Testing MS Access  - Objects Availability"));
+    s.AccessAvailable = true; // copies are made by the database engine itself
+    status(QStringLiteral("Testing MS Excel  - Objects Availability"));
+    s.ExcelAvailable = true;  // workbooks are written by the program itself
+    status(QStringLiteral("Creating  Objects"));
+
+    status(QStringLiteral("Loading Temporary Files Information"));
+    const QString home = AppFolders::home();
+    for (const QString& folder : {AppFolders::temp(), AppFolders::backup(), AppFolders::data()})
+        QDir().mkpath(folder);
+    deleteTmpFiles(AppFolders::temp());
+    deleteTmpFiles(home);
+    s.TempDir = AppFolders::temp() + QLatin1Char('/');
+
+    // The program reads and writes day/month/year itself, so the desktop's
+    // own date format cannot get in the way; the check stays as a step.
+    status(QStringLiteral("Checking Date Format..."));
+
+    s.Util.setUserName(QStringLiteral("0"));
+    status(QStringLiteral("Loading Help Information"));
+    s.HelpFile = AppFolders::help();
+    status(QStringLiteral("Loading  Application Information"));
+    s.ErrorLog = QDir(home).filePath(QStringLiteral("error.log"));
+    s.Util.setErrorLogFile(s.ErrorLog);
+    status(QStringLiteral("Get System Date"));
+}
+
+StartupRun::Outcome StartupRun::openBooks(const QDate& workingDate)
+{
+    AppState& s = state();
+    status(QStringLiteral("Loading Application Information"));
+    status(QStringLiteral("Loading Database    Details"));
+    const data::FinancialYear year = data::FinancialYear::containing(workingDate);
+    s.YearStart = year.start;
+    s.YearEnd = year.end;
+    s.DbFile = data::yearDatabasePath(AppFolders::data(), year);
+    status(QStringLiteral("Loading Databases Information"));
+    if (!findBooks(year.label()))
+        return Outcome::EndProgram;
+
+    step([&] { s.AppKey = startup::installationSlot(s.Util, QFileInfo(AppFolders::home()).canonicalFilePath()); });
+    step([&] { startup::recordStart(s.Util, s.AppKey, QDate::currentDate()); });
+    status(QStringLiteral("Checking Backup Details"));
+    if (startup::backupDue(s.Util, s.AppKey, QDate::currentDate()))
+        view_.runAutomaticBackup();
+
+    status(QStringLiteral("Connecting to database"));
+    if (!Connection())
+        return Outcome::EndProgram;
+
+    status(QStringLiteral("Verifying Cash Account"));
+    std::optional<data::CashAccount> cash;
+    step([&] { cash = data::verifyCashAccount(s.Conn); });
+    if (!cash) {
+        say(QStringLiteral("Unable to continue......") + CR + CR + QStringLiteral("Cash Account is not found....  ") + CR +
+            CR + QStringLiteral("Please Contact the System Administrator  "));
+        return Outcome::EndProgram;
+    }
+    s.CashAccNo = cash->accno;
+    s.CashAccCode = cash->code;
+    s.CashAccName = cash->name.trimmed();
+
+    data::SchemaVersion version = data::SchemaVersion::Current;
+    step([&] { version = data::schemaVersion(s.Conn); });
+    if (version != data::SchemaVersion::Current) {
+        if (version == data::SchemaVersion::Old)
+            say(QStringLiteral("This Accounting Program require to update the database, the database may be the older "
+                               "version of the Pellam Accounts"));
+        say(QStringLiteral("The Database update is required !!!!......."));
+        upgrade();
+        say(QStringLiteral("Updating database is complete please Run the program again"));
+        return Outcome::EndProgram;
+    }
+
+    verifyBooks();
+    return Outcome::Ready;
+}
+
+bool StartupRun::findBooks(const QString& yearLabel)
+{
+    AppState& s = state();
+    if (QFileInfo::exists(s.DbFile))
+        return true;
+    const QStringList existing =
+        QDir(AppFolders::data()).entryList({QStringLiteral("account????.db")}, QDir::Files);
+    if (!existing.isEmpty()) {
+        say(QStringLiteral("       Invalid Database or Date..... ") + CR + CR +
+                QStringLiteral("Database is not Created for the Financial Year"),
+            MessageIcon::Critical);
+        return false;
+    }
+    // A first run: nothing to open yet, so offer to make this year's books.
+    if (say(QStringLiteral("No books exist yet. Create the books for the financial year %1?").arg(yearLabel),
+            MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes)
+        return false;
+    try {
+        data::ensureTemplate(AppFolders::home());
+        data::createYearBooks(s.DbFile);
+    } catch (const PellamError& e) {
+        say(QStringLiteral("The books could not be created.") + CR + e.Description(), MessageIcon::Critical);
+        return false;
+    }
+    return true;
+}
+
+void StartupRun::upgrade()
+{
+    status(QStringLiteral("Updation in progress...."));
+    view_.setUpgradeText(QStringLiteral("Upgrading Database is in Progress!!! Backup Database"));
+    view_.runAutomaticBackup();
+    Connection();
+    view_.setUpgradeText(QStringLiteral("Upgrading Database is in Progress!!! Creating Table shopacc"));
+    step([] { data::upgradeDatabase(state().Conn); });
+    view_.setUpgradeText(QStringLiteral("Upgrading Database is in Progress!!! Saving Update info"));
+}
+
+void StartupRun::verifyBooks()
+{
+    AppState& s = state();
+    status(QStringLiteral("Verifying Company"));
+    bool institutions = true;
+    step([&] { institutions = data::hasInstitutions(s.Conn); });
+    if (!institutions)
+        say(QStringLiteral("There may be some errors in the application"), MessageIcon::Information);
+
+    status(QStringLiteral("Verifying Transactions"));
+    bool unknownHeads = false;
+    step([&] { unknownHeads = data::hasVouchersWithUnknownHeads(s.Conn); });
+    if (unknownHeads)
+        say(QStringLiteral("Error!!!! in Transaction ....  ") + CR + CR +
+            QStringLiteral("Please Contact the System Administrator  "));
+
+    status(QStringLiteral("Verifying Company Settings"));
+    step([&] { data::repairHeadsInUse(s.Conn, s.CashAccNo); });
+
+    status(QStringLiteral("Verifying Opening Settings"));
+    data::OpeningRepair openings;
+    step([&] { openings = data::repairOpenings(s.Conn, s.CashAccNo); });
+    if (openings.cashOpeningReset)
+        say(QStringLiteral("The opening Amount may be changed......."), MessageIcon::Information);
+}
+
+} // namespace pellam::app

@@ -1,0 +1,190 @@
+#include "app/AppTestBooks.h"
+#include "data/YearBooks.h"
+#include "dialogs/ScriptedDialogs.h"
+#include "settings/SettingsStore.h"
+#include "shell/AppState.h"
+#include "shell/ProgramEnd.h"
+#include "startup/frmSplash.h"
+#include "support/QtPrinters.h"
+#include "support/TempHome.h"
+#include "system/AppFolders.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace pellam;
+using namespace pellam::app;
+
+namespace {
+
+const QString kKey = QStringLiteral("Software\\Pellam\\Coffer9.0");
+
+QString setting(const QString& name)
+{
+    return SettingsStore::read(SettingsStore::LocalMachine, kKey, name).value_or(QString());
+}
+
+// The start-up window after its first timer tick, waiting for the date.
+struct Startup : ::testing::Test {
+    test::TempHome home;
+    ScriptedDialogsGuard scripted;
+    std::unique_ptr<frmSplash> splash;
+    std::unique_ptr<QSignalSpy> ready, ended;
+    const data::FinancialYear year2627 = data::FinancialYear::beginningIn(2026);
+
+    void SetUp() override
+    {
+        state().Conn.Close();
+        start();
+    }
+    void TearDown() override { state().Conn.Close(); }
+
+    void start()
+    {
+        splash = std::make_unique<frmSplash>();
+        splash->timer()->stop();
+        ready = std::make_unique<QSignalSpy>(splash.get(), &frmSplash::booksReady);
+        ended = std::make_unique<QSignalSpy>(splash.get(), &frmSplash::startupEnded);
+        splash->Timer1_Timer();
+    }
+
+    void confirm(const QString& date)
+    {
+        splash->findChild<QLineEdit*>(QStringLiteral("TxtDate"))->setText(date);
+        splash->CmdOk_Click();
+    }
+
+    QString booksOf(const data::FinancialYear& y) { return data::yearDatabasePath(AppFolders::data(), y); }
+
+    void makeBooks(const data::FinancialYear& y) { data::createYearBooks(booksOf(y)); }
+};
+
+} // namespace
+
+TEST_F(Startup, PreparesFoldersAndOffersTodayAsTheWorkingDate)
+{
+    for (const char* folder : {"Temp", "BackUp", "Data"})
+        EXPECT_TRUE(QDir(AppFolders::home()).exists(QString::fromLatin1(folder))) << folder;
+    EXPECT_EQ(splash->findChild<QLineEdit*>(QStringLiteral("TxtDate"))->text(),
+              QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+    EXPECT_EQ(splash->findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("Get System Date"));
+    EXPECT_EQ(state().ErrorLog, QDir(AppFolders::home()).filePath(QStringLiteral("error.log")));
+    EXPECT_EQ(state().Util.UserName(), QStringLiteral("0"));
+}
+
+TEST_F(Startup, RefusesAWorkingDateThatIsNoDate)
+{
+    confirm(QStringLiteral("29/02/2009"));
+    ASSERT_EQ(scripted->texts(), QStringList{QStringLiteral("Invalid date Selected")});
+    EXPECT_EQ(scripted->messages()[0].icon, MessageIcon::Information);
+    EXPECT_EQ(ready->count() + ended->count(), 0) << "the prompt stays";
+}
+
+TEST_F(Startup, FirstRunCreatesTheBooksOfTheWorkingDatesYear)
+{
+    scripted->answer(MessageAnswer::Yes);
+    confirm(QStringLiteral("15/01/2027"));
+    ASSERT_EQ(scripted->messages().size(), 1u);
+    EXPECT_EQ(scripted->messages()[0].text,
+              QStringLiteral("No books exist yet. Create the books for the financial year 2026-2027?"));
+    EXPECT_EQ(scripted->messages()[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(ready->count(), 1);
+    EXPECT_EQ(state().DbFile, booksOf(year2627));
+    EXPECT_TRUE(QFile::exists(booksOf(year2627)));
+    EXPECT_EQ(state().YearStart, QDate(2026, 4, 1));
+    EXPECT_EQ(state().YearEnd, QDate(2027, 3, 31));
+    EXPECT_EQ(state().CashAccName, QStringLiteral("CASH A/C"));
+    EXPECT_EQ(state().CashAccCode, QStringLiteral("CASH"));
+    EXPECT_EQ(state().AppKey, QStringLiteral("App0"));
+    EXPECT_EQ(state().Conn.State(), 1);
+    EXPECT_EQ(setting(QStringLiteral("DApp0")), QDate::currentDate().toString(QStringLiteral("d.M.yy")));
+}
+
+TEST_F(Startup, FirstRunDeclinedEndsWithoutBooks)
+{
+    scripted->answer(MessageAnswer::No);
+    confirm(QStringLiteral("01/04/2026"));
+    EXPECT_EQ(ended->count(), 1);
+    EXPECT_FALSE(QFile::exists(booksOf(year2627)));
+}
+
+TEST_F(Startup, AYearWithoutBooksEndsWhenOtherYearsExist)
+{
+    makeBooks(data::FinancialYear::beginningIn(2025));
+    confirm(QStringLiteral("01/04/2026"));
+    ASSERT_EQ(scripted->messages().size(), 1u);
+    EXPECT_EQ(scripted->messages()[0].text,
+              QStringLiteral("       Invalid Database or Date..... \r\rDatabase is not Created for the Financial Year"));
+    EXPECT_EQ(scripted->messages()[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(ended->count(), 1);
+}
+
+TEST_F(Startup, RenamesTheCashAccountAndRepairsTheOpenings)
+{
+    makeBooks(year2627);
+    {
+        db::Connection c;
+        c.Open(booksOf(year2627));
+        c.execute(QStringLiteral("update account set AccountName='Cash'"));
+        const int cash = c.scalar(QStringLiteral("select accno from CurCashAccount")).toInt();
+        c.execute(QStringLiteral("insert into accountopening(accno,shopid,opamt,optype) values(?,1,5000,'D')"), {cash});
+    }
+    confirm(QStringLiteral("31/03/2027"));
+    EXPECT_EQ(ready->count(), 1);
+    EXPECT_EQ(scripted->texts(), QStringList{QStringLiteral("The opening Amount may be changed.......")});
+    EXPECT_EQ(state().Conn.scalar(QStringLiteral("select AccountName from account where accno=?"), {state().CashAccNo}).toString(),
+              QStringLiteral("CASH A/C"));
+    EXPECT_EQ(state().Conn.scalar(QStringLiteral("select count(*) from accountopening where accno=?"), {state().CashAccNo}).toInt(), 1);
+}
+
+TEST_F(Startup, BacksUpByItselfWhenTheIntervalHasPassed)
+{
+    makeBooks(year2627);
+    SettingsStore::write(SettingsStore::LocalMachine, kKey, QStringLiteral("App0"),
+                         QFileInfo(AppFolders::home()).canonicalFilePath());
+    SettingsStore::write(SettingsStore::LocalMachine, kKey, QStringLiteral("AtBkApp0"), QStringLiteral("7"));
+    const QString backupFolder = QDir(AppFolders::backup()).filePath(QStringLiteral("App0") + year2627.shortYears());
+
+    SettingsStore::write(SettingsStore::LocalMachine, kKey, QStringLiteral("BkDtApp0"),
+                         QDate::currentDate().addDays(-7).toString(QStringLiteral("dd/MM/yy")));
+    confirm(QStringLiteral("01/04/2026"));
+    EXPECT_EQ(ready->count(), 1);
+    EXPECT_FALSE(QDir(backupFolder).exists()) << "exactly the interval: no backup yet";
+
+    state().Conn.Close();
+    SettingsStore::write(SettingsStore::LocalMachine, kKey, QStringLiteral("BkDtApp0"),
+                         QDate::currentDate().addDays(-8).toString(QStringLiteral("dd/MM/yy")));
+    start();
+    confirm(QStringLiteral("01/04/2026"));
+    EXPECT_EQ(ready->count(), 1);
+    EXPECT_TRUE(scripted->messages().empty()) << "an automatic backup asks and says nothing";
+    EXPECT_EQ(QDir(backupFolder).entryList({QStringLiteral("*_2627.bak")}, QDir::Files).size(), 1);
+    EXPECT_EQ(setting(QStringLiteral("BkDtApp0")), QDate::currentDate().toString(QStringLiteral("dd/MM/yy")));
+    EXPECT_EQ(state().Conn.State(), 1) << "start-up opens the books again after the backup";
+}
+
+TEST_F(Startup, OldBooksAreBackedUpUpgradedAndTheProgramEnds)
+{
+    makeBooks(year2627);
+    {
+        db::Connection c;
+        c.Open(booksOf(year2627));
+        c.execute(QStringLiteral("drop table AccUptodate"));
+    }
+    confirm(QStringLiteral("01/04/2026"));
+    EXPECT_EQ(scripted->texts(), (QStringList{QStringLiteral("The Database update is required !!!!......."),
+                                              QStringLiteral("Updating database is complete please Run the program again")}));
+    EXPECT_EQ(ended->count(), 1);
+    const QString backupFolder = QDir(AppFolders::backup()).filePath(QStringLiteral("App0") + year2627.shortYears());
+    EXPECT_EQ(QDir(backupFolder).entryList({QStringLiteral("*.bak")}, QDir::Files).size(), 1);
+    state().Conn.Close();
+    db::Connection c;
+    c.Open(booksOf(year2627));
+    EXPECT_EQ(c.scalar(QStringLiteral("select dtupdate from AccUptodate")).toString(),
+              QDate::currentDate().toString(Qt::ISODate));
+}
