@@ -49,6 +49,24 @@ void step(const std::function<void()>& action)
     runStep(action, QStringLiteral("Form_Load"), kModule);
 }
 
+// A file of the year's name that is damaged, empty or something else
+// entirely is named plainly, instead of failing later on a missing table.
+bool holdsYearBooks(const QString& file)
+{
+    try {
+        db::Connection probe;
+        probe.Open(file, true, 5000, true);
+        data::requireYearBooks(probe);
+        return true;
+    } catch (const PellamError& e) {
+        say(QStringLiteral("       Invalid Database or Date..... ") + CR + CR + QStringLiteral("The file ") +
+                QDir::toNativeSeparators(file) + QStringLiteral(" does not hold the books of a financial year.") + CR +
+                e.Description(),
+            MessageIcon::Critical);
+        return false;
+    }
+}
+
 } // namespace
 
 QString storedApplicationTitle()
@@ -152,7 +170,7 @@ bool StartupRun::findBooks(const QString& yearLabel)
 {
     AppState& s = state();
     if (QFileInfo::exists(s.DbFile))
-        return true;
+        return holdsYearBooks(s.DbFile);
     const QStringList existing =
         QDir(AppFolders::data()).entryList({QStringLiteral("account????.db")}, QDir::Files);
     if (!existing.isEmpty()) {

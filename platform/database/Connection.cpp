@@ -214,17 +214,18 @@ Connection::~Connection()
     Close();
 }
 
-void Connection::Open(const QString& file, bool mustExist, int busyMs)
+void Connection::Open(const QString& file, bool mustExist, int busyMs, bool readOnly)
 {
     if (State() == 1)
         Close();
-    if (mustExist && !QFileInfo(file).isFile())
+    if ((mustExist || readOnly) && !QFileInfo(file).isFile())
         throw PellamError(CannotOpen, QStringLiteral("Could not find file '%1'.").arg(file), kSource);
     d->name = QStringLiteral("pellam-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
     {
         QSqlDatabase qdb = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), d->name);
         qdb.setDatabaseName(file);
-        qdb.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyMs));
+        qdb.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyMs) +
+                              (readOnly ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
         if (!qdb.open()) {
             const QString why = qdb.lastError().text();
             qdb = QSqlDatabase();
@@ -246,8 +247,10 @@ void Connection::Open(const QString& file, bool mustExist, int busyMs)
         sqlite3_create_function(d->db, "date", 0, SQLITE_UTF8, nullptr, fnToday, nullptr, nullptr);
         // Reading the schema proves the file is a database at all.
         scalar(QStringLiteral("select count(*) from sqlite_master"));
-        query(QStringLiteral("pragma journal_mode=WAL"));
-        execute(QStringLiteral("pragma synchronous=FULL"));
+        if (!readOnly) {
+            query(QStringLiteral("pragma journal_mode=WAL"));
+            execute(QStringLiteral("pragma synchronous=FULL"));
+        }
     } catch (...) {
         Close();
         throw;

@@ -33,7 +33,8 @@ public:
 
     // Opens `file` (created when missing, unless `mustExist`). Write-ahead
     // logging, full sync, and a busy wait of `busyMs` for a second program.
-    void Open(const QString& file, bool mustExist = true, int busyMs = 5000);
+    // `readOnly` opens an existing file without changing a byte of it.
+    void Open(const QString& file, bool mustExist = true, int busyMs = 5000, bool readOnly = false);
     void Close();
     // 0 closed, 1 open.
     int State() const;

@@ -188,3 +188,22 @@ TEST_F(Startup, OldBooksAreBackedUpUpgradedAndTheProgramEnds)
     EXPECT_EQ(c.scalar(QStringLiteral("select dtupdate from AccUptodate")).toString(),
               QDate::currentDate().toString(Qt::ISODate));
 }
+
+TEST_F(Startup, AYearFileThatHoldsNoBooksIsNamedPlainly)
+{
+    for (const QByteArray& content : {QByteArray(), QByteArray(8192, 'x'), QByteArray("SQLite format 3")}) {
+        QFile junk(booksOf(year2627));
+        ASSERT_TRUE(junk.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        junk.write(content);
+        junk.close();
+        scripted->clear();
+        start();
+        confirm(QStringLiteral("01/04/2026"));
+        ASSERT_EQ(scripted->messages().size(), 1u) << content.size();
+        EXPECT_TRUE(scripted->messages()[0].text.startsWith(
+            QStringLiteral("       Invalid Database or Date..... \r\rThe file ") + QDir::toNativeSeparators(booksOf(year2627)) +
+            QStringLiteral(" does not hold the books of a financial year.")));
+        EXPECT_EQ(ended->count(), 1);
+        EXPECT_EQ(QFileInfo(booksOf(year2627)).size(), content.size()) << "the file is left as it was";
+    }
+}
