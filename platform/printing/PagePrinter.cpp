@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -37,8 +38,12 @@ QString familyFor(const QString& name)
 {
     if (name.compare(QLatin1String("Courier New"), Qt::CaseInsensitive) == 0)
         return QStringLiteral("Liberation Mono");
-    if (name.compare(QLatin1String("Fixedsys"), Qt::CaseInsensitive) == 0)
-        return QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+    if (name.compare(QLatin1String("Fixedsys"), Qt::CaseInsensitive) == 0) {
+        // The desktop's fixed font, unless it does not keep columns straight
+        // (some report themselves proportional); then the metric Courier.
+        const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        return QFontInfo(fixed).fixedPitch() ? fixed.family() : QStringLiteral("Liberation Mono");
+    }
     return name;
 }
 
