@@ -6,9 +6,9 @@
 #include "shell/Common.h"
 #include "shell/ErrorHandling.h"
 #include "shell/MdiHost.h"
+#include "text/FixedFont.h"
 
 #include <QFile>
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -37,7 +37,7 @@ FrmPreview::FrmPreview(QWidget* parent)
     command1_->setObjectName(QStringLiteral("Command1"));
     rtbInfo_->setReadOnly(true);
     rtbInfo_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    rtbInfo_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    rtbInfo_->setFont(fixedPitchFont());
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -1,6 +1,7 @@
 #include "printing/PagePrinter.h"
 
 #include "errors/PellamError.h"
+#include "text/FixedFont.h"
 
 #include <QFile>
 #include <QFontDatabase>
@@ -38,12 +39,8 @@ QString familyFor(const QString& name)
 {
     if (name.compare(QLatin1String("Courier New"), Qt::CaseInsensitive) == 0)
         return QStringLiteral("Liberation Mono");
-    if (name.compare(QLatin1String("Fixedsys"), Qt::CaseInsensitive) == 0) {
-        // The desktop's fixed font, unless it does not keep columns straight
-        // (some report themselves proportional); then the metric Courier.
-        const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-        return QFontInfo(fixed).fixedPitch() ? fixed.family() : QStringLiteral("Liberation Mono");
-    }
+    if (name.compare(QLatin1String("Fixedsys"), Qt::CaseInsensitive) == 0)
+        return fixedPitchFont().family();
     return name;
 }
 
