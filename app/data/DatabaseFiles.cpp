@@ -53,6 +53,10 @@ void writeDatabaseAtomically(const QString& file, const std::function<void(db::C
         {
             db::Connection conn;
             conn.Open(temporary, false);
+            // A file that fails half-way is deleted, never repaired: it
+            // needs no journal while it is built. The sync comes at the end.
+            conn.query(QStringLiteral("pragma journal_mode=off"));
+            conn.execute(QStringLiteral("pragma synchronous=off"));
             fill(conn);
             conn.Close();
         }

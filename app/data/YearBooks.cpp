@@ -35,15 +35,18 @@ void writeFirstRows(db::Connection& conn)
 
 } // namespace
 
+void writeNewBooks(db::Connection& conn)
+{
+    createSchema(conn);
+    db::Transaction transaction(conn);
+    writeVersionRows(conn);
+    writeFirstRows(conn);
+    transaction.commit();
+}
+
 void createYearBooks(const QString& file)
 {
-    writeDatabaseAtomically(file, [](db::Connection& conn) {
-        createSchema(conn);
-        db::Transaction transaction(conn);
-        writeVersionRows(conn);
-        writeFirstRows(conn);
-        transaction.commit();
-    });
+    writeDatabaseAtomically(file, writeNewBooks);
 }
 
 void ensureTemplate(const QString& appFolder)

@@ -18,6 +18,10 @@ inline const QString kTemplateFileName = QStringLiteral("Account.bdk");
 // and redefines the views, so it is safe on books of any age.
 void createSchema(db::Connection& conn);
 
+// Writes the rows a year's books start with into an empty database: the
+// schema, the cash account, institution 1, the user and the version rows.
+void writeNewBooks(db::Connection& conn);
+
 // Creates a year's books from nothing at `file`: built under a temporary
 // name in the same folder, then renamed, so an interrupted run leaves no
 // half-made year file. Cash account ("CASH", "CASH A/C", zero opening),

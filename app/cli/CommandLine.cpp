@@ -1,0 +1,102 @@
+#include "cli/CommandLine.h"
+
+#include "format/DateText.h"
+
+#include <QMap>
+
+namespace pellam::cli {
+
+namespace {
+
+const QMap<QString, QStringList>& commandOptions()
+{
+    static const QMap<QString, QStringList> options = {
+        {QStringLiteral("init"), {QStringLiteral("year")}},
+        {QStringLiteral("check"), {QStringLiteral("date")}},
+        {QStringLiteral("backup"), {QStringLiteral("date"), QStringLiteral("to")}},
+        {QStringLiteral("demo"),
+         {QStringLiteral("year"), QStringLiteral("institutions"), QStringLiteral("heads"), QStringLiteral("vouchers"),
+          QStringLiteral("seed")}},
+        {QStringLiteral("help"), {}},
+    };
+    return options;
+}
+
+} // namespace
+
+QString CommandLine::usage()
+{
+    return QStringLiteral(
+        "Usage: pellam [--home DIR] COMMAND [OPTIONS]\n"
+        "The books of one financial year (1 April to 31 March) without a window.\n"
+        "\n"
+        "  init [--year YYYY]            the application folder, the template and the books\n"
+        "                                of the year that begins in April YYYY\n"
+        "  check [--date dd/mm/yyyy]     the start-up checks and repairs on that date's books;\n"
+        "                                prints each repair\n"
+        "  backup [--date D] [--to FILE] a checked copy of that date's books\n"
+        "  demo [--year YYYY] [--institutions N] [--heads N] [--vouchers N] [--seed S]\n"
+        "                                sample books (3 institutions, 40 heads, 2000 vouchers)\n"
+        "\n"
+        "--home DIR is the application folder (default: $PELLAM_HOME, else the user's data folder).\n"
+        "The date defaults to today, the year to the one that holds today.\n");
+}
+
+CommandLine CommandLine::parse(const QStringList& arguments)
+{
+    CommandLine line;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+            line.command_ = QStringLiteral("help");
+            return line;
+        }
+        if (!argument.startsWith(QLatin1String("--"))) {
+            if (!line.command_.isEmpty())
+                throw UsageError(QStringLiteral("unexpected argument '%1'").arg(argument));
+            if (!commandOptions().contains(argument))
+                throw UsageError(QStringLiteral("unknown command '%1' (commands: init, check, backup, demo)").arg(argument));
+            line.command_ = argument;
+            continue;
+        }
+        const QString name = argument.mid(2);
+        if (i + 1 >= arguments.size())
+            throw UsageError(QStringLiteral("%1 needs a value").arg(argument));
+        const QString value = arguments[++i];
+        if (name == QLatin1String("home") && line.command_.isEmpty())
+            line.home_ = value;
+        else if (!line.command_.isEmpty() && commandOptions().value(line.command_).contains(name))
+            line.options_.insert(name, value);
+        else
+            throw UsageError(line.command_.isEmpty()
+                                 ? QStringLiteral("unknown option '%1' before the command").arg(argument)
+                                 : QStringLiteral("'%1' takes no option '%2'").arg(line.command_, argument));
+    }
+    if (line.command_.isEmpty())
+        throw UsageError(QStringLiteral("no command given (commands: init, check, backup, demo; --help for more)"));
+    return line;
+}
+
+qint64 CommandLine::number(const QString& option, qint64 fallback, qint64 low, qint64 high) const
+{
+    if (!has(option))
+        return fallback;
+    bool ok = false;
+    const qint64 value = text(option).toLongLong(&ok);
+    if (!ok || value < low || value > high)
+        throw UsageError(QStringLiteral("--%1 must be a whole number from %2 to %3, not '%4'")
+                             .arg(option).arg(low).arg(high).arg(text(option)));
+    return value;
+}
+
+QDate CommandLine::date(const QString& option, const QDate& fallback) const
+{
+    if (!has(option))
+        return fallback;
+    const auto parsed = datetext::parse(text(option));
+    if (!parsed)
+        throw UsageError(QStringLiteral("--%1 must be a date as dd/mm/yyyy, not '%2'").arg(option, text(option)));
+    return *parsed;
+}
+
+} // namespace pellam::cli

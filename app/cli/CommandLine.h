@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDate>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <stdexcept>
+
+namespace pellam::cli {
+
+// A mistake in how the tool was called: the message says which.
+class UsageError : public std::runtime_error {
+public:
+    explicit UsageError(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
+    QString message() const { return message_; }
+
+private:
+    QString message_;
+};
+
+// `pellam [--home DIR] COMMAND [--option VALUE]...`, checked against the
+// options each command takes.
+class CommandLine {
+public:
+    // The arguments after the program's name. Throws UsageError.
+    static CommandLine parse(const QStringList& arguments);
+    static QString usage();
+
+    QString home() const { return home_; }
+    QString command() const { return command_; }
+    bool has(const QString& option) const { return options_.contains(option); }
+    QString text(const QString& option) const { return options_.value(option); }
+    // A whole number from `low` to `high`, or `fallback` when not given.
+    qint64 number(const QString& option, qint64 fallback, qint64 low, qint64 high) const;
+    // A day/month/year date, or `fallback` when not given.
+    QDate date(const QString& option, const QDate& fallback) const;
+
+private:
+    QString home_;
+    QString command_;
+    QHash<QString, QString> options_;
+};
+
+} // namespace pellam::cli

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "PellamUtility.h"
+#include "cli/CommandLine.h"
+#include "data/FinancialYear.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QTextStream>
+
+namespace pellam::cli {
+
+// The command-line tool: runs one command on the books of one year and
+// answers with its exit code: 0 done, 1 failed, 2 called wrongly. What it
+// did goes to `out`; a failure is one line on `err`.
+class PellamTool {
+public:
+    PellamTool(QTextStream& out, QTextStream& err, QDateTime now = QDateTime::currentDateTime());
+    int run(const QStringList& arguments);
+
+private:
+    void init(const CommandLine& line);
+    void check(const CommandLine& line);
+    void backup(const CommandLine& line);
+    void demo(const CommandLine& line);
+
+    data::FinancialYear yearOption(const CommandLine& line) const;
+    data::FinancialYear dateOption(const CommandLine& line) const;
+    // The year's books, which must exist.
+    QString existingBooks(const data::FinancialYear& year) const;
+    QString newBooks(const data::FinancialYear& year) const;
+    // A checked copy in this installation's backup folder (or `target`),
+    // recorded as the last backup; the copy's name.
+    QString backUp(const QString& books, const data::FinancialYear& year, const QString& target = {}) const;
+
+    QTextStream& out_;
+    QTextStream& err_;
+    QDateTime now_;
+    QString appFolder_;
+    PellamUtility util_;
+};
+
+} // namespace pellam::cli

@@ -1,0 +1,14 @@
+#include "cli/PellamTool.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+// pellam: the year's books without a window (see `pellam --help`).
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("PellamAccount"));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return pellam::cli::PellamTool(out, err).run(QCoreApplication::arguments().mid(1));
+}

@@ -1,0 +1,244 @@
+#include "cli/PellamTool.h"
+#include "data/FinancialYear.h"
+#include "database/Connection.h"
+#include "startup/InstallationSlot.h"
+#include "support/QtPrinters.h"
+#include "support/TempHome.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+using namespace pellam;
+
+namespace {
+
+struct Result {
+    int code;
+    QString out, err;
+};
+
+// The tool in a fresh application folder, at a fixed moment.
+struct Tool : ::testing::Test {
+    test::TempHome home;
+    QDateTime now{QDate(2026, 12, 6), QTime(14, 30, 5)};
+
+    Result run(const QStringList& arguments)
+    {
+        QString out, err;
+        QTextStream outStream(&out), errStream(&err);
+        const int code = cli::PellamTool(outStream, errStream, now).run(arguments);
+        return {code, out, err};
+    }
+    // Inside the application folder that TempHome sets.
+    QString app(const QString& name) const { return home.file(QStringLiteral("home/") + name); }
+    QString books(const char* name = "account2627.db") const { return app(QStringLiteral("Data/") + QLatin1String(name)); }
+    QString query(const QString& file, const QString& sql)
+    {
+        db::Connection conn;
+        conn.Open(file);
+        return conn.scalar(sql).toString();
+    }
+    void execute(const QString& file, const QString& sql)
+    {
+        db::Connection conn;
+        conn.Open(file);
+        conn.executeScript(sql);
+    }
+};
+
+} // namespace
+
+TEST_F(Tool, InitMakesTheFoldersTheTemplateAndTheYearsBooksOnce)
+{
+    const Result made = run({QStringLiteral("init")});
+    EXPECT_EQ(made.code, 0) << made.err.toStdString();
+    EXPECT_EQ(made.out, QStringLiteral("Created the books for 2026-2027: %1\n").arg(books()));
+    for (const char* path : {"Temp", "BackUp", "Data", "Account.bdk", "Data/account2627.db"})
+        EXPECT_TRUE(QFileInfo::exists(app(QLatin1String(path)))) << path;
+
+    const Result again = run({QStringLiteral("init")});
+    EXPECT_EQ(again.code, 1);
+    EXPECT_EQ(again.err, QStringLiteral("pellam: error 58: The books for the financial year 2026-2027 already exist (%1).\n")
+                             .arg(books()));
+
+    const QString elsewhere = home.file(QStringLiteral("other"));
+    EXPECT_EQ(run({QStringLiteral("--home"), elsewhere, QStringLiteral("init"), QStringLiteral("--year"), QStringLiteral("2008")})
+                  .code,
+              0);
+    EXPECT_TRUE(QFileInfo::exists(elsewhere + QStringLiteral("/Data/account0809.db")));
+}
+
+TEST_F(Tool, CheckPrintsEveryRepairItMakes)
+{
+    ASSERT_EQ(run({QStringLiteral("init")}).code, 0);
+    execute(books(), QStringLiteral(
+                         "update account set AccountName='Cash' where accno=1;"
+                         "insert into account(accno, AccCode, AccountName) values(12, 'SAL', 'SALARY');"
+                         "insert into organization(ShopId, shopName) values(2, 'DISPENSARY');"
+                         "insert into accountopening values(12, 1, 0, 'C'); insert into accountopening values(12, 2, 0, 'C');"
+                         "insert into accountopening values(1, 1, 500, 'D');"
+                         "insert into journal(shopid, debitaccid, creditaccid, joudate, amount) values(2, 12, 1, '2026-05-01', 100);"));
+
+    const Result checked = run({QStringLiteral("check"), QStringLiteral("--date"), QStringLiteral("15/01/2027")});
+    EXPECT_EQ(checked.code, 0) << checked.err.toStdString();
+    EXPECT_EQ(checked.out, QStringLiteral("Checking the books for 2026-2027: %1\n"
+                                          "Cash account: CASH A/C (code CASH, number 1)\n"
+                                          "Renamed the cash account to CASH A/C\n"
+                                          "Listed ledger head 12 (SALARY) for institution 2, whose vouchers use it\n"
+                                          "Added a zero opening for ledger head 1 (CASH A/C) in institution 2\n"
+                                          "Replaced the duplicate openings of ledger head 1 (CASH A/C) in institution 1 by a zero opening\n"
+                                          "Warning: the opening amount of the cash account may have changed\n"
+                                          "4 repairs were made\n")
+                                .arg(books()));
+    EXPECT_EQ(query(books(), QStringLiteral("select count(*) from shopacc where accno=12 and Shopid=2")), QStringLiteral("1"));
+
+    const Result clean = run({QStringLiteral("check")});
+    EXPECT_TRUE(clean.out.endsWith(QStringLiteral("No repairs were needed\n"))) << clean.out.toStdString();
+}
+
+TEST_F(Tool, CheckBacksUpAndUpgradesOldBooks)
+{
+    ASSERT_EQ(run({QStringLiteral("init")}).code, 0);
+    execute(books(), QStringLiteral("drop table AccUptodate; drop table shopacc;"));
+    const Result checked = run({QStringLiteral("check")});
+    EXPECT_EQ(checked.code, 0) << checked.err.toStdString();
+    const QString copy = app(QStringLiteral("BackUp/App02627/061226143005_2627.bak"));
+    EXPECT_TRUE(checked.out.contains(QStringLiteral("The books need an upgrade; backed up first to %1\nUpgraded the books\n").arg(copy)))
+        << checked.out.toStdString();
+    EXPECT_EQ(query(copy, QStringLiteral("select count(*) from sqlite_master where name='AccUptodate'")), QStringLiteral("0"));
+    EXPECT_EQ(query(books(), QStringLiteral("select dtupdate from AccUptodate")), QDate::currentDate().toString(Qt::ISODate));
+}
+
+TEST_F(Tool, CheckAndBackupRefuseMissingOrForeignBooks)
+{
+    const Result missing = run({QStringLiteral("check"), QStringLiteral("--date"), QStringLiteral("31/03/2009")});
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_EQ(missing.err, QStringLiteral("pellam: error 53: No books exist for the financial year 2008-2009 (%1).\n")
+                               .arg(books("account0809.db")));
+    EXPECT_TRUE(missing.out.isEmpty());
+
+    QDir().mkpath(app(QStringLiteral("Data")));
+    QFile junk(books());
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray("this is no database\n").repeated(100));
+    junk.close();
+    for (const char* command : {"check", "backup"}) {
+        const Result bad = run({QLatin1String(command)});
+        EXPECT_EQ(bad.code, 1) << command;
+        EXPECT_TRUE(bad.err.startsWith(QStringLiteral("pellam: error -2147467259: "))) << bad.err.toStdString();
+        EXPECT_EQ(bad.err.count(QLatin1Char('\n')), 1) << command;
+    }
+}
+
+TEST_F(Tool, BackupGoesToTheSlotsFolderOrTheChosenFileAndIsRecorded)
+{
+    ASSERT_EQ(run({QStringLiteral("init")}).code, 0);
+    const Result made = run({QStringLiteral("backup")});
+    const QString copy = app(QStringLiteral("BackUp/App02627/061226143005_2627.bak"));
+    EXPECT_EQ(made.code, 0) << made.err.toStdString();
+    EXPECT_EQ(made.out, QStringLiteral("Backed up the books for 2026-2027 to %1\n").arg(copy));
+    EXPECT_EQ(query(copy, QStringLiteral("select AccountName from account")), QStringLiteral("CASH A/C"));
+    PellamUtility util;
+    EXPECT_EQ(util.GetKeyValue(PellamUtility::HkeyLOCAL_MACHINE, startup::kInstallationKey, QStringLiteral("BkDtApp0")),
+              QStringLiteral("06/12/26"));
+
+    const QString chosen = home.file(QStringLiteral("mine.bak"));
+    EXPECT_EQ(run({QStringLiteral("backup"), QStringLiteral("--to"), chosen}).out,
+              QStringLiteral("Backed up the books for 2026-2027 to %1\n").arg(chosen));
+    EXPECT_TRUE(QFileInfo::exists(chosen));
+}
+
+TEST_F(Tool, DemoBooksAreTheSameForTheSameSeedAndPassTheChecks)
+{
+    const QStringList demo = {QStringLiteral("demo"), QStringLiteral("--year"), QStringLiteral("2025"),
+                              QStringLiteral("--institutions"), QStringLiteral("4"), QStringLiteral("--heads"),
+                              QStringLiteral("45"), QStringLiteral("--vouchers"), QStringLiteral("600")};
+    const Result made = run(demo);
+    EXPECT_EQ(made.code, 0) << made.err.toStdString();
+    EXPECT_EQ(made.out, QStringLiteral("Created sample books for 2025-2026: %1\n4 institutions, 45 ledger heads, 600 vouchers\n")
+                            .arg(books("account2526.db")));
+
+    const QString digest = QStringLiteral(
+        "select count(*) || ':' || sum(amount) || ':' || min(joudate) || ':' || max(joudate) || ':' || "
+        "group_concat(shopid || debitaccid || creditaccid || narration || billno, '|') from journal");
+    const QString first = query(books("account2526.db"), digest);
+    EXPECT_TRUE(first.startsWith(QStringLiteral("600:"))) << first.left(40).toStdString();
+    EXPECT_EQ(query(books("account2526.db"), QStringLiteral("select count(*) from organization")), QStringLiteral("4"));
+    EXPECT_EQ(query(books("account2526.db"), QStringLiteral("select count(*) from account")), QStringLiteral("46"));
+    EXPECT_EQ(query(books("account2526.db"), QStringLiteral("select min(joudate) >= '2025-04-01' and max(joudate) <= '2026-03-31' "
+                                                            "from journal")),
+              QStringLiteral("1"));
+    EXPECT_EQ(query(books("account2526.db"), QStringLiteral("select count(*) from organization where shopName like '%SCHOOL%' "
+                                                            "or shopName like '%DISPENSARY%'")),
+              QStringLiteral("2"));
+    EXPECT_TRUE(run({QStringLiteral("check"), QStringLiteral("--date"), QStringLiteral("1/6/2025")})
+                    .out.endsWith(QStringLiteral("No repairs were needed\n")));
+
+    const QString again = home.file(QStringLiteral("again"));
+    ASSERT_EQ(run(QStringList({QStringLiteral("--home"), again}) + demo).code, 0);
+    EXPECT_EQ(query(again + QStringLiteral("/Data/account2526.db"), digest), first);
+    const QString other = home.file(QStringLiteral("other"));
+    ASSERT_EQ(run(QStringList({QStringLiteral("--home"), other}) + demo + QStringList({QStringLiteral("--seed"), QStringLiteral("2")}))
+                  .code,
+              0);
+    EXPECT_NE(query(other + QStringLiteral("/Data/account2526.db"), digest), first);
+}
+
+TEST_F(Tool, WrongCallsGiveOneLineAndExitTwo)
+{
+    struct Case {
+        QStringList arguments;
+        const char* error;
+    };
+    const Case cases[] = {
+        {{}, "no command given (commands: init, check, backup, demo; --help for more)"},
+        {{QStringLiteral("close")}, "unknown command 'close' (commands: init, check, backup, demo)"},
+        {{QStringLiteral("check"), QStringLiteral("--date")}, "--date needs a value"},
+        {{QStringLiteral("check"), QStringLiteral("--date"), QStringLiteral("29/02/2009")},
+         "--date must be a date as dd/mm/yyyy, not '29/02/2009'"},
+        {{QStringLiteral("init"), QStringLiteral("--to"), QStringLiteral("x")}, "'init' takes no option '--to'"},
+        {{QStringLiteral("demo"), QStringLiteral("--vouchers"), QStringLiteral("-5")},
+         "--vouchers must be a whole number from 0 to 50000000, not '-5'"},
+        {{QStringLiteral("demo"), QStringLiteral("--heads"), QStringLiteral("many")},
+         "--heads must be a whole number from 1 to 30000, not 'many'"},
+        {{QStringLiteral("--year"), QStringLiteral("2026"), QStringLiteral("init")}, "unknown option '--year' before the command"},
+        {{QStringLiteral("init"), QStringLiteral("check")}, "unexpected argument 'check'"},
+    };
+    for (const Case& c : cases) {
+        const Result result = run(c.arguments);
+        EXPECT_EQ(result.code, 2) << c.error;
+        EXPECT_EQ(result.err, QStringLiteral("pellam: %1\n").arg(QLatin1String(c.error)));
+    }
+    EXPECT_FALSE(QFileInfo::exists(app(QStringLiteral("Data")))) << "nothing was made";
+    const Result help = run({QStringLiteral("--help")});
+    EXPECT_EQ(help.code, 0);
+    EXPECT_TRUE(help.out.startsWith(QStringLiteral("Usage: pellam [--home DIR] COMMAND [OPTIONS]\n")));
+}
+
+TEST_F(Tool, TheProgramRunsWithoutADisplay)
+{
+    const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/pellam");
+    if (!QFileInfo(program).isExecutable())
+        GTEST_SKIP() << "pellam is not built beside the tests";
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    process.setProcessEnvironment(env);
+
+    process.start(program, {QStringLiteral("--home"), app(QString()), QStringLiteral("init"), QStringLiteral("--year"), QStringLiteral("2026")});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    EXPECT_EQ(QString::fromUtf8(process.readAllStandardOutput()),
+              QStringLiteral("Created the books for 2026-2027: %1\n").arg(books()));
+
+    process.start(program, {QStringLiteral("--home"), app(QString()), QStringLiteral("init"), QStringLiteral("--year"), QStringLiteral("2026")});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_EQ(QString::fromUtf8(process.readAllStandardError()).count(QLatin1Char('\n')), 1);
+}
