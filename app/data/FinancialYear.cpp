@@ -1,6 +1,10 @@
 #include "data/FinancialYear.h"
 
+#include "format/DateText.h"
+
 #include <QDir>
+#include <QRegularExpression>
+#include <algorithm>
 
 namespace pellam::data {
 
@@ -35,6 +39,23 @@ QString yearDatabaseFileName(const FinancialYear& year)
 QString yearDatabasePath(const QString& dataFolder, const FinancialYear& year)
 {
     return QDir(dataFolder).filePath(yearDatabaseFileName(year));
+}
+
+bool hasAnyYearBooks(const QString& dataFolder)
+{
+    static const QRegularExpression yearFile(QStringLiteral("^account\\d{4}\\.db$"));
+    const QStringList files = QDir(dataFolder).entryList({QStringLiteral("account*.db")}, QDir::Files);
+    return std::any_of(files.begin(), files.end(), [](const QString& name) { return yearFile.match(name).hasMatch(); });
+}
+
+bool dateFormatIsDayMonthYear(const QDate& today)
+{
+    const QString text = datetext::format(today);
+    const QString expected = QStringLiteral("%1/%2/%3")
+                                 .arg(today.day(), 2, 10, QLatin1Char('0'))
+                                 .arg(today.month(), 2, 10, QLatin1Char('0'))
+                                 .arg(today.year(), 4, 10, QLatin1Char('0'));
+    return text == expected && datetext::parse(text) == today;
 }
 
 } // namespace pellam::data

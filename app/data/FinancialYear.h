@@ -27,4 +27,13 @@ QString yearDatabaseFileName(const FinancialYear& year);
 // The year's books inside the data folder.
 QString yearDatabasePath(const QString& dataFolder, const FinancialYear& year);
 
+// Whether the data folder holds the books of any year ("account" + four
+// digits + ".db"): without any, start-up offers to create the first.
+bool hasAnyYearBooks(const QString& dataFolder);
+
+// Start-up's date-format check: the working date must read back as
+// day/month/year. The program formats and parses dates itself, so this holds
+// whatever the desktop's locale says.
+bool dateFormatIsDayMonthYear(const QDate& today);
+
 } // namespace pellam::data

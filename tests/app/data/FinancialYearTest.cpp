@@ -1,5 +1,8 @@
 #include "data/FinancialYear.h"
 
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace pellam::data;
@@ -34,4 +37,28 @@ TEST(FinancialYear, WorkingDateGivesYearAndFileName)
 TEST(FinancialYear, NoDateGivesNoYear)
 {
     EXPECT_FALSE(FinancialYear::containing(QDate()).isValid());
+}
+
+TEST(FinancialYear, FirstRunIsKnownByTheAbsenceOfAnyYearsBooks)
+{
+    QTemporaryDir dir;
+    EXPECT_FALSE(hasAnyYearBooks(dir.path()));
+    EXPECT_FALSE(hasAnyYearBooks(dir.filePath(QStringLiteral("missing"))));
+    for (const char* other : {"account2627.db.new", "account.db", "accountXY.db", "Account.bdk"}) {
+        QFile f(dir.filePath(QLatin1String(other)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    EXPECT_FALSE(hasAnyYearBooks(dir.path()));
+    QFile books(dir.filePath(QStringLiteral("account0809.db")));
+    ASSERT_TRUE(books.open(QIODevice::WriteOnly));
+    EXPECT_TRUE(hasAnyYearBooks(dir.path()));
+}
+
+TEST(FinancialYear, DateFormatHoldsWhateverTheDesktopLocale)
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_TRUE(dateFormatIsDayMonthYear(QDate(2026, 12, 6)));
+    EXPECT_TRUE(dateFormatIsDayMonthYear(QDate(2027, 1, 31)));
+    QLocale::setDefault(before);
 }

@@ -1,5 +1,6 @@
 #include "startup/BackupSchedule.h"
 #include "startup/InstallationSlot.h"
+#include "app/startup/InstallationSlotSettings.h"
 #include "support/QtPrinters.h"
 #include "support/TempHome.h"
 
@@ -7,30 +8,16 @@
 
 using namespace pellam;
 
-namespace {
-
-QString value(const PellamUtility& util, const QString& name)
-{
-    return util.GetKeyValue(PellamUtility::HkeyLOCAL_MACHINE, startup::kInstallationKey, name);
-}
-
-void setValue(const PellamUtility& util, const QString& name, QString text)
-{
-    util.UpdateKey(PellamUtility::HkeyLOCAL_MACHINE, startup::kInstallationKey, name, text);
-}
-
-} // namespace
-
 TEST(BackupSchedule, StartAndBackupDatesAreWrittenInTheirOwnForms)
 {
     test::TempHome home;
     PellamUtility util;
     startup::recordStart(util, QStringLiteral("App0"), QDate(2026, 4, 5));
-    EXPECT_EQ(value(util, QStringLiteral("DApp0")), QStringLiteral("5.4.26"));
+    EXPECT_EQ(test::installationValue(util, QStringLiteral("DApp0")), QStringLiteral("5.4.26"));
     startup::recordStart(util, QStringLiteral("App2"), QDate(2026, 12, 16));
-    EXPECT_EQ(value(util, QStringLiteral("DApp2")), QStringLiteral("16.12.26"));
+    EXPECT_EQ(test::installationValue(util, QStringLiteral("DApp2")), QStringLiteral("16.12.26"));
     startup::recordBackup(util, QStringLiteral("App0"), QDate(2026, 4, 5));
-    EXPECT_EQ(value(util, QStringLiteral("BkDtApp0")), QStringLiteral("05/04/26"));
+    EXPECT_EQ(test::installationValue(util, QStringLiteral("BkDtApp0")), QStringLiteral("05/04/26"));
 }
 
 TEST(BackupSchedule, BackupIsDueOnlyWhenMoreDaysThanTheIntervalHavePassed)
@@ -53,9 +40,9 @@ TEST(BackupSchedule, BackupIsDueOnlyWhenMoreDaysThanTheIntervalHavePassed)
     for (const Case& c : cases) {
         test::TempHome fresh;
         if (c.lastBackup)
-            setValue(util, QStringLiteral("BkDtApp1"), QString::fromLatin1(c.lastBackup));
+            test::setInstallationValue(util, QStringLiteral("BkDtApp1"), QString::fromLatin1(c.lastBackup));
         if (c.interval)
-            setValue(util, QStringLiteral("AtBkApp1"), QString::fromLatin1(c.interval));
+            test::setInstallationValue(util, QStringLiteral("AtBkApp1"), QString::fromLatin1(c.interval));
         EXPECT_EQ(startup::backupDue(util, QStringLiteral("App1"), today), c.due)
             << (c.lastBackup ? c.lastBackup : "none") << " / " << (c.interval ? c.interval : "none");
     }
