@@ -1,3 +1,4 @@
+#include "shell/ApplicationIdentity.h"
 #include "shell/ProgramEnd.h"
 #include "startup/StartUp.h"
 
@@ -6,9 +7,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Pellam Accounts"));
-    QApplication::setApplicationVersion(QStringLiteral(PELLAM_VERSION));
-    QApplication::setOrganizationName(QStringLiteral("Pellam"));
+    pellam::app::setApplicationIdentity();
     // The program ends through its own closing question, not when a
     // dialog happens to be the last window.
     QApplication::setQuitOnLastWindowClosed(false);

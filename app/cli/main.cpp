@@ -1,4 +1,5 @@
 #include "cli/PellamTool.h"
+#include "shell/ApplicationIdentity.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -7,7 +8,7 @@
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("PellamAccount"));
+    pellam::app::setApplicationIdentity();
     QTextStream out(stdout);
     QTextStream err(stderr);
     return pellam::cli::PellamTool(out, err).run(QCoreApplication::arguments().mid(1));

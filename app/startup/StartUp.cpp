@@ -37,7 +37,7 @@ PellamMenu* createMainWindow()
     setBackground(*menu);
     const QString title = storedApplicationTitle();
     if (!title.isEmpty())
-        menu->setWindowTitle(QApplication::applicationName() + QStringLiteral("  ") + title);
+        menu->setWindowTitle(QApplication::applicationDisplayName() + QStringLiteral("  ") + title);
     menu->setYearText(QStringLiteral("%1-%2").arg(state().YearStart.year()).arg(state().YearEnd.year()));
     wireMenu(*menu);
     return menu;

@@ -82,7 +82,7 @@ QString storedApplicationTitle()
     return state().Util.DeCrypt(in.readLine());
 }
 
-void StartupRun::prepare()
+bool StartupRun::prepare()
 {
     AppState& s = state();
     status(QStringLiteral("Check Available Objects"));
@@ -103,8 +103,14 @@ void StartupRun::prepare()
     s.TempDir = AppFolders::temp() + QLatin1Char('/');
 
     // The program reads and writes day/month/year itself, so the desktop's
-    // own date format cannot get in the way; the check stays as a step.
+    // own date format cannot get in the way; the check guards our formatter.
     status(QStringLiteral("Checking Date Format..."));
+    if (!data::dateFormatIsDayMonthYear(QDate::currentDate())) {
+        say(QStringLiteral("Invalid Date Format...  Set Date Format to 'dd/mm/yyyy'") + CR + CR +
+                QStringLiteral("Use Regional Settings in Conntrol Panel to Change The Format"),
+            MessageIcon::Critical);
+        return false;
+    }
 
     s.Util.setUserName(QStringLiteral("0"));
     status(QStringLiteral("Loading Help Information"));
@@ -113,6 +119,7 @@ void StartupRun::prepare()
     s.ErrorLog = QDir(home).filePath(QStringLiteral("error.log"));
     s.Util.setErrorLogFile(s.ErrorLog);
     status(QStringLiteral("Get System Date"));
+    return true;
 }
 
 StartupRun::Outcome StartupRun::openBooks(const QDate& workingDate)
@@ -171,9 +178,7 @@ bool StartupRun::findBooks(const QString& yearLabel)
     AppState& s = state();
     if (QFileInfo::exists(s.DbFile))
         return holdsYearBooks(s.DbFile);
-    const QStringList existing =
-        QDir(AppFolders::data()).entryList({QStringLiteral("account????.db")}, QDir::Files);
-    if (!existing.isEmpty()) {
+    if (data::hasAnyYearBooks(AppFolders::data())) {
         say(QStringLiteral("       Invalid Database or Date..... ") + CR + CR +
                 QStringLiteral("Database is not Created for the Financial Year"),
             MessageIcon::Critical);

@@ -27,7 +27,8 @@ public:
     explicit StartupRun(StartupView& view) : view_(view) {}
 
     // Before the date is asked: folders, temporary files, run-wide names.
-    void prepare();
+    // False when the program cannot go on.
+    bool prepare();
     // After the user confirmed `workingDate`.
     Outcome openBooks(const QDate& workingDate);
 

@@ -22,7 +22,7 @@ frmSplash::frmSplash(QWidget* parent)
       lblVersion(new QLabel(this)), lblProductName(new QLabel(this)), Timer1(new QTimer(this)), run_(*this)
 {
     setObjectName(QStringLiteral("frmSplash"));
-    setWindowTitle(QApplication::applicationName());
+    setWindowTitle(QApplication::applicationDisplayName());
     Label1->setObjectName(QStringLiteral("Label1"));
     PicDate->setObjectName(QStringLiteral("PicDate"));
     TxtDate->setObjectName(QStringLiteral("TxtDate"));
@@ -37,7 +37,7 @@ frmSplash::frmSplash(QWidget* parent)
                                                                   version.value(1, QStringLiteral("0")),
                                                                   version.value(2, QStringLiteral("0"))}
                                                          .join(QLatin1Char('.')));
-    lblProductName->setText(QApplication::applicationName());
+    lblProductName->setText(QApplication::applicationDisplayName());
     QFont big = lblProductName->font();
     big.setPointSize(big.pointSize() * 2);
     big.setBold(true);
@@ -93,7 +93,10 @@ void frmSplash::runAutomaticBackup()
 void frmSplash::Timer1_Timer()
 {
     Timer1->stop();
-    run_.prepare();
+    if (!run_.prepare()) {
+        end();
+        return;
+    }
     TxtDate->setText(datetext::format(QDate::currentDate()));
     PicDate->setVisible(true);
     TxtDate->setFocus();

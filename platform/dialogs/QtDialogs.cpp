@@ -16,7 +16,7 @@ namespace {
 
 QString titleOr(const QString& title)
 {
-    return title.isEmpty() ? QApplication::applicationName() : title;
+    return title.isEmpty() ? QApplication::applicationDisplayName() : title;
 }
 
 QMessageBox::StandardButton standardButton(MessageAnswer answer)
