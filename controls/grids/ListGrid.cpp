@@ -3,6 +3,7 @@
 #include "common/FieldInfo.h"
 #include "common/HostForm.h"
 #include "errors/PellamError.h"
+#include "grids/CaptionLayout.h"
 #include "grids/FlexGrid.h"
 #include "grids/RecordSetModel.h"
 #include "grids/TypeAhead.h"
@@ -158,12 +159,7 @@ void ListGrid::resizeEvent(QResizeEvent* event)
 
 void ListGrid::layoutParts()
 {
-    const bool titled = !Label1->text().trimmed().isEmpty();
-    Label1->setVisible(titled);
-    const int top = titled ? Label1->sizeHint().height() : 0;
-    if (titled)
-        Label1->setGeometry(0, 0, width(), top);
-    GridOnPOP->setGeometry(0, top, width(), qMax(0, height() - top));
+    placeCaptionAndGrid(this, Label1, GridOnPOP, !Label1->text().trimmed().isEmpty());
 }
 
 } // namespace pellam::ctl

@@ -3,6 +3,7 @@
 #include "common/HostForm.h"
 #include "dialogs/Dialogs.h"
 #include "errors/PellamError.h"
+#include "grids/CaptionLayout.h"
 #include "grids/FlexGrid.h"
 #include "grids/RecordSetModel.h"
 
@@ -245,12 +246,7 @@ void PopupGrid::resizeEvent(QResizeEvent* event)
 
 void PopupGrid::layoutParts()
 {
-    const bool titled = !Label1->text().isEmpty();
-    Label1->setVisible(titled);
-    const int top = titled ? Label1->sizeHint().height() : 0;
-    if (titled)
-        Label1->setGeometry(0, 0, width(), top);
-    GridOnPOP->setGeometry(0, top, width(), qMax(0, height() - top));
+    placeCaptionAndGrid(this, Label1, GridOnPOP, !Label1->text().isEmpty());
 }
 
 } // namespace pellam::ctl
