@@ -4,6 +4,7 @@
 #include "support/QtPrinters.h"
 
 #include <QFile>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -69,7 +70,10 @@ TEST(PagePrinter, MapsTheProgramsFontNames)
     EXPECT_EQ(printer.FontName(), QStringLiteral("Courier New"));
     EXPECT_EQ(QFontInfo(printer.font()).family(), QStringLiteral("Liberation Mono"));
     printer.setFontName(QStringLiteral("Fixedsys"));
-    EXPECT_TRUE(QFontInfo(printer.font()).fixedPitch());
+    EXPECT_EQ(printer.font().family(), QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+    // Columns of a text table line up: narrow and wide letters take the same room.
+    EXPECT_NEAR(printer.TextWidth(QStringLiteral("iiiiiiiiii")), printer.TextWidth(QStringLiteral("MMMMMMMMMM")), 1);
+    EXPECT_GT(printer.TextWidth(QStringLiteral("MMMMMMMMMM")), 0);
 }
 
 TEST(PagePrinter, PrintAdvancesLinesAndBreaksPages)
