@@ -1,5 +1,6 @@
 #include "errors/PellamError.h"
 #include "printing/PagePrinter.h"
+#include "text/FixedFont.h"
 
 #include "support/QtPrinters.h"
 
@@ -70,7 +71,7 @@ TEST(PagePrinter, MapsTheProgramsFontNames)
     EXPECT_EQ(printer.FontName(), QStringLiteral("Courier New"));
     EXPECT_EQ(QFontInfo(printer.font()).family(), QStringLiteral("Liberation Mono"));
     printer.setFontName(QStringLiteral("Fixedsys"));
-    EXPECT_EQ(printer.font().family(), QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+    EXPECT_EQ(printer.font().family(), pellam::fixedPitchFont().family());
     // Columns of a text table line up: narrow and wide letters take the same room.
     EXPECT_NEAR(printer.TextWidth(QStringLiteral("iiiiiiiiii")), printer.TextWidth(QStringLiteral("MMMMMMMMMM")), 1);
     EXPECT_GT(printer.TextWidth(QStringLiteral("MMMMMMMMMM")), 0);
