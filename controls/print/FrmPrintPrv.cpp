@@ -3,10 +3,10 @@
 #include "dialogs/Dialogs.h"
 #include "errors/PellamError.h"
 #include "printing/PagePrinter.h"
+#include "text/FixedFont.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -46,7 +46,7 @@ FrmPrintPrv::FrmPrintPrv(QWidget* parent)
     setWindowTitle(QStringLiteral("Pellam Utility - Preview"));
     resize(720, 480);
     RtbPreview->setObjectName(QStringLiteral("RtbPreview"));
-    RtbPreview->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    RtbPreview->setFont(fixedPitchFont());
     RtbPreview->setLineWrapMode(QPlainTextEdit::NoWrap);
     RtbPreview->setContextMenuPolicy(Qt::CustomContextMenu);
     MnFile->setObjectName(QStringLiteral("MnFile"));
