@@ -1,6 +1,7 @@
 #include "app/AppTestBooks.h"
 #include "app/ModalDriver.h"
 #include "dialogs/ScriptedDialogs.h"
+#include "shell/HelpWindow.h"
 #include "shell/MdiHost.h"
 #include "shell/PellamMenu.h"
 #include "shell/ProgramEnd.h"
@@ -120,4 +121,19 @@ TEST_F(Session, ClosingAsksFirstAndNoKeepsEverything)
     menu.close();
     EXPECT_FALSE(menu.isVisible());
     EXPECT_TRUE(programEnded());
+}
+
+TEST(MainWindow, HelpItemsOpenTheProgramsHelpWindow)
+{
+    auto window = std::make_unique<HelpWindow>();
+    HelpWindow* help = window.get();
+    auto previous = setHelpViewer(std::move(window));
+    PellamMenu menu;
+    menu.item(QStringLiteral("MnHlpCont"))->trigger();
+    EXPECT_EQ(help->currentPage(), QStringLiteral("index.html#contents"));
+    menu.item(QStringLiteral("Hlpidx"))->trigger();
+    EXPECT_EQ(help->currentPage(), QStringLiteral("index.html#index"));
+    help->close();
+    EXPECT_EQ(help->currentPage(), QString());
+    setHelpViewer(std::move(previous));
 }
