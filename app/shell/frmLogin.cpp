@@ -101,7 +101,9 @@ void frmLogin::loginFailed()
     if (wait.count() == 0)
         return;
     CmdOk->setEnabled(false);
-    lblWait->setText(QStringLiteral("Too many failed logins: please wait %1 seconds.").arg(wait.count()));
+    lblWait->setText(QStringLiteral("Too many failed logins: please wait %1 %2.")
+                         .arg(wait.count())
+                         .arg(wait.count() == 1 ? QStringLiteral("second") : QStringLiteral("seconds")));
     lblWait->setVisible(true);
     backoffTimer_->start(wait);
 }
