@@ -6,6 +6,7 @@
 #include "shell/Common.h"
 #include "shell/ErrorHandling.h"
 #include "shell/HelpKey.h"
+#include "shell/MdiHost.h"
 #include "shell/Say.h"
 
 #include <QCloseEvent>
@@ -228,7 +229,7 @@ void FrmUser::CmdDelete_Click()
 
 void FrmUser::CmdClose_Click()
 {
-    close();
+    closeChild(this);
 }
 
 void FrmUser::closeEvent(QCloseEvent* event)

@@ -5,6 +5,7 @@
 #include "shell/Common.h"
 #include "shell/ErrorHandling.h"
 #include "shell/HelpKey.h"
+#include "shell/MdiHost.h"
 #include "shell/PasswordChange.h"
 #include "shell/Say.h"
 
@@ -90,12 +91,12 @@ void frmPassword::CmdOk_Click()
     case PasswordChangeResult::Changed: break;
     }
     say(QStringLiteral("Password is Successfully Updated"), MessageIcon::Information);
-    close();
+    closeChild(this);
 }
 
 void frmPassword::CmdCancel_Click()
 {
-    close();
+    closeChild(this);
 }
 
 } // namespace pellam::app
