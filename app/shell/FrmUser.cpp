@@ -1,20 +1,16 @@
 #include "shell/FrmUser.h"
 
 #include "data/LoginUsers.h"
-#include "input/KeyValidator.h"
 #include "shell/AppState.h"
 #include "shell/Common.h"
 #include "shell/ErrorHandling.h"
+#include "shell/FormParts.h"
 #include "shell/HelpKey.h"
 #include "shell/MdiHost.h"
 #include "shell/Say.h"
 
 #include <QCloseEvent>
 #include <QFormLayout>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace pellam::app {
@@ -23,31 +19,22 @@ namespace {
 
 const QString kTitle = QStringLiteral("User Manager");
 
-QLineEdit* entryBox(QWidget* parent, const QString& name)
+// Every key typed into the user manager's boxes becomes upper case.
+QLineEdit* upperCaseBox(QWidget* parent, const QString& name)
 {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    input::KeyValidator::attach(box, PellamUtility::UpperCase);
-    return box;
-}
-
-QPushButton* button(QWidget* parent, const QString& caption, const QString& name)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    return b;
+    return entryBox(parent, name, PellamUtility::UpperCase);
 }
 
 } // namespace
 
 FrmUser::FrmUser(QWidget* parent)
-    : QWidget(parent), TxtLogId(entryBox(this, QStringLiteral("TxtLogId"))),
-      TxtUserName(entryBox(this, QStringLiteral("TxtUserName"))),
-      TxtDescription(entryBox(this, QStringLiteral("TxtDescription"))),
-      CmdAdd(button(this, QStringLiteral("&Add"), QStringLiteral("CmdAdd"))),
-      CmdEdit(button(this, QStringLiteral("&Edit"), QStringLiteral("CmdEdit"))),
-      CmdDelete(button(this, QStringLiteral("&Delete"), QStringLiteral("CmdDelete"))),
-      CmdClose(button(this, QStringLiteral("&Close"), QStringLiteral("CmdClose")))
+    : QWidget(parent), TxtLogId(upperCaseBox(this, QStringLiteral("TxtLogId"))),
+      TxtUserName(upperCaseBox(this, QStringLiteral("TxtUserName"))),
+      TxtDescription(upperCaseBox(this, QStringLiteral("TxtDescription"))),
+      CmdAdd(namedButton(this, QStringLiteral("&Add"), QStringLiteral("CmdAdd"))),
+      CmdEdit(namedButton(this, QStringLiteral("&Edit"), QStringLiteral("CmdEdit"))),
+      CmdDelete(namedButton(this, QStringLiteral("&Delete"), QStringLiteral("CmdDelete"))),
+      CmdClose(namedButton(this, QStringLiteral("&Close"), QStringLiteral("CmdClose")))
 {
     setObjectName(QStringLiteral("FrmUser"));
     setWindowTitle(kTitle);
@@ -56,12 +43,9 @@ FrmUser::FrmUser(QWidget* parent)
     form->addRow(QStringLiteral("User Name :"), TxtLogId);
     form->addRow(QStringLiteral("Full Name :"), TxtUserName);
     form->addRow(QStringLiteral("Description :"), TxtDescription);
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {CmdAdd, CmdEdit, CmdDelete, CmdClose})
-        buttons->addWidget(b);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({CmdAdd, CmdEdit, CmdDelete, CmdClose}));
     resize(420, 160);
 
     connect(CmdAdd, &QPushButton::clicked, this, &FrmUser::CmdAdd_Click);

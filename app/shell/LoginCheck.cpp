@@ -2,6 +2,7 @@
 
 #include "data/PasswordConversion.h"
 #include "data/PasswordHash.h"
+#include "errors/PellamError.h"
 #include "shell/AppState.h"
 
 namespace pellam::app {
@@ -15,8 +16,14 @@ LoginOutcome checkLogin(db::Connection& conn, const QString& name, const QString
         if (!data::PasswordHash::verify(*row->stored, password))
             return {LoginOutcome::WrongPassword, {}};
         const data::PasswordHash hasher;
-        if (hasher.needsRehash(*row->stored))
-            data::LoginUsers(conn).setPassword(row->userid, hasher.hash(password));
+        if (hasher.needsRehash(*row->stored)) {
+            // Renewing is a bonus: books that cannot be written still let
+            // the user in with the hash they hold.
+            try {
+                data::LoginUsers(conn).setPassword(row->userid, hasher.hash(password));
+            } catch (const PellamError&) {
+            }
+        }
     }
     return {LoginOutcome::Accepted, row->userid};
 }

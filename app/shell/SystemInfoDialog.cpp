@@ -1,12 +1,11 @@
 #include "shell/SystemInfoDialog.h"
 
+#include "shell/FormParts.h"
 #include "shell/SystemInformation.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QHBoxLayout>
 #include <QHeaderView>
-#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -29,18 +28,12 @@ SystemInfoDialog::SystemInfoDialog(QWidget* parent) : QDialog(parent)
     }
     table->resizeColumnToContents(0);
 
-    auto* copy = new QPushButton(QStringLiteral("&Copy"), this);
-    copy->setObjectName(QStringLiteral("cmdCopy"));
-    auto* close = new QPushButton(QStringLiteral("&Close"), this);
-    close->setObjectName(QStringLiteral("cmdClose"));
+    QPushButton* copy = namedButton(this, QStringLiteral("&Copy"), QStringLiteral("cmdCopy"));
+    QPushButton* close = namedButton(this, QStringLiteral("&Close"), QStringLiteral("cmdClose"));
     close->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(copy);
-    buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({copy, close}));
     resize(640, 420);
 
     connect(copy, &QPushButton::clicked, this, [] { QApplication::clipboard()->setText(systemInformationText()); });

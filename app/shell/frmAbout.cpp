@@ -1,11 +1,10 @@
 #include "shell/frmAbout.h"
 
+#include "shell/FormParts.h"
 #include "shell/SystemInfoDialog.h"
 
 #include <QApplication>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace pellam::app {
@@ -37,22 +36,16 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
         QStringLiteral(" The Steadfast Accounts Manager to Assist the Chartiable Societies, Trusts and such Organisations "));
     lblDescription->setWordWrap(true);
 
-    auto* sysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
-    sysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("CmdOk"));
+    QPushButton* sysInfo = namedButton(this, QStringLiteral("&System Info..."), QStringLiteral("cmdSysInfo"));
+    QPushButton* ok = namedButton(this, QStringLiteral("OK"), QStringLiteral("CmdOk"));
     ok->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(sysInfo);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblTitle);
     layout->addWidget(label(this, QStringLiteral("lblVersion"), QStringLiteral("Version " PELLAM_VERSION)));
     layout->addWidget(lblDescription);
     layout->addStretch();
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({ok, sysInfo}));
     resize(420, 220);
 
     connect(sysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);

@@ -1,18 +1,15 @@
 #include "shell/frmOptions.h"
 
 #include "dialogs/Dialogs.h"
-#include "input/KeyValidator.h"
 #include "shell/AppState.h"
 #include "shell/ErrorHandling.h"
+#include "shell/FormParts.h"
 #include "shell/HelpKey.h"
 #include "shell/InstallationOptions.h"
 #include "system/AppFolders.h"
 
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace pellam::app {
@@ -24,30 +21,15 @@ InstallationOptionsStore store()
     return InstallationOptionsStore(state().Util, AppFolders::home(), state().AppKey);
 }
 
-QPushButton* button(QWidget* parent, const QString& caption, const QString& name)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    return b;
-}
-
-QLineEdit* entryBox(QWidget* parent, const QString& name, int kind)
-{
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    input::KeyValidator::attach(box, kind);
-    return box;
-}
-
 } // namespace
 
 frmOptions::frmOptions(QWidget* parent)
     : QDialog(parent), TxtTitle(entryBox(this, QStringLiteral("TxtTitle"), 0)),
-      TxtBk(entryBox(this, QStringLiteral("TxtBk"), 0)), CmdBk(button(this, QStringLiteral("Browse"), QStringLiteral("CmdBk"))),
+      TxtBk(entryBox(this, QStringLiteral("TxtBk"), 0)), CmdBk(namedButton(this, QStringLiteral("Browse"), QStringLiteral("CmdBk"))),
       TXtDays(entryBox(this, QStringLiteral("TXtDays"), PellamUtility::NumberOnly)),
-      CmdOk(button(this, QStringLiteral("&OK"), QStringLiteral("CmdOk"))),
-      CmdApply(button(this, QStringLiteral("&Apply"), QStringLiteral("CmdApply"))),
-      CmdCancel(button(this, QStringLiteral("&Cancel"), QStringLiteral("CmdCancel")))
+      CmdOk(namedButton(this, QStringLiteral("&OK"), QStringLiteral("CmdOk"))),
+      CmdApply(namedButton(this, QStringLiteral("&Apply"), QStringLiteral("CmdApply"))),
+      CmdCancel(namedButton(this, QStringLiteral("&Cancel"), QStringLiteral("CmdCancel")))
 {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral(" Settings"));
@@ -65,20 +47,14 @@ frmOptions::frmOptions(QWidget* parent)
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Application Title"), TxtTitle);
     form->addRow(QStringLiteral("Back Up Path"), folder);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton* b : {CmdOk, CmdApply, CmdCancel})
-        buttons->addWidget(b);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(days);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({CmdOk, CmdApply, CmdCancel}));
     resize(520, 170);
     // Enter moves between the boxes; OK is a button like the others.
-    CmdOk->setAutoDefault(false);
-    CmdApply->setAutoDefault(false);
-    CmdCancel->setAutoDefault(false);
-    CmdBk->setAutoDefault(false);
+    for (QPushButton* b : {CmdOk, CmdApply, CmdCancel, CmdBk})
+        b->setAutoDefault(false);
 
     connect(CmdBk, &QPushButton::clicked, this, &frmOptions::CmdBk_Click);
     connect(CmdApply, &QPushButton::clicked, this, &frmOptions::CmdApply_Click);

@@ -1,18 +1,15 @@
 #include "shell/frmPassword.h"
 
-#include "input/KeyValidator.h"
 #include "shell/AppState.h"
 #include "shell/Common.h"
 #include "shell/ErrorHandling.h"
+#include "shell/FormParts.h"
 #include "shell/HelpKey.h"
 #include "shell/MdiHost.h"
 #include "shell/PasswordChange.h"
 #include "shell/Say.h"
 
 #include <QFormLayout>
-#include <QHBoxLayout>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace pellam::app {
@@ -21,11 +18,9 @@ namespace {
 
 QLineEdit* passwordBox(QWidget* parent, const QString& name)
 {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setEchoMode(QLineEdit::Password);
     // No validation kind: Enter only moves to the next box.
-    input::KeyValidator::attach(box, 0);
+    QLineEdit* box = entryBox(parent, name, 0);
+    box->setEchoMode(QLineEdit::Password);
     return box;
 }
 
@@ -34,25 +29,20 @@ QLineEdit* passwordBox(QWidget* parent, const QString& name)
 frmPassword::frmPassword(QWidget* parent)
     : QWidget(parent), TxtUserName(passwordBox(this, QStringLiteral("TxtUserName"))),
       txtPassword(passwordBox(this, QStringLiteral("txtPassword"))),
-      txtConPass(passwordBox(this, QStringLiteral("txtConPass"))), CmdOk(new QPushButton(QStringLiteral("OK"), this)),
-      CmdCancel(new QPushButton(QStringLiteral("Cancel"), this))
+      txtConPass(passwordBox(this, QStringLiteral("txtConPass"))),
+      CmdOk(namedButton(this, QStringLiteral("OK"), QStringLiteral("CmdOk"))),
+      CmdCancel(namedButton(this, QStringLiteral("Cancel"), QStringLiteral("CmdCancel")))
 {
     setObjectName(QStringLiteral("frmPassword"));
     setWindowTitle(QStringLiteral("Change Password"));
-    CmdOk->setObjectName(QStringLiteral("CmdOk"));
-    CmdCancel->setObjectName(QStringLiteral("CmdCancel"));
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Old Password"), TxtUserName);
     form->addRow(QStringLiteral("New Password:"), txtPassword);
     form->addRow(QStringLiteral("Confirm  Passowrd :"), txtConPass);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CmdOk);
-    buttons->addWidget(CmdCancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({CmdOk, CmdCancel}));
     resize(360, 150);
 
     connect(CmdOk, &QPushButton::clicked, this, &frmPassword::CmdOk_Click);

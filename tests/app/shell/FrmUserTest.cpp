@@ -1,6 +1,6 @@
 #include "app/AppTestBooks.h"
+#include "app/RecordingHelp.h"
 #include "dialogs/ScriptedDialogs.h"
-#include "help/HelpViewer.h"
 #include "shell/FrmUser.h"
 #include "shell/LoginCheck.h"
 
@@ -13,15 +13,6 @@ using namespace pellam;
 using namespace pellam::app;
 
 namespace {
-
-// Remembers the help topics asked for instead of showing them.
-struct RecordingHelp : HelpViewer {
-    QList<int> topics;
-    void showContents(const QString&, int topicId) override { topics << topicId; }
-    void showTopic(const QString&, int topicId) override { topics << topicId; }
-    void showIndex(const QString&, int) override {}
-    void close() override {}
-};
 
 struct UserManager : ::testing::Test {
     test::AppTestBooks books;
@@ -210,11 +201,8 @@ TEST_F(UserManager, DeletesAfterAskingButNeverTheLastUser)
 
 TEST_F(UserManager, F1OpensTheHelpAtTheUserManager)
 {
-    auto help = std::make_unique<RecordingHelp>();
-    RecordingHelp* recorded = help.get();
-    auto previous = setHelpViewer(std::move(help));
+    test::RecordingHelp help;
     window->activateWindow();
     QTest::keyClick(box("TxtDescription"), Qt::Key_F1);
-    EXPECT_EQ(recorded->topics, QList<int>{FrmUser::kHelpContext});
-    setHelpViewer(std::move(previous));
+    EXPECT_EQ(help.topics(), QList<int>{FrmUser::kHelpContext});
 }

@@ -1,7 +1,7 @@
 #include "app/AppTestBooks.h"
+#include "app/RecordingHelp.h"
 #include "app/ModalDriver.h"
 #include "dialogs/ScriptedDialogs.h"
-#include "help/HelpViewer.h"
 #include "shell/FrmUser.h"
 #include "shell/MdiHost.h"
 #include "shell/MenuWiring.h"
@@ -21,14 +21,6 @@ using namespace pellam;
 using namespace pellam::app;
 
 namespace {
-
-struct RecordingHelp : HelpViewer {
-    QList<int> topics;
-    void showContents(const QString&, int topicId) override { topics << topicId; }
-    void showTopic(const QString&, int topicId) override { topics << topicId; }
-    void showIndex(const QString&, int) override {}
-    void close() override {}
-};
 
 struct UserMenus : ::testing::Test {
     test::AppTestBooks books;
@@ -67,16 +59,13 @@ TEST_F(UserMenus, OpenOneUserManagerAndOnePasswordWindowInsideTheMainWindow)
     ASSERT_EQ(children<frmPassword>().size(), 1);
 
     // F1 in a child window opens its own topic, not the contents.
-    auto help = std::make_unique<RecordingHelp>();
-    RecordingHelp* recorded = help.get();
-    auto previous = setHelpViewer(std::move(help));
+    test::RecordingHelp help;
     FrmUser* users = children<FrmUser>().front();
     menu.area()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(users->parentWidget()));
     QLineEdit* name = users->findChild<QLineEdit*>(QStringLiteral("TxtUserName"));
     name->setFocus();
     QTest::keyClick(name, Qt::Key_F1);
-    EXPECT_EQ(recorded->topics, QList<int>{FrmUser::kHelpContext});
-    setHelpViewer(std::move(previous));
+    EXPECT_EQ(help.topics(), QList<int>{FrmUser::kHelpContext});
 
     // A successful change closes the password window, frame and all.
     frmPassword* password = children<frmPassword>().front();
