@@ -1,20 +1,31 @@
 #include "shell/LoginCheck.h"
 
-#include "database/Connection.h"
+#include "data/PasswordConversion.h"
+#include "data/PasswordHash.h"
+#include "errors/PellamError.h"
 #include "shell/AppState.h"
 
 namespace pellam::app {
 
 LoginOutcome checkLogin(db::Connection& conn, const QString& name, const QString& password)
 {
-    db::RecordSet rs = conn.query(
-        QStringLiteral("select userid, userpwd from loginuser where userid = ? collate nocase"), {name.trimmed()});
-    if (rs.eof())
+    auto row = data::hashedPassword(conn, state().Util, name.trimmed());
+    if (!row)
         return {LoginOutcome::UnknownUser, {}};
-    if (!rs.isNull(QStringLiteral("userpwd")) &&
-        state().Util.DeCrypt(rs.toString(QStringLiteral("userpwd"))) != password)
-        return {LoginOutcome::WrongPassword, {}};
-    return {LoginOutcome::Accepted, rs.toString(QStringLiteral("userid"))};
+    if (row->stored) {
+        if (!data::PasswordHash::verify(*row->stored, password))
+            return {LoginOutcome::WrongPassword, {}};
+        const data::PasswordHash hasher;
+        if (hasher.needsRehash(*row->stored)) {
+            // Renewing is a bonus: books that cannot be written still let
+            // the user in with the hash they hold.
+            try {
+                data::LoginUsers(conn).setPassword(row->userid, hasher.hash(password));
+            } catch (const PellamError&) {
+            }
+        }
+    }
+    return {LoginOutcome::Accepted, row->userid};
 }
 
 } // namespace pellam::app

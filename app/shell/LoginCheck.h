@@ -15,7 +15,9 @@ struct LoginOutcome {
 
 // Checks a typed user name (without regard to case) and password against
 // the users of the year's books. A user whose password was never set is
-// let in with any password.
+// let in with any password. Passwords are compared with their stored hash;
+// a hash made with an older cost is renewed on a successful login, and
+// books that still hold scrambled passwords are converted first.
 LoginOutcome checkLogin(db::Connection& conn, const QString& name, const QString& password);
 
 } // namespace pellam::app

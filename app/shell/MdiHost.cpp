@@ -44,6 +44,15 @@ void showChild(QWidget* window)
     window->activateWindow();
 }
 
+void closeChild(QWidget* window)
+{
+    // The frame asks the window first, so the window's own closing still runs.
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
+        sub->close();
+    else
+        window->close();
+}
+
 QList<QWidget*> childWindows()
 {
     QList<QWidget*> out;

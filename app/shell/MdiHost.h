@@ -15,6 +15,8 @@ QMdiArea* mdiArea();
 // Shows `window` as a child of the main window (or on its own) and brings
 // it to the front.
 void showChild(QWidget* window);
+// Closes a window shown by showChild, its frame in the main window with it.
+void closeChild(QWidget* window);
 // The child windows open now.
 QList<QWidget*> childWindows();
 // Closes every child window.

@@ -13,13 +13,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace pellam::app {
 
 frmLogin::frmLogin(QWidget* parent)
     : QDialog(parent), TxtUserName(new QLineEdit(QStringLiteral("MERION"), this)), txtPassword(new QLineEdit(this)),
-      CmdOk(new QPushButton(QStringLiteral("OK"), this)), CmdCancel(new QPushButton(QStringLiteral("Cancel"), this))
+      CmdOk(new QPushButton(QStringLiteral("OK"), this)), CmdCancel(new QPushButton(QStringLiteral("Cancel"), this)),
+      lblWait(new QLabel(this)), backoffTimer_(new QTimer(this))
 {
     setObjectName(QStringLiteral("frmLogin"));
     setWindowTitle(QStringLiteral("Login"));
@@ -28,6 +30,9 @@ frmLogin::frmLogin(QWidget* parent)
     txtPassword->setObjectName(QStringLiteral("txtPassword"));
     CmdOk->setObjectName(QStringLiteral("CmdOk"));
     CmdCancel->setObjectName(QStringLiteral("CmdCancel"));
+    lblWait->setObjectName(QStringLiteral("lblWait"));
+    lblWait->setVisible(false);
+    backoffTimer_->setSingleShot(true);
     txtPassword->setEchoMode(QLineEdit::Password);
     CmdOk->setDefault(true);
     input::KeyValidator::attach(TxtUserName, PellamUtility::UpperCase);
@@ -45,15 +50,19 @@ frmLogin::frmLogin(QWidget* parent)
     buttons->addWidget(CmdCancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    layout->addWidget(lblWait);
     layout->addLayout(buttons);
 
     connect(CmdOk, &QPushButton::clicked, this, &frmLogin::CmdOk_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &frmLogin::CmdCancel_Click);
+    connect(backoffTimer_, &QTimer::timeout, this, &frmLogin::backoffEnded);
     txtPassword->setFocus();
 }
 
 void frmLogin::CmdOk_Click()
 {
+    if (backoffTimer_->isActive())
+        return;
     if (!Connection())
         return;
     LoginOutcome outcome;
@@ -66,6 +75,7 @@ void frmLogin::CmdOk_Click()
         m.text = QStringLiteral("Invalid User");
         m.icon = MessageIcon::Information;
         dialogs().message(m);
+        loginFailed();
         return;
     case LoginOutcome::WrongPassword:
         m.text = QStringLiteral("Invalid Password, Try Again!");
@@ -73,13 +83,37 @@ void frmLogin::CmdOk_Click()
         dialogs().message(m);
         txtPassword->setFocus();
         txtPassword->selectAll();
+        loginFailed();
         return;
     case LoginOutcome::Accepted: break;
     }
+    backoff_.succeeded();
     LoginSucceeded = true;
     state().Util.setUserName(outcome.userid);
     state().Util.setPassWord(state().Util.EnCrypt(txtPassword->text()));
     accept();
+}
+
+void frmLogin::loginFailed()
+{
+    backoff_.failed();
+    const auto wait = backoff_.delay();
+    if (wait.count() == 0)
+        return;
+    CmdOk->setEnabled(false);
+    lblWait->setText(QStringLiteral("Too many failed logins: please wait %1 %2.")
+                         .arg(wait.count())
+                         .arg(wait.count() == 1 ? QStringLiteral("second") : QStringLiteral("seconds")));
+    lblWait->setVisible(true);
+    backoffTimer_->start(wait);
+}
+
+void frmLogin::backoffEnded()
+{
+    backoffTimer_->stop();
+    CmdOk->setEnabled(true);
+    lblWait->setVisible(false);
+    txtPassword->setFocus();
 }
 
 void frmLogin::CmdCancel_Click()

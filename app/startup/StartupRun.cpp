@@ -1,6 +1,7 @@
 #include "startup/StartupRun.h"
 
 #include "data/FinancialYear.h"
+#include "data/PasswordConversion.h"
 #include "data/StartupChecks.h"
 #include "data/YearBooks.h"
 #include "dialogs/Dialogs.h"
@@ -9,14 +10,13 @@
 #include "shell/AppState.h"
 #include "shell/Common.h"
 #include "shell/ErrorHandling.h"
+#include "shell/SettingsFile.h"
 #include "startup/BackupSchedule.h"
 #include "startup/InstallationSlot.h"
 #include "system/AppFolders.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QTextStream>
 
 namespace pellam::app {
 
@@ -71,15 +71,7 @@ bool holdsYearBooks(const QString& file)
 
 QString storedApplicationTitle()
 {
-    QFile ini(QDir(AppFolders::home()).filePath(QStringLiteral("PellamAcc.ini")));
-    if (!ini.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {};
-    QTextStream in(&ini);
-    in.readLine();
-    in.readLine();
-    if (in.atEnd())
-        return {};
-    return state().Util.DeCrypt(in.readLine());
+    return SettingsFile(state().Util, AppFolders::home()).title().value_or(QString());
 }
 
 bool StartupRun::prepare()
@@ -233,6 +225,10 @@ void StartupRun::verifyBooks()
     step([&] { openings = data::repairOpenings(s.Conn, s.CashAccNo); });
     if (openings.cashOpeningReset)
         say(QStringLiteral("The opening Amount may be changed......."), MessageIcon::Information);
+
+    // Passwords scrambled by older versions become hashes before anyone logs in.
+    status(QStringLiteral("Verifying Users"));
+    step([&] { data::convertScrambledPasswords(s.Conn, s.Util); });
 }
 
 } // namespace pellam::app

@@ -31,7 +31,7 @@ struct InputRequest {
 };
 
 struct FileRequest {
-    enum class Mode { Open, Save };
+    enum class Mode { Open, Save, Folder }; // Folder: an existing folder, `folder` proposed
     Mode mode = Mode::Open;
     QString title;
     QString folder;

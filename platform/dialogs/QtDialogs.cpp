@@ -90,6 +90,13 @@ std::optional<QString> QtDialogs::input(const InputRequest& request)
 
 std::optional<QString> QtDialogs::file(const FileRequest& request)
 {
+    if (request.mode == FileRequest::Mode::Folder) {
+        const QString folder =
+            QFileDialog::getExistingDirectory(QApplication::activeWindow(), titleOr(request.title), request.folder);
+        if (folder.isEmpty())
+            return std::nullopt;
+        return folder;
+    }
     const QString start = request.fileName.isEmpty()
                               ? request.folder
                               : request.folder.isEmpty() ? request.fileName

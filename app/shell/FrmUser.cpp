@@ -1,0 +1,225 @@
+#include "shell/FrmUser.h"
+
+#include "data/LoginUsers.h"
+#include "shell/AppState.h"
+#include "shell/Common.h"
+#include "shell/ErrorHandling.h"
+#include "shell/FormParts.h"
+#include "shell/HelpKey.h"
+#include "shell/MdiHost.h"
+#include "shell/Say.h"
+
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QVBoxLayout>
+
+namespace pellam::app {
+
+namespace {
+
+const QString kTitle = QStringLiteral("User Manager");
+
+// Every key typed into the user manager's boxes becomes upper case.
+QLineEdit* upperCaseBox(QWidget* parent, const QString& name)
+{
+    return entryBox(parent, name, PellamUtility::UpperCase);
+}
+
+} // namespace
+
+FrmUser::FrmUser(QWidget* parent)
+    : QWidget(parent), TxtLogId(upperCaseBox(this, QStringLiteral("TxtLogId"))),
+      TxtUserName(upperCaseBox(this, QStringLiteral("TxtUserName"))),
+      TxtDescription(upperCaseBox(this, QStringLiteral("TxtDescription"))),
+      CmdAdd(namedButton(this, QStringLiteral("&Add"), QStringLiteral("CmdAdd"))),
+      CmdEdit(namedButton(this, QStringLiteral("&Edit"), QStringLiteral("CmdEdit"))),
+      CmdDelete(namedButton(this, QStringLiteral("&Delete"), QStringLiteral("CmdDelete"))),
+      CmdClose(namedButton(this, QStringLiteral("&Close"), QStringLiteral("CmdClose")))
+{
+    setObjectName(QStringLiteral("FrmUser"));
+    setWindowTitle(kTitle);
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("User Name :"), TxtLogId);
+    form->addRow(QStringLiteral("Full Name :"), TxtUserName);
+    form->addRow(QStringLiteral("Description :"), TxtDescription);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(buttonRow({CmdAdd, CmdEdit, CmdDelete, CmdClose}));
+    resize(420, 160);
+
+    connect(CmdAdd, &QPushButton::clicked, this, &FrmUser::CmdAdd_Click);
+    connect(CmdEdit, &QPushButton::clicked, this, &FrmUser::CmdEdit_Click);
+    connect(CmdDelete, &QPushButton::clicked, this, &FrmUser::CmdDelete_Click);
+    connect(CmdClose, &QPushButton::clicked, this, &FrmUser::CmdClose_Click);
+    HelpKey::attach(this, kHelpContext);
+    Form_Load();
+}
+
+void FrmUser::Form_Load()
+{
+    entering_ = false;
+    adding_ = false;
+    if (!Connection())
+        return;
+    runStep([this] { showUser(state().Util.UserName()); }, QStringLiteral("Form_Load"), objectName());
+    RefreshBtn();
+}
+
+bool FrmUser::showUser(const QString& userid)
+{
+    const auto user = data::LoginUsers(state().Conn).find(userid);
+    if (!user)
+        return false;
+    TxtLogId->setText(user->userid);
+    TxtUserName->setText(user->username);
+    TxtDescription->setText(user->description);
+    return true;
+}
+
+void FrmUser::RefreshBtn()
+{
+    CmdAdd->setText(entering_ ? QStringLiteral("&Save") : QStringLiteral("&Add"));
+    CmdEdit->setText(entering_ ? QStringLiteral("&Cancel") : QStringLiteral("&Edit"));
+    CmdDelete->setEnabled(!entering_);
+    CmdClose->setEnabled(!entering_);
+    // The user id is the row's key: it can be typed for a new user only.
+    TxtLogId->setReadOnly(entering_ && !adding_);
+}
+
+void FrmUser::CmdAdd_Click()
+{
+    if (TxtUserName->text().trimmed().isEmpty()) {
+        say(QStringLiteral("Invalid User name"));
+        TxtUserName->setFocus();
+        return;
+    }
+    if (entering_) {
+        save();
+        return;
+    }
+    entering_ = true;
+    adding_ = true;
+    TxtLogId->clear();
+    TxtUserName->clear();
+    TxtDescription->clear();
+    RefreshBtn();
+    TxtLogId->setFocus();
+}
+
+void FrmUser::save()
+{
+    const data::LoginUser user{TxtLogId->text().trimmed(), TxtUserName->text(), TxtDescription->text()};
+    if (adding_ && user.userid.isEmpty()) {
+        say(QStringLiteral("Invalid User Id"), MessageIcon::Information);
+        TxtLogId->setFocus();
+        return;
+    }
+    ShowStatus(QStringLiteral("Saving....."));
+    auto change = data::LoginUsers::Change::NotFound;
+    const StepResult ran = runStep(
+        [&] {
+            data::LoginUsers users(state().Conn);
+            change = adding_ ? users.add(user) : users.update(user);
+        },
+        QStringLiteral("CmdAdd_Click"), objectName());
+    ShowStatus(QString());
+    if (ran != StepResult::Done)
+        return;
+    if (change == data::LoginUsers::Change::Duplicate) {
+        say(QStringLiteral("The User Name %1 is already in use. Choose another one.").arg(user.userid),
+            MessageIcon::Information);
+        TxtLogId->setFocus();
+        TxtLogId->selectAll();
+        return;
+    }
+    if (change == data::LoginUsers::Change::NotFound) {
+        say(QStringLiteral("Invalid User "), MessageIcon::Information);
+        return;
+    }
+    entering_ = false;
+    adding_ = false;
+    RefreshBtn();
+}
+
+QString FrmUser::askUserId(const QString& prompt)
+{
+    InputRequest request;
+    request.prompt = prompt;
+    request.title = kTitle;
+    const auto answer = dialogs().input(request);
+    if (!answer)
+        return {};
+    const QString userid = answer->toUpper().trimmed();
+    if (userid.isEmpty())
+        say(QStringLiteral("Invalid User Id to Search"), MessageIcon::Information);
+    return userid;
+}
+
+void FrmUser::CmdEdit_Click()
+{
+    if (entering_) {
+        entering_ = false;
+        adding_ = false;
+        RefreshBtn();
+        return;
+    }
+    const QString userid = askUserId(QStringLiteral("Enter User Id for Editing"));
+    if (userid.isEmpty())
+        return;
+    bool found = false;
+    if (runStep([&] { found = showUser(userid); }, QStringLiteral("CmdEdit_Click"), objectName()) != StepResult::Done)
+        return;
+    if (!found) {
+        say(QStringLiteral("Invalid User "), MessageIcon::Information);
+        return;
+    }
+    entering_ = true;
+    adding_ = false;
+    RefreshBtn();
+    TxtUserName->setFocus();
+}
+
+void FrmUser::CmdDelete_Click()
+{
+    const QString userid = askUserId(QStringLiteral("Enter User Id for Deleting"));
+    if (userid.isEmpty())
+        return;
+    const QString procedure = QStringLiteral("CmdDelete_Click");
+    bool found = false;
+    int users = 0;
+    if (runStep([&] {
+            found = showUser(userid);
+            users = data::LoginUsers(state().Conn).count();
+        },
+                procedure, objectName()) != StepResult::Done)
+        return;
+    if (!found) {
+        say(QStringLiteral("Invalid User "));
+        return;
+    }
+    // Without a user nobody could log in to these books again.
+    if (users <= 1) {
+        say(QStringLiteral("The last user cannot be deleted."), MessageIcon::Information);
+        return;
+    }
+    if (say(QStringLiteral("Are you Sure to Delete this User ?"), MessageIcon::Question, MessageButtons::YesNo) ==
+        MessageAnswer::Yes) {
+        ShowStatus(QStringLiteral("Deleting...."));
+        runStep([&] { data::LoginUsers(state().Conn).remove(userid); }, procedure, objectName());
+    }
+    ShowStatus(QString());
+}
+
+void FrmUser::CmdClose_Click()
+{
+    closeChild(this);
+}
+
+void FrmUser::closeEvent(QCloseEvent* event)
+{
+    ShowStatus(QString());
+    QWidget::closeEvent(event);
+}
+
+} // namespace pellam::app

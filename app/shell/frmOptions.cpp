@@ -1,0 +1,101 @@
+#include "shell/frmOptions.h"
+
+#include "dialogs/Dialogs.h"
+#include "shell/AppState.h"
+#include "shell/ErrorHandling.h"
+#include "shell/FormParts.h"
+#include "shell/HelpKey.h"
+#include "shell/InstallationOptions.h"
+#include "system/AppFolders.h"
+
+#include <QFormLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace pellam::app {
+
+namespace {
+
+InstallationOptionsStore store()
+{
+    return InstallationOptionsStore(state().Util, AppFolders::home(), state().AppKey);
+}
+
+} // namespace
+
+frmOptions::frmOptions(QWidget* parent)
+    : QDialog(parent), TxtTitle(entryBox(this, QStringLiteral("TxtTitle"), 0)),
+      TxtBk(entryBox(this, QStringLiteral("TxtBk"), 0)), CmdBk(namedButton(this, QStringLiteral("Browse"), QStringLiteral("CmdBk"))),
+      TXtDays(entryBox(this, QStringLiteral("TXtDays"), PellamUtility::NumberOnly)),
+      CmdOk(namedButton(this, QStringLiteral("&OK"), QStringLiteral("CmdOk"))),
+      CmdApply(namedButton(this, QStringLiteral("&Apply"), QStringLiteral("CmdApply"))),
+      CmdCancel(namedButton(this, QStringLiteral("&Cancel"), QStringLiteral("CmdCancel")))
+{
+    setObjectName(QStringLiteral("frmOptions"));
+    setWindowTitle(QStringLiteral(" Settings"));
+    setModal(true);
+    TXtDays->setMaxLength(4);
+
+    auto* folder = new QHBoxLayout;
+    folder->addWidget(TxtBk, 1);
+    folder->addWidget(CmdBk);
+    auto* days = new QHBoxLayout;
+    days->addWidget(new QLabel(QStringLiteral("Automatic Backup on every"), this));
+    days->addWidget(TXtDays);
+    days->addWidget(new QLabel(QStringLiteral("Days"), this));
+    days->addStretch();
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Application Title"), TxtTitle);
+    form->addRow(QStringLiteral("Back Up Path"), folder);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(days);
+    layout->addLayout(buttonRow({CmdOk, CmdApply, CmdCancel}));
+    resize(520, 170);
+    // Enter moves between the boxes; OK is a button like the others.
+    for (QPushButton* b : {CmdOk, CmdApply, CmdCancel, CmdBk})
+        b->setAutoDefault(false);
+
+    connect(CmdBk, &QPushButton::clicked, this, &frmOptions::CmdBk_Click);
+    connect(CmdApply, &QPushButton::clicked, this, &frmOptions::CmdApply_Click);
+    connect(CmdOk, &QPushButton::clicked, this, &frmOptions::CmdOk_Click);
+    connect(CmdCancel, &QPushButton::clicked, this, &frmOptions::CmdCancel_Click);
+    HelpKey::attach(this, kHelpContext);
+
+    const InstallationOptions options = store().load();
+    TxtTitle->setText(options.title);
+    TxtBk->setText(options.backupFolder);
+    TXtDays->setText(options.interval);
+}
+
+void frmOptions::CmdBk_Click()
+{
+    FileRequest request;
+    request.mode = FileRequest::Mode::Folder;
+    request.title = QStringLiteral("Back Up Path");
+    request.folder = TxtBk->text().trimmed();
+    const auto chosen = dialogs().file(request);
+    if (!chosen)
+        return;
+    TxtBk->setText(chosen->endsWith(QLatin1Char('/')) ? *chosen : *chosen + QLatin1Char('/'));
+}
+
+bool frmOptions::CmdApply_Click()
+{
+    const InstallationOptions options{TxtTitle->text(), TxtBk->text(), TXtDays->text()};
+    return runStep([&] { store().save(options, QDate::currentDate()); }, QStringLiteral("CmdApply_Click"),
+                   objectName()) == StepResult::Done;
+}
+
+void frmOptions::CmdOk_Click()
+{
+    if (CmdApply_Click())
+        accept();
+}
+
+void frmOptions::CmdCancel_Click()
+{
+    reject();
+}
+
+} // namespace pellam::app

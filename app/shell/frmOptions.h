@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+
+namespace pellam::app {
+
+// The installation's options: the title shown after the program's name,
+// the backup folder and the interval of the automatic backup.
+class frmOptions : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmOptions(QWidget* parent = nullptr);
+
+    static constexpr short kHelpContext = 150;
+
+public slots:
+    void CmdBk_Click();
+    // True when the settings were saved.
+    bool CmdApply_Click();
+    void CmdOk_Click();
+    void CmdCancel_Click();
+
+private:
+    QLineEdit* TxtTitle;
+    QLineEdit* TxtBk;
+    QPushButton* CmdBk;
+    QLineEdit* TXtDays;
+    QPushButton* CmdOk;
+    QPushButton* CmdApply;
+    QPushButton* CmdCancel;
+};
+
+} // namespace pellam::app
