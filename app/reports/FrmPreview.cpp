@@ -92,7 +92,7 @@ void FrmPreview::Command3_Click()
 
 void FrmPreview::Command1_Click()
 {
-    close();
+    closeChild(this);
 }
 
 } // namespace pellam::app
