@@ -4,7 +4,6 @@
 #include "dialogs/Dialogs.h"
 #include "errors/PellamError.h"
 #include "format/DateText.h"
-#include "grids/ListGrid.h"
 #include "grids/PopupGrid.h"
 #include "printing/RawPrinter.h"
 #include "shell/AppState.h"
@@ -18,10 +17,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
@@ -32,7 +29,6 @@ namespace pellam::app {
 namespace {
 
 constexpr int kCompactTwips = 3420;
-constexpr int kSmallestWithList = 4620;
 
 void inform(const QString& text)
 {
@@ -87,11 +83,6 @@ FrmJournal* FrmJournal::open()
     form->setFormHeight(kCompactTwips);
     form->TxtJouDate->setFocus();
     return form;
-}
-
-int FrmJournal::formHeightTwips() const
-{
-    return height() * ctl::twipsPerPixel;
 }
 
 void FrmJournal::Form_Load()
@@ -332,49 +323,6 @@ void FrmJournal::setChosenAccount(const QString& accno, const QString& shown)
 {
     txtDebitAccId->setText(shown);
     txtDebitAccId->setProperty("Tag", accno);
-}
-
-void FrmJournal::Check1_Click()
-{
-    if (Check1->isChecked())
-        ShowDayList();
-    else
-        setFormHeight(kCompactTwips);
-}
-
-void FrmJournal::setFormHeight(int twips)
-{
-    const int pixels = ctl::pixelsOf(twips);
-    Frame2->setVisible(twips > kCompactTwips);
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        sub->resize(sub->width(), pixels + (sub->height() - height()));
-    resize(width(), pixels);
-}
-
-void FrmJournal::ShowDayList()
-{
-    if (!Check1->isChecked())
-        return;
-    QMdiArea* mdi = mdiArea();
-    const int clientTwips = (mdi ? mdi->viewport()->height() : ctl::pixelsOf(kCompactTwips)) * ctl::twipsPerPixel;
-    const int twips = clientTwips - 100;
-    if (twips < kSmallestWithList) {
-        setFormHeight(kCompactTwips);
-        return;
-    }
-    setFormHeight(twips);
-    Frame2->setTitle(QStringLiteral("Details of ") + TxtJouDate->text());
-    Frame2->resize(Frame2->width(), height() - Frame2->y() - ctl::pixelsOf(50));
-    ListGrid1->resize(ListGrid1->width(), Frame2->height() - ctl::pixelsOf(250));
-    const auto date = datetext::parse(TxtJouDate->text());
-    if (!date)
-        return;
-    try {
-        ListGrid1->SetGridProperties(store().dayList(*date, state().CashAccNo), {100, 800, 300, 3500, 1000, 6000},
-                                     {QStringLiteral("*"), QStringLiteral("J. No.")});
-    } catch (const PellamError& e) {
-        inform(e.Description());
-    }
 }
 
 void FrmJournal::vouprn()

@@ -108,6 +108,13 @@ void FrmJournal::wireControls()
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     PopupGrid1->setFocusPolicy(Qt::NoFocus);
+    // Tab and Enter stop at the chosen type only, as option buttons do.
+    const auto tabToChosenType = [this] {
+        for (QRadioButton* option : {OptRec, OptPAy})
+            option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    for (QRadioButton* option : {OptRec, OptPAy})
+        connect(option, &QRadioButton::toggled, this, tabToChosenType);
 
     for (QWidget* box : {static_cast<QWidget*>(TxtJouNo), static_cast<QWidget*>(TxtJouDate),
                          static_cast<QWidget*>(txtAmount), static_cast<QWidget*>(txtDebitAccId)})

@@ -301,3 +301,41 @@ TEST_F(Journal, DayListShowsTheDaysVouchersWhenTheMainWindowIsTallEnough)
     EXPECT_EQ(f->formHeightTwips(), 3420) << "no room for a list";
     setMdiArea(nullptr);
 }
+
+TEST_F(Journal, EachBoxFiltersItsKeysAsItsKindSays)
+{
+    open();
+    const struct { const char* box; const char* typed; const char* shown; } cases[] = {
+        {"txtAmount", "12a.5.3-", "12.53"},
+        {"txtAmount", "1234567890123", "123456789012"},
+        {"txtBillNo", "b-12/xyz", "B-12/XY"},
+        {"txtNarration", "st. mary's", "ST. MARY'S"},
+        {"TxtJouNo", "a1", "A1"},
+        {"TxtJouDate", "0a5/04x2026", "05/04/2026"},
+    };
+    for (const auto& c : cases) {
+        type(c.box, QString::fromLatin1(c.typed));
+        EXPECT_EQ(text(c.box), QString::fromLatin1(c.shown)) << c.box << " " << c.typed;
+    }
+    // A selected point is typed over, not refused.
+    box("txtAmount")->setText(QStringLiteral("1.5"));
+    box("txtAmount")->setSelection(1, 2);
+    QTest::keyClicks(box("txtAmount"), QStringLiteral(".7"));
+    EXPECT_EQ(text("txtAmount"), QStringLiteral("1.7"));
+}
+
+TEST_F(Journal, EnterMovesThroughTheBoxesInTheirOrderToSave)
+{
+    open();
+    QStringList visited;
+    box("TxtJouDate")->setFocus();
+    for (int i = 0; i < 8; ++i) {
+        QWidget* at = QApplication::focusWidget();
+        visited << at->objectName();
+        QTest::keyClick(at, Qt::Key_Return);
+        QApplication::processEvents();
+    }
+    visited << QApplication::focusWidget()->objectName();
+    EXPECT_EQ(visited.join(QLatin1Char(' ')).toStdString(),
+              "TxtJouDate TxtJouNo txtBillNo CboOrg OptPAy txtDebitAccId txtAmount txtNarration CmdSave");
+}
