@@ -4,7 +4,10 @@
 #include "grids/FlexGrid.h"
 #include "grids/ListGrid.h"
 #include "shell/MdiHost.h"
+#include "shell/MenuWiring.h"
+#include "shell/PellamMenu.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QMdiArea>
@@ -338,4 +341,39 @@ TEST_F(Journal, EnterMovesThroughTheBoxesInTheirOrderToSave)
     visited << QApplication::focusWidget()->objectName();
     EXPECT_EQ(visited.join(QLatin1Char(' ')).toStdString(),
               "TxtJouDate TxtJouNo txtBillNo CboOrg OptPAy txtDebitAccId txtAmount txtNarration CmdSave");
+}
+
+TEST_F(Journal, AMissingPrinterIsReportedAndLoggedThenTheWindowResets)
+{
+    SettingsStore::write(SettingsStore::LocalMachine, QStringLiteral("Software\\Pellam\\Coffer9.0"),
+                         QStringLiteral("RawPrinter"), books.home.file(QStringLiteral("no-such-folder/prn")));
+    open();
+    enterPayment();
+    click("CmdSave");
+    click("CmdPrint");
+    leaveNumber(1);
+    ASSERT_EQ(messages().size(), 2);
+    EXPECT_EQ(messages()[0], QStringLiteral("Do you want to print the Details ?"));
+    EXPECT_TRUE(messages()[1].startsWith(QStringLiteral("The File / Path you specified not exist")))
+        << messages()[1].toStdString();
+    EXPECT_FALSE(form->PrintMode) << "abandoning the print runs the reset";
+    QFile log(state().ErrorLog);
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(log.readAll().contains("vouprn"));
+}
+
+TEST_F(Journal, TheMenuItemOpensTheWindowAtTheTopLeftOfTheMainWindow)
+{
+    PellamMenu menu;
+    wireMenu(menu);
+    menu.show();
+    QAction* item = menu.item(QStringLiteral("MnEJou"));
+    ASSERT_TRUE(item->isEnabled());
+    item->trigger();
+    const QList<QWidget*> children = childWindows();
+    ASSERT_EQ(children.size(), 1);
+    auto* journal = qobject_cast<FrmJournal*>(children[0]);
+    ASSERT_NE(journal, nullptr);
+    EXPECT_EQ(journal->parentWidget()->pos(), QPoint(0, 0));
+    EXPECT_EQ(journal->formHeightTwips(), 3420);
 }
