@@ -2,9 +2,16 @@
 
 #include "errors/PellamError.h"
 
+#include <QDeadlineTimer>
+#include <QRandomGenerator>
+#include <QThread>
+
 namespace pellam::app {
 
 namespace {
+
+// How long a save keeps trying while another program holds the books.
+constexpr int kLockedSaveMs = 60000;
 
 QString isoDate(const QDate& date)
 {
@@ -65,6 +72,23 @@ std::optional<StoredVoucher> VoucherStore::load(qint64 jouNo)
 }
 
 qint64 VoucherStore::save(const Voucher& v, std::optional<qint64> jouNo, int head)
+{
+    // The connection's busy wait can lose again and again to a program that
+    // saves without pause. A save that found the books locked has written
+    // nothing, so it tries again until its turn comes.
+    const QDeadlineTimer deadline(kLockedSaveMs);
+    for (;;) {
+        try {
+            return saveOnce(v, jouNo, head);
+        } catch (const PellamError& e) {
+            if (e.Number() != db::DatabaseLocked || deadline.hasExpired())
+                throw;
+        }
+        QThread::msleep(QRandomGenerator::global()->bounded(1, 20));
+    }
+}
+
+qint64 VoucherStore::saveOnce(const Voucher& v, std::optional<qint64> jouNo, int head)
 {
     db::Transaction transaction(conn_);
     const QVariantList values{v.debit,        v.credit,   isoDate(v.date), qint64(v.amount.paise()),

@@ -64,8 +64,9 @@ public:
     std::optional<StoredVoucher> load(qint64 jouNo);
     // Inserts a voucher (no number) or rewrites voucher `jouNo`, and lists
     // `head` for the institution, all in one transaction: the voucher is
-    // stored whole or not at all. Returns the voucher's number. Rewriting a
-    // number that is not in the books throws and changes nothing.
+    // stored whole or not at all. While another program holds the books it
+    // waits its turn (up to a minute). Returns the voucher's number.
+    // Rewriting a number that is not in the books throws and changes nothing.
     qint64 save(const Voucher& voucher, std::optional<qint64> jouNo, int head);
     void remove(qint64 jouNo);
     // The vouchers of one day: number, "R" or "P", the other head, amount,
@@ -76,6 +77,7 @@ public:
     db::RecordSet ledgerHeads(int cashAccNo);
 
 private:
+    qint64 saveOnce(const Voucher& voucher, std::optional<qint64> jouNo, int head);
     void listHeadFor(qint64 shopId, int head);
 
     db::Connection& conn_;
