@@ -6,6 +6,7 @@
 #include "shell/frmAbout.h"
 #include "shell/frmOptions.h"
 #include "shell/frmPassword.h"
+#include "vouchers/FrmJournal.h"
 #include "yearend/FrmBackUp.h"
 
 #include <QPointer>
@@ -30,6 +31,7 @@ void showOnce(QPointer<Window>& window)
 
 void wireMenu(PellamMenu& menu)
 {
+    menu.setOpener(QStringLiteral("MnEJou"), [] { FrmJournal::open(); });
     menu.setOpener(QStringLiteral("mnBk"), [&menu] {
         FrmBackUp backup(&menu);
         backup.exec();

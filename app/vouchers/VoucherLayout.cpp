@@ -1,0 +1,94 @@
+#include "vouchers/VoucherLayout.h"
+
+#include "format/IndianNumberFormat.h"
+#include "shell/Common.h"
+#include "text/Windows1252.h"
+
+namespace pellam::app {
+
+namespace {
+
+constexpr char kEsc = 27;
+constexpr int kWordsWidth = 40;
+constexpr int kNarrationWidth = 38;
+
+const QString kRule = QString(46, QLatin1Char('-'));
+
+QByteArray escape(char command, int value)
+{
+    const char bytes[] = {kEsc, command, char(value)};
+    return QByteArray(bytes, sizeof bytes);
+}
+
+// The last blank among the first `width` characters, or -1.
+qsizetype lastBlankWithin(const QString& text, int width)
+{
+    return text.left(width).lastIndexOf(QLatin1Char(' '));
+}
+
+// "#,##,##,##0.00": Indian grouping of any size, two decimals.
+QString rupees(Currency amount)
+{
+    const qint64 paise = amount.paise();
+    return groupIndian((unsigned long long)(paise / 100)) + QLatin1Char('.') +
+           QStringLiteral("%1").arg(paise % 100, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+QStringList VoucherLayout::amountLines(const QString& words)
+{
+    const QString text = QStringLiteral("Paid Rs. ") + properCase(words) + QStringLiteral(" Only");
+    if (text.size() <= kWordsWidth)
+        return {text};
+    const qsizetype blank = lastBlankWithin(text, kWordsWidth);
+    return {text.left(blank + 1), text.mid(blank)};
+}
+
+QStringList VoucherLayout::narrationLines(const QString& narration)
+{
+    const QString text = properCase(narration.trimmed());
+    if (text.size() <= kNarrationWidth)
+        return {QStringLiteral("   On Account of ") + text};
+    const QString head = QStringLiteral("   On Account of  ");
+    const qsizetype blank = lastBlankWithin(text, kNarrationWidth);
+    if (blank < 0)
+        return {head + text.left(kNarrationWidth), text.mid(kNarrationWidth)};
+    return {head + text.left(blank + 1), text.mid(blank)};
+}
+
+QByteArray VoucherLayout::bytes(const PrintedVoucher& v)
+{
+    QByteArray out = escape('j', 216) + escape('j', 108);
+    const auto line = [&out](const QByteArray& bytes) { out += bytes + "\r\n"; };
+    const auto text = [&line](const QString& s) { line(windows1252::encode(s)); };
+
+    text(v.shopName);
+    line(escape(' ', 7) + windows1252::encode(QStringLiteral("  ") + v.placeLine) + escape(' ', 0));
+    text({});
+    line(QByteArray("\x0e") + "        VOUCHER" + QByteArray("\x12"));
+    text({});
+    text(QStringLiteral("Vou.No : ") + QLatin1Char(v.payment ? 'P' : 'R') + v.billNo.trimmed() +
+         QStringLiteral("                  Date : ") + v.date);
+    text(kRule);
+    for (const QString& s : amountLines(v.amountWords))
+        text(s);
+    for (const QString& s : narrationLines(v.narration))
+        text(s);
+    text(QLatin1Char('[') + v.account + QLatin1Char(']'));
+    text({});
+    text(kRule);
+    text(QStringLiteral("Amount : Rs.") + rupees(v.amount) + QStringLiteral("/-"));
+    text(kRule);
+    text({});
+    text(QStringLiteral("  Received  ................       ..........."));
+    text({});
+    text(QStringLiteral("  Paid      ................       ..........."));
+    text(QStringLiteral("                 Name               Signature"));
+    text({});
+    line(escape('J', 216));
+    line(escape('J', 108));
+    return out;
+}
+
+} // namespace pellam::app

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "types/Currency.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace pellam::app {
+
+// A cash voucher as it is printed: the values as they stand in the voucher
+// window, and the institution it belongs to.
+struct PrintedVoucher {
+    QString shopName;
+    QString placeLine;     // place, " - ", pincode
+    bool payment = true;
+    QString billNo;
+    QString date;          // dd/mm/yyyy
+    Currency amount;
+    QString amountWords;   // the amount in words as the word routine gives it
+    QString narration;
+    QString account;       // the head's name and, in parentheses, its code
+};
+
+// The small cash voucher for a dot-matrix printer: Windows-1252 text with
+// CR LF line ends and the printer's ESC/P codes for paper feed, character
+// spacing and double width.
+class VoucherLayout {
+public:
+    // Every byte of the voucher, in the order the printer takes them.
+    static QByteArray bytes(const PrintedVoucher& voucher);
+
+    // "Paid Rs. ... Only" on one line up to 40 characters, else split at the
+    // last blank within the first 40 (the second line begins with it).
+    static QStringList amountLines(const QString& words);
+    // "   On Account of " and the narration, split at the last blank within
+    // its first 38 characters when it is 39 or longer; a narration with no
+    // blank there is split after the 38th character.
+    static QStringList narrationLines(const QString& narration);
+};
+
+} // namespace pellam::app

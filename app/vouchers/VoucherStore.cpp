@@ -1,0 +1,149 @@
+#include "vouchers/VoucherStore.h"
+
+#include "errors/PellamError.h"
+
+#include <QDeadlineTimer>
+#include <QRandomGenerator>
+#include <QThread>
+
+namespace pellam::app {
+
+namespace {
+
+// How long a save keeps trying while another program holds the books.
+constexpr int kLockedSaveMs = 60000;
+
+QString isoDate(const QDate& date)
+{
+    return date.toString(Qt::ISODate);
+}
+
+} // namespace
+
+CashAccount VoucherStore::cashAccount()
+{
+    const db::RecordSet rs = conn_.query(QStringLiteral("select * from CurCashAccount"));
+    if (rs.eof())
+        return {};
+    return {int(rs.toInt(QStringLiteral("accno"))), rs.toString(QStringLiteral("accountname")),
+            rs.toString(QStringLiteral("acccode"))};
+}
+
+QList<std::pair<qint64, QString>> VoucherStore::institutions()
+{
+    QList<std::pair<qint64, QString>> out;
+    for (db::RecordSet rs = conn_.query(QStringLiteral("select shopid,shopname from organization")); !rs.eof();
+         rs.MoveNext())
+        out.append({rs.toInt(QStringLiteral("shopid")), rs.toString(QStringLiteral("shopname"))});
+    return out;
+}
+
+bool VoucherStore::printAfterSave()
+{
+    const db::RecordSet rs = conn_.query(QStringLiteral("select * from initialize"));
+    return !rs.eof() && rs.toInt(QStringLiteral("jouprndefa")) != 0;
+}
+
+qint64 VoucherStore::nextJournalNo()
+{
+    const QVariant max = conn_.scalar(QStringLiteral("select max(jousrlno) as maxval from journal"));
+    return max.isNull() ? 1 : max.toLongLong() + 1;
+}
+
+std::optional<StoredVoucher> VoucherStore::load(qint64 jouNo)
+{
+    const db::RecordSet rs = conn_.query(QStringLiteral("select * from journalview where jousrlno=?"), {jouNo});
+    if (rs.eof())
+        return std::nullopt;
+    StoredVoucher v;
+    v.jouNo = rs.toInt(QStringLiteral("jousrlno"));
+    v.shopId = rs.toInt(QStringLiteral("shopid"));
+    v.dbAccNo = int(rs.toInt(QStringLiteral("DbAccno")));
+    v.dbAccCode = rs.toString(QStringLiteral("DbAccode"));
+    v.dbAccName = rs.toString(QStringLiteral("dbAccname"));
+    v.crAccNo = int(rs.toInt(QStringLiteral("CrAcCno")));
+    v.crAccCode = rs.toString(QStringLiteral("CrAcCode"));
+    v.crAccName = rs.toString(QStringLiteral("CrAccname"));
+    v.date = rs.toDate(QStringLiteral("joudate"));
+    v.amount = Currency::fromPaise(rs.toInt(QStringLiteral("amount")));
+    v.narration = rs.toString(QStringLiteral("narration"));
+    v.billNo = rs.toString(QStringLiteral("billno"));
+    return v;
+}
+
+qint64 VoucherStore::save(const Voucher& v, std::optional<qint64> jouNo, int head)
+{
+    // The connection's busy wait can lose again and again to a program that
+    // saves without pause. A save that found the books locked has written
+    // nothing, so it tries again until its turn comes.
+    const QDeadlineTimer deadline(kLockedSaveMs);
+    for (;;) {
+        try {
+            return saveOnce(v, jouNo, head);
+        } catch (const PellamError& e) {
+            if (e.Number() != db::DatabaseLocked || deadline.hasExpired())
+                throw;
+        }
+        QThread::msleep(QRandomGenerator::global()->bounded(1, 20));
+    }
+}
+
+qint64 VoucherStore::saveOnce(const Voucher& v, std::optional<qint64> jouNo, int head)
+{
+    db::Transaction transaction(conn_);
+    const QVariantList values{v.debit,        v.credit,   isoDate(v.date), qint64(v.amount.paise()),
+                              v.narration,    v.billNo,   v.userId,        v.shopId};
+    qint64 number = 0;
+    if (jouNo) {
+        QVariantList params = values;
+        params.append(*jouNo);
+        const int changed = conn_.execute(QStringLiteral("update journal set debitaccid=?, creditaccid=?, joudate=?, "
+                                                         "amount=?, narration=?, billno=?, userid=?, shopid=? "
+                                                         "where jousrlno=?"),
+                                          params);
+        // Another program may have deleted it since it was loaded.
+        if (changed == 0)
+            throw PellamError(3021, QStringLiteral("Invalid journal Number"), QStringLiteral("FrmJournal"));
+        number = *jouNo;
+    } else {
+        conn_.execute(QStringLiteral("insert into journal (debitaccid,creditaccid,joudate,amount,narration,billno,"
+                                     "userid,shopid) values(?,?,?,?,?,?,?,?)"),
+                      values);
+        number = conn_.lastInsertId();
+    }
+    listHeadFor(v.shopId, head);
+    transaction.commit();
+    return number;
+}
+
+void VoucherStore::listHeadFor(qint64 shopId, int head)
+{
+    const db::RecordSet rs =
+        conn_.query(QStringLiteral("select * from shopacc where shopid=? and accno=?"), {shopId, head});
+    if (rs.eof())
+        conn_.execute(QStringLiteral("insert into shopacc(shopid,accno) values(?,?)"), {shopId, head});
+}
+
+void VoucherStore::remove(qint64 jouNo)
+{
+    conn_.execute(QStringLiteral("delete from journal where jousrlno=?"), {jouNo});
+}
+
+db::RecordSet VoucherStore::dayList(const QDate& date, int cashAccNo)
+{
+    // Amounts are whole paise; the list shows rupees with two decimals.
+    return conn_.query(QStringLiteral("select jousrlno,iif(dbaccno=?,'R','P') as Type,"
+                                      "iif(dbaccno=?,craccname,dbaccname) as Account,"
+                                      "printf('%d.%02d',amount/100,amount%100) as Amount,Narration "
+                                      "from journalview where joudate=? order by jousrlno"),
+                       {cashAccNo, cashAccNo, isoDate(date)});
+}
+
+db::RecordSet VoucherStore::ledgerHeads(int cashAccNo)
+{
+    return conn_.query(
+        QStringLiteral("select accno,acccode,accountname from account where accno<>? order by accountname"),
+        {cashAccNo});
+}
+
+} // namespace pellam::app

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "database/Connection.h"
+#include "types/Currency.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <optional>
+#include <utility>
+
+namespace pellam::app {
+
+// One receipt or payment as it is written to the journal. The type is not
+// stored: a receipt is a voucher whose debit side is the cash account.
+struct Voucher {
+    qint64 shopId = 0;
+    int debit = 0;
+    int credit = 0;
+    QDate date;
+    Currency amount;       // stored as whole paise
+    QString narration;
+    QString billNo;
+    QString userId;
+};
+
+// A voucher read back with the names of both heads.
+struct StoredVoucher {
+    qint64 jouNo = 0;
+    qint64 shopId = 0;
+    int dbAccNo = 0;
+    QString dbAccCode;
+    QString dbAccName;
+    int crAccNo = 0;
+    QString crAccCode;
+    QString crAccName;
+    QDate date;
+    Currency amount;
+    QString narration;
+    QString billNo;
+};
+
+struct CashAccount {
+    int accNo = 0;
+    QString name;
+    QString code;
+};
+
+// The journal of the year's books as the voucher window needs it. Every
+// value goes into its statement as a bound parameter, so any text the user
+// typed is stored as typed. Failures throw PellamError.
+class VoucherStore {
+public:
+    explicit VoucherStore(db::Connection& conn) : conn_(conn) {}
+
+    // The first row of CurCashAccount; number 0 and empty texts when none.
+    CashAccount cashAccount();
+    // Institutions (number, name) in the order the books give them.
+    QList<std::pair<qint64, QString>> institutions();
+    // Whether every save ends with the offer to print the voucher.
+    bool printAfterSave();
+    // The largest journal number plus one; a forecast, the database assigns it.
+    qint64 nextJournalNo();
+    std::optional<StoredVoucher> load(qint64 jouNo);
+    // Inserts a voucher (no number) or rewrites voucher `jouNo`, and lists
+    // `head` for the institution, all in one transaction: the voucher is
+    // stored whole or not at all. While another program holds the books it
+    // waits its turn (up to a minute). Returns the voucher's number.
+    // Rewriting a number that is not in the books throws and changes nothing.
+    qint64 save(const Voucher& voucher, std::optional<qint64> jouNo, int head);
+    void remove(qint64 jouNo);
+    // The vouchers of one day: number, "R" or "P", the other head, amount,
+    // narration.
+    db::RecordSet dayList(const QDate& date, int cashAccNo);
+    // Every ledger head but the cash account, by name: accno, acccode,
+    // accountname.
+    db::RecordSet ledgerHeads(int cashAccNo);
+
+private:
+    qint64 saveOnce(const Voucher& voucher, std::optional<qint64> jouNo, int head);
+    void listHeadFor(qint64 shopId, int head);
+
+    db::Connection& conn_;
+};
+
+} // namespace pellam::app

@@ -1,0 +1,123 @@
+// A voucher is stored whole or not at all, even when the program is killed
+// in the middle of a save, and two programs saving into the same books at
+// once each wait their turn. The saving programs are this test program
+// itself, started again to run only the saver below.
+#include "app/data/TestBooks.h"
+#include "vouchers/VoucherStore.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QThread>
+#include <cstdio>
+#include <gtest/gtest.h>
+
+using namespace pellam;
+using app::VoucherStore;
+
+namespace {
+
+constexpr int kCash = 1;
+// Each voucher of a killed saver uses a head of its own from here on, so
+// that its shopacc pair shows whether the save was cut in two.
+constexpr int kFirstOwnHead = 1000;
+
+std::unique_ptr<QProcess> startSaver(const QString& books, int count, bool ownHeads)
+{
+    auto saver = std::make_unique<QProcess>();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("PELLAM_SAVER_BOOKS"), books);
+    env.insert(QStringLiteral("PELLAM_SAVER_COUNT"), QString::number(count));
+    if (ownHeads)
+        env.insert(QStringLiteral("PELLAM_SAVER_OWN_HEADS"), QStringLiteral("1"));
+    saver->setProcessEnvironment(env);
+    saver->setProcessChannelMode(QProcess::SeparateChannels);
+    saver->start(QCoreApplication::applicationFilePath(),
+                 {QStringLiteral("--gtest_also_run_disabled_tests"),
+                  QStringLiteral("--gtest_filter=VoucherSaver.DISABLED_SavesVouchers")});
+    return saver;
+}
+
+} // namespace
+
+// The saving program; run only by the tests below.
+TEST(VoucherSaver, DISABLED_SavesVouchers)
+{
+    const QString books = qEnvironmentVariable("PELLAM_SAVER_BOOKS");
+    const int count = qEnvironmentVariableIntValue("PELLAM_SAVER_COUNT");
+    const bool ownHeads = qEnvironmentVariableIsSet("PELLAM_SAVER_OWN_HEADS");
+    ASSERT_FALSE(books.isEmpty());
+    db::Connection conn;
+    conn.Open(books);
+    VoucherStore store(conn);
+    qint64 saved = conn.scalar(QStringLiteral("select count(*) from journal")).toLongLong();
+    for (int i = 0; count == 0 || i < count; ++i) {
+        const int head = ownHeads ? int(kFirstOwnHead + saved) : 2;
+        app::Voucher v;
+        v.shopId = 1;
+        v.debit = head;
+        v.credit = kCash;
+        v.date = QDate(2026, 6, 1);
+        v.amount = Currency::fromPaise(12345);
+        v.narration = QStringLiteral("SAVED BY PROCESS %1").arg(QCoreApplication::applicationPid());
+        v.userId = QStringLiteral("MERION");
+        store.save(v, std::nullopt, head);
+        std::printf("%lld\n", ++saved);
+        std::fflush(stdout);
+    }
+}
+
+TEST(ConcurrentSave, AKilledSaveLeavesEachVoucherWhollyThereOrWhollyAbsent)
+{
+    test::TestBooks books;
+    books.conn.Close();
+    qint64 confirmed = 0;
+    for (int round = 0; round < 4; ++round) {
+        auto saver = startSaver(books.file, 0, true);
+        ASSERT_TRUE(saver->waitForStarted());
+        // Let it save a few vouchers, then kill it at some moment of the next.
+        const int wanted = 3 + QRandomGenerator::global()->bounded(30);
+        int lines = 0;
+        while (lines < wanted && saver->waitForReadyRead(10000))
+            while (saver->canReadLine()) {
+                // The saver prints each number it has committed among the
+                // test framework's own lines.
+                bool number = false;
+                const qint64 saved = saver->readLine().trimmed().toLongLong(&number);
+                if (number) {
+                    confirmed = saved;
+                    ++lines;
+                }
+            }
+        ASSERT_GE(lines, wanted) << saver->readAllStandardError().toStdString();
+        QThread::usleep(QRandomGenerator::global()->bounded(3000));
+        saver->kill();
+        saver->waitForFinished();
+    }
+    books.conn.Open(books.file);
+    EXPECT_EQ(books.conn.scalar(QStringLiteral("pragma integrity_check")).toString(), QStringLiteral("ok"));
+    const qint64 vouchers = books.count(QStringLiteral("select count(*) from journal"));
+    EXPECT_GE(vouchers, confirmed) << "every save that was reported is in the books";
+    EXPECT_EQ(books.count(QStringLiteral("select count(*) from journal j where not exists "
+                                         "(select 1 from shopacc s where s.accno=j.debitaccid and s.shopid=j.shopid)")),
+              0);
+    EXPECT_EQ(books.count(QStringLiteral("select count(*) from shopacc s where accno>=? and not exists "
+                                         "(select 1 from journal j where j.debitaccid=s.accno)"),
+                          {kFirstOwnHead}),
+              0);
+}
+
+TEST(ConcurrentSave, TwoProgramsSavingAtOnceLoseNothing)
+{
+    constexpr int kEach = 2000;
+    test::TestBooks books;
+    auto first = startSaver(books.file, kEach, false);
+    auto second = startSaver(books.file, kEach, false);
+    for (QProcess* saver : {first.get(), second.get()}) {
+        ASSERT_TRUE(saver->waitForFinished(120000));
+        EXPECT_EQ(saver->exitCode(), 0) << saver->readAllStandardOutput().right(2000).toStdString();
+    }
+    EXPECT_EQ(books.count(QStringLiteral("select count(*) from journal")), 2 * kEach);
+    EXPECT_EQ(books.count(QStringLiteral("select count(distinct narration) from journal")), 2);
+    EXPECT_EQ(books.count(QStringLiteral("select count(*) from shopacc where accno=2")), 1);
+}
