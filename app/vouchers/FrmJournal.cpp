@@ -20,6 +20,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -74,7 +75,14 @@ FrmJournal::FrmJournal(QWidget* parent) : QWidget(parent)
 
 FrmJournal* FrmJournal::open()
 {
+    // One voucher window for the whole run: a second request brings it to the front.
+    static QPointer<FrmJournal> current;
+    if (current) {
+        showChild(current);
+        return current;
+    }
     auto* form = new FrmJournal;
+    current = form;
     form->setAttribute(Qt::WA_DeleteOnClose);
     showChild(form);
     // The top left corner of the main window's client area.
