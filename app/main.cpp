@@ -1,4 +1,5 @@
 #include "shell/ApplicationIdentity.h"
+#include "shell/EnterPressesButtons.h"
 #include "shell/ProgramEnd.h"
 #include "startup/StartUp.h"
 
@@ -11,6 +12,7 @@ int main(int argc, char** argv)
     // The program ends through its own closing question, not when a
     // dialog happens to be the last window.
     QApplication::setQuitOnLastWindowClosed(false);
+    pellam::app::installEnterPressesButtons(&app);
     pellam::app::setExitOnProgramEnd(true);
     pellam::app::startProgram();
     return app.exec();

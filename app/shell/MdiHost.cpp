@@ -31,8 +31,15 @@ void showChild(QWidget* window)
     if (QMdiArea* mdi = area()) {
         QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
         if (!sub) {
+            // A window that set its own size keeps it inside the frame.
+            const bool sized = window->testAttribute(Qt::WA_Resized);
+            const QSize wanted = window->size();
             sub = mdi->addSubWindow(window);
             sub->setAttribute(Qt::WA_DeleteOnClose);
+            if (sized) {
+                const QMargins frame = sub->contentsMargins();
+                sub->resize(wanted.grownBy(frame));
+            }
         }
         sub->show();
         window->show();
