@@ -9,6 +9,7 @@
 #include "masters/HelpKey.h"
 #include "masters/ListRows.h"
 #include "masters/Notice.h"
+#include "masters/RecordBar.h"
 #include "masters/OpeningGrid.h"
 #include "shell/AppState.h"
 #include "shell/Common.h"
@@ -48,15 +49,7 @@ FrmAccounts::FrmAccounts(QWidget* parent)
     setObjectName(kForm);
     setWindowTitle(QStringLiteral("Ledger Head Details"));
     ListGrid1->setObjectName(QStringLiteral("ListGrid1"));
-    UBtnCtrl1->setObjectName(QStringLiteral("UBtnCtrl1"));
-    UBtnCtrl1->setImageBtn(true);
-    UBtnCtrl1->setIsCloseBtn(true);
-    UBtnCtrl1->setIsPrintBtn(true);
-    // The form answers no search events; the list's type-ahead finds a head.
-    UBtnCtrl1->setIsSearchBtn(false);
-    UBtnCtrl1->setProperty("RefreshAlways", true);
-    UBtnCtrl1->setProperty("ResetOnFind", false);
-    UBtnCtrl1->setMinimumHeight(40);
+    setUpRecordBar(UBtnCtrl1, true);
 
     auto* fields = new QFormLayout;
     fields->addRow(QStringLiteral("Ledger Code:"), txtAccCode);
@@ -80,16 +73,9 @@ FrmAccounts::FrmAccounts(QWidget* parent)
     HelpKey::install(this, HelpContextID);
     txtAccCode->installEventFilter(this);
 
-    using B = ctl::BtnShield;
-    connect(ListGrid1, &ctl::ListGrid::OnNavigate, this, &FrmAccounts::ListGrid1_OnNavigate);
-    connect(UBtnCtrl1, &B::BeforeEditClick, this, &FrmAccounts::UBtnCtrl1_BeforeEditClick);
-    connect(UBtnCtrl1, &B::OnAddClick, this, &FrmAccounts::UBtnCtrl1_OnAddClick);
-    connect(UBtnCtrl1, &B::OnEditClick, this, &FrmAccounts::UBtnCtrl1_OnEditClick);
-    connect(UBtnCtrl1, &B::OnSaveClick, this, &FrmAccounts::UBtnCtrl1_OnSaveClick);
-    connect(UBtnCtrl1, &B::OnDeleteClick, this, &FrmAccounts::UBtnCtrl1_OnDeleteClick);
-    connect(UBtnCtrl1, &B::OnRefreshClick, this, &FrmAccounts::UBtnCtrl1_OnRefreshClick);
-    connect(UBtnCtrl1, &B::OnCancelClick, this, &FrmAccounts::UBtnCtrl1_OnCancelClick);
-    connect(UBtnCtrl1, &B::OnPrintClick, this, &FrmAccounts::UBtnCtrl1_OnPrintClick);
+    connectRecordBar(this, UBtnCtrl1, ListGrid1);
+    connect(UBtnCtrl1, &ctl::BtnShield::OnCancelClick, this, &FrmAccounts::UBtnCtrl1_OnCancelClick);
+    connect(UBtnCtrl1, &ctl::BtnShield::OnPrintClick, this, &FrmAccounts::UBtnCtrl1_OnPrintClick);
     connect(OpGrid, &OpeningGrid::enterPressed, this, &FrmAccounts::OpGrid_DblClick);
     connect(OpGrid, &QAbstractItemView::doubleClicked, this, &FrmAccounts::OpGrid_DblClick);
     Form_Load();
@@ -97,11 +83,11 @@ FrmAccounts::FrmAccounts(QWidget* parent)
 
 void FrmAccounts::Form_Load()
 {
-    if (!app::Connection())
-        return;
+    const bool connected = app::Connection();
     app::ShowStatus(QStringLiteral("loading "));
     app::state().Util.DisCtrll(this);
-    FillAccountList();
+    if (connected)
+        FillAccountList();
     app::ShowStatus(QString());
 }
 
@@ -186,8 +172,10 @@ void FrmAccounts::UBtnCtrl1_OnEditClick()
 
 void FrmAccounts::txtAccCode_LostFocus()
 {
+    // Only a code being typed is checked; the box also loses the focus
+    // when Save or Cancel locks it.
     const QString code = txtAccCode->text().trimmed();
-    if (code.isEmpty() || !app::Connection())
+    if (!entering() || code.isEmpty() || !app::Connection())
         return;
     const int except = UBtnCtrl1->ButtonMode() == ctl::BtnShield::TrAdding ? 0 : shown().toInt();
     bool taken = false;

@@ -7,6 +7,7 @@
 #include "masters/HelpKey.h"
 #include "masters/ListRows.h"
 #include "masters/Notice.h"
+#include "masters/RecordBar.h"
 #include "shell/AppState.h"
 #include "shell/Common.h"
 #include "shell/ErrorHandling.h"
@@ -44,16 +45,8 @@ FrmCompany::FrmCompany(QWidget* parent)
     setObjectName(kForm);
     setWindowTitle(QStringLiteral("Company Details"));
     ListGrid1->setObjectName(QStringLiteral("ListGrid1"));
-    UBtnCtrl1->setObjectName(QStringLiteral("UBtnCtrl1"));
     txtPinCode->setMaxLength(7);
-    UBtnCtrl1->setImageBtn(true);
-    UBtnCtrl1->setIsCloseBtn(true);
-    UBtnCtrl1->setIsPrintBtn(false);
-    // The form answers no search events; the list's type-ahead finds an institution.
-    UBtnCtrl1->setIsSearchBtn(false);
-    UBtnCtrl1->setProperty("RefreshAlways", true);
-    UBtnCtrl1->setProperty("ResetOnFind", false);
-    UBtnCtrl1->setMinimumHeight(40);
+    setUpRecordBar(UBtnCtrl1, false);
 
     auto* address = new QFormLayout;
     address->addRow(QStringLiteral("Name:"), txtName);
@@ -82,14 +75,7 @@ FrmCompany::FrmCompany(QWidget* parent)
         setTabOrder(order[i - 1], order[i]);
     HelpKey::install(this, HelpContextID);
 
-    using B = ctl::BtnShield;
-    connect(ListGrid1, &ctl::ListGrid::OnNavigate, this, &FrmCompany::ListGrid1_OnNavigate);
-    connect(UBtnCtrl1, &B::BeforeEditClick, this, &FrmCompany::UBtnCtrl1_BeforeEditClick);
-    connect(UBtnCtrl1, &B::OnAddClick, this, &FrmCompany::UBtnCtrl1_OnAddClick);
-    connect(UBtnCtrl1, &B::OnEditClick, this, &FrmCompany::UBtnCtrl1_OnEditClick);
-    connect(UBtnCtrl1, &B::OnSaveClick, this, &FrmCompany::UBtnCtrl1_OnSaveClick);
-    connect(UBtnCtrl1, &B::OnDeleteClick, this, &FrmCompany::UBtnCtrl1_OnDeleteClick);
-    connect(UBtnCtrl1, &B::OnRefreshClick, this, &FrmCompany::UBtnCtrl1_OnRefreshClick);
+    connectRecordBar(this, UBtnCtrl1, ListGrid1);
     Form_Load();
 }
 

@@ -1,5 +1,7 @@
 #include "masters/InstitutionStore.h"
 
+#include "errors/PellamError.h"
+
 #include <set>
 
 namespace pellam::masters {
@@ -51,9 +53,13 @@ int InstitutionStore::add(const Institution& institution)
 
 void InstitutionStore::update(const Institution& institution)
 {
-    conn_.execute(QStringLiteral("update organization set shopName=?, Place=?, Post=?, PinCode=?, Ledname=?, RecName=?, "
-                                 "Qname=?, MonName=? where shopid=?"),
-                  fieldsOf(institution) + QVariantList{institution.shopId});
+    const int changed = conn_.execute(QStringLiteral("update organization set shopName=?, Place=?, Post=?, PinCode=?, "
+                                                     "Ledname=?, RecName=?, Qname=?, MonName=? where shopid=?"),
+                                      fieldsOf(institution) + QVariantList{institution.shopId});
+    // Deleted meanwhile by a second program: saying "saved" would be untrue.
+    if (changed == 0)
+        throw PellamError(db::NoCurrentRecord, QStringLiteral("The institution no longer exists"),
+                          QStringLiteral("InstitutionStore"));
 }
 
 InstitutionDeleteGuard InstitutionStore::deleteGuard(int shopId)

@@ -40,7 +40,8 @@ public:
     // Stores a new institution under the next free number, with a zero
     // credit opening for every ledger head; returns the number.
     int add(const Institution& institution);
-    // Rewrites everything but the number.
+    // Rewrites everything but the number; PellamError 3021 when the
+    // institution is gone.
     void update(const Institution& institution);
     InstitutionDeleteGuard deleteGuard(int shopId);
     // Removes the institution with its openings and its list of heads.

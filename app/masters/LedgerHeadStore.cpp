@@ -1,5 +1,7 @@
 #include "masters/LedgerHeadStore.h"
 
+#include "errors/PellamError.h"
+
 namespace pellam::masters {
 
 db::RecordSet LedgerHeadStore::list()
@@ -59,8 +61,11 @@ void LedgerHeadStore::save(LedgerHead& head, const std::vector<Opening>& opening
                       {head.code, head.name, head.remarks});
         accno = int(conn_.lastInsertId());
     } else if (accno != cashAccountNo()) {
-        conn_.execute(QStringLiteral("update account set [AccCode]=?,[AccountName]=?, [Remarks]=? where accno=?"),
-                      {head.code, head.name, head.remarks, accno});
+        // A head deleted meanwhile (by a second program) must not get openings.
+        if (conn_.execute(QStringLiteral("update account set [AccCode]=?,[AccountName]=?, [Remarks]=? where accno=?"),
+                          {head.code, head.name, head.remarks, accno}) == 0)
+            throw PellamError(db::NoCurrentRecord, QStringLiteral("The ledger head no longer exists"),
+                              QStringLiteral("LedgerHeadStore"));
     }
     conn_.execute(QStringLiteral("delete from accountopening where  accno=?"), {accno});
     for (const Opening& o : openings)

@@ -53,7 +53,8 @@ public:
     // Stores the head (a new one when its accno is 0, which it then gets)
     // and rewrites its openings, all in one transaction. The cash account
     // keeps its code, name and remarks; only its openings change. A code
-    // another head has fails with PellamError 3022.
+    // another head has fails with PellamError 3022, a head that is gone
+    // with 3021.
     void save(LedgerHead& head, const std::vector<Opening>& openings);
     HeadDeleteGuard deleteGuard(int accno);
     // Removes the head with its openings and its place in the institutions'

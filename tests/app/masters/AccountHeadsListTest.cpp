@@ -2,6 +2,8 @@
 
 #include "support/QtPrinters.h"
 
+#include "ExpectedHeadsList.h"
+
 #include <gtest/gtest.h>
 
 using namespace pellam::masters;
@@ -16,12 +18,7 @@ TEST(AccountHeadsList, LaysOutTheHeadsUnderTheTitle)
 {
     const QStringList lines = AccountHeadsList::lines(
         {{"CASH", "CASH A/C"}, {"A1B2C3D4E5", "ST. MARY'S \"FEAST\""}, {" FEE ", "FEES  "}}, kAfternoon);
-    const QStringList expected{
-        "           - - - - - - - - - - - - - -",
-        "           A C C O U N T    H E A D S",
-        "           - - - - - - - - - - - - - -",
-        "Sl   Code         Account                ",
-        " - -- - - - - - - - - - - - - - - - - - - - - - - - - ",
+    const QStringList expected = pellam::test::kHeadsListHeading + QStringList{
         "1  CASH      CASH A/C",
         "2  A1B2C3D4E5ST. MARY'S \"FEAST\"",
         "3  FEE       FEES  ",

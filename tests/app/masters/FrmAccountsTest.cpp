@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QRegularExpression>
+#include "ExpectedHeadsList.h"
+
 #include <gtest/gtest.h>
 
 using namespace pellam;
@@ -293,12 +295,7 @@ TEST_F(LedgerHeadsWindow, PrintShowsTheListOfHeadsInThePreview)
                     .hasMatch())
         << lines[9].toStdString();
     lines[9] = QStringLiteral("Run Date :");
-    const QStringList expected{
-        "           - - - - - - - - - - - - - -",
-        "           A C C O U N T    H E A D S",
-        "           - - - - - - - - - - - - - -",
-        "Sl   Code         Account                ",
-        " - -- - - - - - - - - - - - - - - - - - - - - - - - - ",
+    const QStringList expected = test::kHeadsListHeading + QStringList{
         "1  BLDG      BUILDING FUND",
         "2  CASH      CASH A/C",
         "3  A1B2C3D4E5ST. MARY'S \"HALL\" RENT",

@@ -77,6 +77,9 @@ TEST_F(Institutions, EditingKeepsTheNumberAndTheOpenings)
     EXPECT_EQ(rs.toString(QStringLiteral("PinCode")), QStringLiteral("686001"));
     EXPECT_EQ(rs.toString(QStringLiteral("MonName")), QStringLiteral("MONTHLY"));
     EXPECT_EQ(books.count(QStringLiteral("select opamt from accountopening where shopid=2")), 12345);
+
+    i.shopId = 9; // gone meanwhile
+    EXPECT_EQ(test::errorNumberOf([&] { store.update(i); }), db::NoCurrentRecord);
 }
 
 TEST_F(Institutions, TextsAreStoredExactly)

@@ -68,6 +68,10 @@ TEST_F(LedgerHeads, SavingRewritesEveryOpeningOfTheHead)
     EXPECT_EQ(headRow(rent), (QStringList{"RNT", "RENT PAID", "MONTHLY"}));
     EXPECT_EQ(openingRows(rent), (QStringList{"1:123450:D", "2:123450:D", "3:123450:D"}));
     EXPECT_EQ(openingRows(1), (QStringList{"1:0:D", "2:900:D"}));
+    // A head deleted meanwhile gets no orphan openings.
+    LedgerHead gone{999, QStringLiteral("GONE"), QStringLiteral("GONE"), QString()};
+    EXPECT_EQ(test::errorNumberOf([&] { store.save(gone, openings); }), db::NoCurrentRecord);
+    EXPECT_TRUE(openingRows(999).isEmpty());
 }
 
 TEST_F(LedgerHeads, OpeningsShowEveryInstitutionEvenWithoutARowForTheHead)
