@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QWidget>
 
 class QMdiArea;
 class QWidget;
@@ -21,5 +22,21 @@ void closeChild(QWidget* window);
 QList<QWidget*> childWindows();
 // Closes every child window.
 void closeChildWindows();
+
+// Opens a window from the menu: the one already open comes to the front, so
+// that two copies never edit the same records side by side.
+template <class Window>
+Window* showSingle()
+{
+    for (QWidget* child : childWindows())
+        if (auto* open = qobject_cast<Window*>(child)) {
+            showChild(open);
+            return open;
+        }
+    auto* window = new Window;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    showChild(window);
+    return window;
+}
 
 } // namespace pellam::app

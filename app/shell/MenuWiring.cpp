@@ -1,5 +1,7 @@
 #include "shell/MenuWiring.h"
 
+#include "masters/FrmAccounts.h"
+#include "masters/FrmCompany.h"
 #include "shell/FrmUser.h"
 #include "shell/MdiHost.h"
 #include "shell/PellamMenu.h"
@@ -13,37 +15,17 @@
 
 namespace pellam::app {
 
-namespace {
-
-// One instance of a child window for the whole run: made when first asked
-// for (again after it was closed), brought to the front otherwise.
-template <class Window>
-void showOnce(QPointer<Window>& window)
-{
-    if (!window) {
-        window = new Window;
-        window->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    showChild(window);
-}
-
-} // namespace
-
 void wireMenu(PellamMenu& menu)
 {
     menu.setOpener(QStringLiteral("MnEJou"), [] { FrmJournal::open(); });
+    menu.setOpener(QStringLiteral("mnuinst"), [] { showSingle<masters::FrmCompany>(); });
+    menu.setOpener(QStringLiteral("mnFileAcc"), [] { showSingle<masters::FrmAccounts>(); });
     menu.setOpener(QStringLiteral("mnBk"), [&menu] {
         FrmBackUp backup(&menu);
         backup.exec();
     });
-    menu.setOpener(QStringLiteral("chpass"), [] {
-        static QPointer<frmPassword> window;
-        showOnce(window);
-    });
-    menu.setOpener(QStringLiteral("mnUser"), [] {
-        static QPointer<FrmUser> window;
-        showOnce(window);
-    });
+    menu.setOpener(QStringLiteral("chpass"), [] { showSingle<frmPassword>(); });
+    menu.setOpener(QStringLiteral("mnUser"), [] { showSingle<FrmUser>(); });
     menu.setOpener(QStringLiteral("mntopt"), [&menu] {
         frmOptions options(&menu);
         options.exec();

@@ -1,0 +1,107 @@
+#include "masters/LedgerHeadStore.h"
+
+#include "errors/PellamError.h"
+
+namespace pellam::masters {
+
+db::RecordSet LedgerHeadStore::list()
+{
+    return conn_.query(QStringLiteral("select * from account order by accountname"));
+}
+
+std::vector<Opening> LedgerHeadStore::openingsOf(int accno)
+{
+    // Every institution, joined to this head's opening only: a join through
+    // the openings of all heads would leave out an institution that has
+    // openings for other heads but none for this one.
+    db::RecordSet rs = conn_.query(QStringLiteral("select o.ShopId as shopid, o.shopName as shopname, p.opamt as opamt, "
+                                                  "p.optype as optype from organization o left join accountopening p "
+                                                  "on p.shopid = o.ShopId and p.accno = ? order by o.shopName, o.ShopId"),
+                                   {accno});
+    std::vector<Opening> out;
+    for (; !rs.eof(); rs.MoveNext()) {
+        Opening o;
+        o.shopId = int(rs.toInt(QStringLiteral("shopid")));
+        o.shopName = rs.toString(QStringLiteral("shopname"));
+        o.amount = Currency::fromPaise(rs.toInt(QStringLiteral("opamt")));
+        o.type = rs.isNull(QStringLiteral("optype")) ? QStringLiteral("C") : rs.toString(QStringLiteral("optype"));
+        out.push_back(o);
+    }
+    return out;
+}
+
+std::vector<Opening> LedgerHeadStore::newHeadOpenings()
+{
+    db::RecordSet rs = conn_.query(QStringLiteral("select shopid,shopname from organization order by shopname"));
+    std::vector<Opening> out;
+    for (; !rs.eof(); rs.MoveNext())
+        out.push_back({int(rs.toInt(QStringLiteral("shopid"))), rs.toString(QStringLiteral("shopname")), Currency(),
+                       QStringLiteral("D")});
+    return out;
+}
+
+bool LedgerHeadStore::codeTaken(const QString& code, int exceptAccno)
+{
+    return !conn_.scalar(QStringLiteral("select 1 from account where acccode=? and accno<>? limit 1"),
+                         {code.trimmed(), exceptAccno})
+                .isNull();
+}
+
+int LedgerHeadStore::cashAccountNo()
+{
+    return conn_.scalar(QStringLiteral("select accno from CurCashAccount")).toInt();
+}
+
+void LedgerHeadStore::save(LedgerHead& head, const std::vector<Opening>& openings)
+{
+    db::Transaction transaction(conn_);
+    int accno = head.accno;
+    if (accno == 0) {
+        conn_.execute(QStringLiteral("insert into account( [AccCode],[AccountName], [Remarks]) values (?,?,?)"),
+                      {head.code, head.name, head.remarks});
+        accno = int(conn_.lastInsertId());
+    } else if (accno != cashAccountNo()) {
+        // A head deleted meanwhile (by a second program) must not get openings.
+        if (conn_.execute(QStringLiteral("update account set [AccCode]=?,[AccountName]=?, [Remarks]=? where accno=?"),
+                          {head.code, head.name, head.remarks, accno}) == 0)
+            throw PellamError(db::NoCurrentRecord, QStringLiteral("The ledger head no longer exists"),
+                              QStringLiteral("LedgerHeadStore"));
+    }
+    conn_.execute(QStringLiteral("delete from accountopening where  accno=?"), {accno});
+    for (const Opening& o : openings)
+        conn_.execute(QStringLiteral("insert into accountopening (accno,shopid,opamt,optype) values (?,?,?,?)"),
+                      {accno, o.shopId, qint64(o.amount.paise()), o.type});
+    transaction.commit();
+    head.accno = accno;
+}
+
+HeadDeleteGuard LedgerHeadStore::deleteGuard(int accno)
+{
+    if (accno == cashAccountNo())
+        return HeadDeleteGuard::CashAccount;
+    if (!conn_.scalar(QStringLiteral("select 1 from journal where (debitaccid=? or creditaccid=?) limit 1"), {accno, accno})
+             .isNull())
+        return HeadDeleteGuard::TransactionExists;
+    return HeadDeleteGuard::None;
+}
+
+void LedgerHeadStore::remove(int accno)
+{
+    db::Transaction transaction(conn_);
+    conn_.execute(QStringLiteral("delete from account where accno=?"), {accno});
+    conn_.execute(QStringLiteral("delete from accountopening where accno=?"), {accno});
+    conn_.execute(QStringLiteral("delete from shopacc where accno=?"), {accno});
+    transaction.commit();
+}
+
+std::vector<std::pair<QString, QString>> LedgerHeadStore::codesAndNames()
+{
+    db::RecordSet rs = conn_.query(QStringLiteral("select acccode,accountname from account order by accountname"));
+    std::vector<std::pair<QString, QString>> out;
+    out.reserve(size_t(rs.RecordCount()));
+    for (; !rs.eof(); rs.MoveNext())
+        out.emplace_back(rs.toString(QStringLiteral("acccode")), rs.toString(QStringLiteral("accountname")));
+    return out;
+}
+
+} // namespace pellam::masters

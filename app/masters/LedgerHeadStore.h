@@ -1,0 +1,71 @@
+#pragma once
+
+#include "database/Connection.h"
+#include "types/Currency.h"
+
+#include <QString>
+#include <vector>
+
+namespace pellam::masters {
+
+// One ledger head as the ledger heads window edits it.
+struct LedgerHead {
+    int accno = 0;     // 0 until the books have given it a number
+    QString code;
+    QString name;
+    QString remarks;
+};
+
+// A head's opening balance in one institution.
+struct Opening {
+    int shopId = 0;
+    QString shopName;
+    Currency amount;
+    QString type;      // "C" credit or "D" debit
+};
+
+// Why a ledger head may not be deleted.
+enum class HeadDeleteGuard {
+    None,
+    CashAccount,
+    TransactionExists,
+};
+
+// The ledger heads of the year's books with their openings: code checks,
+// storing a head with all its openings in one transaction, delete guards
+// and the rows of the printed list.
+class LedgerHeadStore {
+public:
+    explicit LedgerHeadStore(db::Connection& conn) : conn_(conn) {}
+
+    // The list the window shows: accno, code, name, remarks, by name.
+    db::RecordSet list();
+    // Every institution with the head's opening, by institution name; an
+    // institution without an opening row shows a zero credit.
+    std::vector<Opening> openingsOf(int accno);
+    // Every institution with the zero debit opening a new head starts with.
+    std::vector<Opening> newHeadOpenings();
+    // Whether another head (not `exceptAccno`) already has the code.
+    bool codeTaken(const QString& code, int exceptAccno = 0);
+    // The head the books name as the cash account; 0 when none.
+    int cashAccountNo();
+
+    // Stores the head (a new one when its accno is 0, which it then gets)
+    // and rewrites its openings, all in one transaction. The cash account
+    // keeps its code, name and remarks; only its openings change. A code
+    // another head has fails with PellamError 3022, a head that is gone
+    // with 3021.
+    void save(LedgerHead& head, const std::vector<Opening>& openings);
+    HeadDeleteGuard deleteGuard(int accno);
+    // Removes the head with its openings and its place in the institutions'
+    // lists of heads.
+    void remove(int accno);
+
+    // Code and name of every head, by name, for the printed list.
+    std::vector<std::pair<QString, QString>> codesAndNames();
+
+private:
+    db::Connection& conn_;
+};
+
+} // namespace pellam::masters
