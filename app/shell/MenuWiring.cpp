@@ -1,5 +1,8 @@
 #include "shell/MenuWiring.h"
 
+#include "masters/FrmShAccSetup.h"
+#include "masters/frmTreeList.h"
+#include "shell/MdiHost.h"
 #include "shell/PellamMenu.h"
 #include "yearend/FrmBackUp.h"
 
@@ -11,6 +14,8 @@ void wireMenu(PellamMenu& menu)
         FrmBackUp backup(&menu);
         backup.exec();
     });
+    menu.setOpener(QStringLiteral("MnuUsetup"), [] { showChild(new FrmShAccSetup); });
+    menu.setOpener(QStringLiteral("Acc"), [] { showChild(new frmTreeList); });
 }
 
 } // namespace pellam::app

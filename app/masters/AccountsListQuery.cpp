@@ -1,0 +1,57 @@
+#include "masters/AccountsListQuery.h"
+
+namespace pellam::app {
+
+QList<LedgerHead> AccountsListQuery::heads()
+{
+    QList<LedgerHead> out;
+    db::RecordSet rs = conn_.query(QStringLiteral("select accno,acccode,accountname from account "
+                                                  "where accno not in (select accno from CurCashAccount) "
+                                                  "order by accountname"));
+    for (; !rs.eof(); rs.MoveNext())
+        out.append({rs.toInt(QStringLiteral("accno")), rs.toString(QStringLiteral("acccode")),
+                    rs.toString(QStringLiteral("accountname"))});
+    return out;
+}
+
+QHash<qint64, HeadTotals> AccountsListQuery::totals()
+{
+    // Each voucher joins one head to the cash account, so there are only
+    // about two pairs per head: summing by pair reads the vouchers once.
+    QHash<qint64, HeadTotals> out;
+    db::RecordSet rs = conn_.query(QStringLiteral("select debitaccid, creditaccid, sum(amount) as total "
+                                                  "from journal group by debitaccid, creditaccid"));
+    for (; !rs.eof(); rs.MoveNext()) {
+        const Currency total = Currency::fromPaise(rs.toInt(QStringLiteral("total")));
+        out[rs.toInt(QStringLiteral("debitaccid"))].debit += total;
+        out[rs.toInt(QStringLiteral("creditaccid"))].credit += total;
+    }
+    return out;
+}
+
+QList<HeadVoucher> AccountsListQuery::vouchersOf(qint64 accno)
+{
+    QList<HeadVoucher> out;
+    db::RecordSet rs = conn_.query(QStringLiteral("select jousrlno, joudate, amount, dbaccno, dbaccname, craccname "
+                                                  "from journalview where dbaccno=? or craccno=? "
+                                                  "order by joudate, jousrlno"),
+                                   {accno, accno});
+    out.reserve(rs.RecordCount());
+    for (; !rs.eof(); rs.MoveNext()) {
+        HeadVoucher v;
+        v.jousrlno = rs.toInt(QStringLiteral("jousrlno"));
+        v.date = rs.toDate(QStringLiteral("joudate"));
+        const Currency amount = Currency::fromPaise(rs.toInt(QStringLiteral("amount")));
+        if (rs.toInt(QStringLiteral("dbaccno")) == accno) {
+            v.otherSide = rs.toString(QStringLiteral("craccname"));
+            v.credit = amount;
+        } else {
+            v.otherSide = rs.toString(QStringLiteral("dbaccname"));
+            v.debit = amount;
+        }
+        out.append(v);
+    }
+    return out;
+}
+
+} // namespace pellam::app
