@@ -16,15 +16,17 @@ QList<LedgerHead> AccountsListQuery::heads()
 
 QHash<qint64, HeadTotals> AccountsListQuery::totals()
 {
-    // Each voucher joins one head to the cash account, so there are only
-    // about two pairs per head: summing by pair reads the vouchers once.
+    // Grouped by the head of each side, so that both sums come from the two
+    // head indexes in their own order, without sorting the vouchers.
     QHash<qint64, HeadTotals> out;
-    db::RecordSet rs = conn_.query(QStringLiteral("select debitaccid, creditaccid, sum(amount) as total "
-                                                  "from journal group by debitaccid, creditaccid"));
+    db::RecordSet rs = conn_.query(QStringLiteral("select 'D' as side, debitaccid as accno, sum(amount) as total "
+                                                  "from journal group by debitaccid "
+                                                  "union all "
+                                                  "select 'C', creditaccid, sum(amount) from journal group by creditaccid"));
     for (; !rs.eof(); rs.MoveNext()) {
+        HeadTotals& head = out[rs.toInt(QStringLiteral("accno"))];
         const Currency total = Currency::fromPaise(rs.toInt(QStringLiteral("total")));
-        out[rs.toInt(QStringLiteral("debitaccid"))].debit += total;
-        out[rs.toInt(QStringLiteral("creditaccid"))].credit += total;
+        (rs.toString(QStringLiteral("side")) == QLatin1String("D") ? head.debit : head.credit) = total;
     }
     return out;
 }
