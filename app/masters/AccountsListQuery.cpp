@@ -1,6 +1,6 @@
 #include "masters/AccountsListQuery.h"
 
-namespace pellam::app {
+namespace pellam::masters {
 
 QList<LedgerHead> AccountsListQuery::heads()
 {
@@ -56,4 +56,4 @@ QList<HeadVoucher> AccountsListQuery::vouchersOf(qint64 accno)
     return out;
 }
 
-} // namespace pellam::app
+} // namespace pellam::masters

@@ -8,7 +8,7 @@
 #include <QHash>
 #include <QList>
 
-namespace pellam::app {
+namespace pellam::masters {
 
 // What the vouchers of the year add up to on each side of one ledger head.
 struct HeadTotals {
@@ -43,4 +43,4 @@ private:
     db::Connection& conn_;
 };
 
-} // namespace pellam::app
+} // namespace pellam::masters

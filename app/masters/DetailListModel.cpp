@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
-namespace pellam::app {
+namespace pellam::masters {
 
 namespace {
 
@@ -89,4 +89,4 @@ void DetailListModel::sort(int column, Qt::SortOrder order)
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
-} // namespace pellam::app
+} // namespace pellam::masters

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <QVariantList>
 
-namespace pellam::app {
+namespace pellam::masters {
 
 // A column of the detail list: its title, its width in twips, and whether
 // its texts stand to the right (amounts).
@@ -45,4 +45,4 @@ private:
     QList<DetailRow> rows_;
 };
 
-} // namespace pellam::app
+} // namespace pellam::masters

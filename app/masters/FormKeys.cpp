@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-namespace pellam::app {
+namespace pellam::masters {
 
 FormKeys::FormKeys(QWidget* form) : QObject(form)
 {
@@ -33,4 +33,4 @@ bool FormKeys::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-} // namespace pellam::app
+} // namespace pellam::masters

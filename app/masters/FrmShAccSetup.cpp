@@ -16,7 +16,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-namespace pellam::app {
+namespace pellam::masters {
 
 namespace {
 
@@ -68,20 +68,20 @@ FrmShAccSetup::FrmShAccSetup(QWidget* parent)
     connect(LstAcc, &QListWidget::itemChanged, this, &FrmShAccSetup::LstAcc_Click);
     connect(CmdUp, &QPushButton::clicked, this, &FrmShAccSetup::CmdUp_Click);
     auto* keys = new FormKeys(this);
-    keys->on(Qt::Key_F1, [] { ShowHelp(kHelpContext); });
+    keys->on(Qt::Key_F1, [] { app::ShowHelp(kHelpContext); });
 
     Form_Load();
 }
 
 void FrmShAccSetup::Form_Load()
 {
-    Connection();
+    app::Connection();
     {
         const QSignalBlocker quiet(CboComp);
-        runStep(
+        app::runStep(
             [this] {
                 try {
-                    LoadInstitutions(CboComp);
+                    app::LoadInstitutions(CboComp);
                 } catch (const PellamError& e) {
                     // Books without institutions simply show an empty choice.
                     if (e.Number() != 380)
@@ -106,9 +106,9 @@ void FrmShAccSetup::CboComp_Click()
     if (shopId >= 0) {
         Lbl1->setText(QStringLiteral("Accounts In ") + CboComp->currentText());
         InstitutionHeads heads;
-        const StepResult loaded = runStep([&] { heads = HeadsInUseStore(state().Conn).load(shopId); },
+        const app::StepResult loaded = app::runStep([&] { heads = HeadsInUseStore(app::state().Conn).load(shopId); },
                                           QStringLiteral("CboComp_Click"), kModule);
-        if (loaded == StepResult::Done) {
+        if (loaded == app::StepResult::Done) {
             if (heads.fromVouchers)
                 dialogs().message({QStringLiteral("No Accounts are set for This Shop !!!!\r"
                                                   "Some Accounts are automatically Listed from journal"),
@@ -139,12 +139,12 @@ void FrmShAccSetup::CmdUp_Click()
     for (int i = 0; i < LstAcc->count(); ++i)
         if (LstAcc->item(i)->checkState() == Qt::Checked)
             accnos.append(LstAcc->item(i)->data(Qt::UserRole).toLongLong());
-    if (!Connection())
+    if (!app::Connection())
         return;
-    const StepResult saved = runStep([&] { HeadsInUseStore(state().Conn).save(shopId, accnos); },
+    const app::StepResult saved = app::runStep([&] { HeadsInUseStore(app::state().Conn).save(shopId, accnos); },
                                      QStringLiteral("CmdUp_Click"), kModule);
-    if (saved == StepResult::Done)
+    if (saved == app::StepResult::Done)
         dialogs().message({QStringLiteral("The List is Updated"), {}, MessageButtons::Ok, MessageIcon::Information});
 }
 
-} // namespace pellam::app
+} // namespace pellam::masters

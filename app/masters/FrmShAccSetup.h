@@ -7,7 +7,7 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 
-namespace pellam::app {
+namespace pellam::masters {
 
 // Chooses the ledger heads each institution uses: the institution in
 // CboComp, its heads ticked at the top of LstAcc, the rest below; Update
@@ -16,7 +16,7 @@ class FrmShAccSetup : public QWidget {
     Q_OBJECT
 public:
     // The window's topic in the help.
-    static constexpr short kHelpContext = 3003;
+    static constexpr short kHelpContext = 33;
 
     explicit FrmShAccSetup(QWidget* parent = nullptr);
 
@@ -36,4 +36,4 @@ private:
     QPushButton* CmdUp;
 };
 
-} // namespace pellam::app
+} // namespace pellam::masters

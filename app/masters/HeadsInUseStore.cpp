@@ -2,7 +2,7 @@
 
 #include <QSet>
 
-namespace pellam::app {
+namespace pellam::masters {
 
 QList<LedgerHead> HeadsInUseStore::heads(const QString& sql, const QVariantList& params)
 {
@@ -51,4 +51,4 @@ QString headLine(const LedgerHead& head)
     return head.code.trimmed().leftJustified(10, QLatin1Char(' ')) + QStringLiteral(" | ") + head.name;
 }
 
-} // namespace pellam::app
+} // namespace pellam::masters

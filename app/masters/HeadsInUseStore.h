@@ -5,7 +5,7 @@
 
 #include <QList>
 
-namespace pellam::app {
+namespace pellam::masters {
 
 // The ledger heads of one institution as the set-up list offers them.
 struct InstitutionHeads {
@@ -35,4 +35,4 @@ private:
 // and the name, so that names line up in a fixed-pitch font.
 QString headLine(const LedgerHead& head);
 
-} // namespace pellam::app
+} // namespace pellam::masters

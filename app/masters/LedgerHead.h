@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace pellam::app {
+namespace pellam::masters {
 
 // A ledger head as the master lists show it.
 struct LedgerHead {
@@ -15,4 +15,4 @@ struct LedgerHead {
 // wide as this many characters.
 inline constexpr int kHeadNameLength = 30;
 
-} // namespace pellam::app
+} // namespace pellam::masters

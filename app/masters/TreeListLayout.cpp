@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace pellam::app::treelist {
+namespace pellam::masters::treelist {
 
 int splitterPosition(int x, int formWidth)
 {
@@ -30,4 +30,4 @@ TreeListGeometry layout(int x, QSize form)
     return g;
 }
 
-} // namespace pellam::app::treelist
+} // namespace pellam::masters::treelist

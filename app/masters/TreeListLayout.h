@@ -3,7 +3,7 @@
 #include <QRect>
 #include <QSize>
 
-namespace pellam::app {
+namespace pellam::masters {
 
 // Where the parts of the accounts browser stand, in twips.
 struct TreeListGeometry {
@@ -34,4 +34,4 @@ TreeListGeometry layout(int x, QSize form);
 
 } // namespace treelist
 
-} // namespace pellam::app
+} // namespace pellam::masters

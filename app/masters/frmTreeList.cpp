@@ -18,7 +18,7 @@
 #include <QTableView>
 #include <QTreeWidget>
 
-namespace pellam::app {
+namespace pellam::masters {
 
 namespace {
 
@@ -34,19 +34,19 @@ QRect pixels(const QRect& twips)
 
 QString amountText(Currency amount)
 {
-    return state().Util.NumFormat(amount.toString(2), 0);
+    return app::state().Util.NumFormat(amount.toString(2), 0);
 }
 
 // Moves the main window's progress bar as rows are listed, once a percent.
 class ListingProgress {
 public:
-    explicit ListingProgress(int rows) : rows_(rows) { ShowProgress(0, 1, 100); }
-    ~ListingProgress() { ShowProgress(100, 2, 0); }
+    explicit ListingProgress(int rows) : rows_(rows) { app::ShowProgress(0, 1, 100); }
+    ~ListingProgress() { app::ShowProgress(100, 2, 0); }
     void at(int row)
     {
         const int percent = rows_ > 0 ? int(qint64(row) * 100 / rows_) : 100;
         if (percent != shown_)
-            ShowProgress(shown_ = percent, 0, 100);
+            app::ShowProgress(shown_ = percent, 0, 100);
     }
 
 private:
@@ -109,8 +109,8 @@ frmTreeList::frmTreeList(QWidget* parent)
 
 void frmTreeList::Form_Load()
 {
-    Connection();
-    runStep([this] { heads_ = AccountsListQuery(state().Conn).heads(); }, QStringLiteral("load"), kModule);
+    app::Connection();
+    app::runStep([this] { heads_ = AccountsListQuery(app::state().Conn).heads(); }, QStringLiteral("load"), kModule);
 
     const QSignalBlocker quiet(tvTreeView);
     tvTreeView->clear();
@@ -134,7 +134,7 @@ void frmTreeList::Form_Load()
 void frmTreeList::Form_KeyDown(int key)
 {
     if (key == Qt::Key_F1)
-        ShowHelp(kHelpContext);
+        app::ShowHelp(kHelpContext);
     else if (key == Qt::Key_F5)
         Form_Load();
 }
@@ -155,14 +155,14 @@ void frmTreeList::tvTreeView_NodeClick(QTreeWidgetItem* node)
 void frmTreeList::fillList(const QString& status, QList<DetailColumn> columns,
                            const std::function<QList<DetailRow>()>& rowsOf)
 {
-    Connection();
-    ShowStatus(status);
+    app::Connection();
+    app::ShowStatus(status);
     QList<DetailRow> rows;
-    runStep([&] { rows = rowsOf(); }, QStringLiteral("load"), kModule);
+    app::runStep([&] { rows = rowsOf(); }, QStringLiteral("load"), kModule);
     model_->reset(std::move(columns), std::move(rows));
     for (int c = 0; c < model_->columnCount(); ++c)
         lvListView->setColumnWidth(c, ctl::pixelsOf(model_->columns()[c].widthTwips));
-    ShowStatus(QString());
+    app::ShowStatus(QString());
 }
 
 void frmTreeList::listAccounts(const QString& key)
@@ -173,7 +173,7 @@ void frmTreeList::listAccounts(const QString& key)
               {QStringLiteral("Debit"), 1500, true},
               {QStringLiteral("Credit"), 1500, true}},
              [&] {
-                 const QHash<qint64, HeadTotals> totals = AccountsListQuery(state().Conn).totals();
+                 const QHash<qint64, HeadTotals> totals = AccountsListQuery(app::state().Conn).totals();
                  QList<DetailRow> rows;
                  rows.reserve(heads_.size());
                  ListingProgress progress(int(heads_.size()));
@@ -197,7 +197,7 @@ void frmTreeList::listVouchers(qint64 accno, const QString& key)
               {QStringLiteral("Debit"), 1300, true},
               {QStringLiteral("Credit"), 1300, true}},
              [&] {
-                 const QList<HeadVoucher> vouchers = AccountsListQuery(state().Conn).vouchersOf(accno);
+                 const QList<HeadVoucher> vouchers = AccountsListQuery(app::state().Conn).vouchersOf(accno);
                  QList<DetailRow> rows;
                  rows.reserve(vouchers.size());
                  ListingProgress progress(int(vouchers.size()));
@@ -299,4 +299,4 @@ bool frmTreeList::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-} // namespace pellam::app
+} // namespace pellam::masters

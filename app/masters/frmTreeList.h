@@ -14,7 +14,7 @@ class QTableView;
 class QTreeWidget;
 class QTreeWidgetItem;
 
-namespace pellam::app {
+namespace pellam::masters {
 
 // The read-only accounts browser: the ledger heads in a tree on the left;
 // on the right the "Reciept & Payment" listing of every head's year totals,
@@ -23,7 +23,7 @@ class frmTreeList : public QWidget {
     Q_OBJECT
 public:
     // The window's topic in the help.
-    static constexpr short kHelpContext = 3004;
+    static constexpr short kHelpContext = 34;
 
     explicit frmTreeList(QWidget* parent = nullptr);
 
@@ -71,4 +71,4 @@ private:
     QTreeWidgetItem* currentBeforePress_ = nullptr;
 };
 
-} // namespace pellam::app
+} // namespace pellam::masters

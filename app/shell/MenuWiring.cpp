@@ -14,8 +14,8 @@ void wireMenu(PellamMenu& menu)
         FrmBackUp backup(&menu);
         backup.exec();
     });
-    menu.setOpener(QStringLiteral("MnuUsetup"), [] { showChild(new FrmShAccSetup); });
-    menu.setOpener(QStringLiteral("Acc"), [] { showChild(new frmTreeList); });
+    menu.setOpener(QStringLiteral("MnuUsetup"), [] { showChild(new masters::FrmShAccSetup); });
+    menu.setOpener(QStringLiteral("Acc"), [] { showChild(new masters::frmTreeList); });
 }
 
 } // namespace pellam::app

@@ -34,6 +34,7 @@ namespace {
 
 using namespace pellam;
 using namespace pellam::app;
+using namespace pellam::masters;
 
 QTextStream out(stdout);
 

@@ -11,6 +11,7 @@
 
 using namespace pellam;
 using namespace pellam::app;
+using namespace pellam::masters;
 
 TEST(AccountsMenu, AccountsSetupAndAccountsListOpenTheirWindowsInsideTheMainWindow)
 {

@@ -10,6 +10,7 @@
 
 using namespace pellam;
 using namespace pellam::app;
+using namespace pellam::masters;
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace pellam::app;
+using namespace pellam::masters;
 
 TEST(TreeListLayout, KeepsTheSplitterAndTheDraggedBarInBounds)
 {

@@ -16,6 +16,7 @@
 
 using namespace pellam;
 using namespace pellam::app;
+using namespace pellam::masters;
 
 namespace {
 
