@@ -102,6 +102,8 @@ void FrmShAccSetup::CboComp_Click()
 {
     const QSignalBlocker quiet(LstAcc);
     LstAcc->clear();
+    // Update rewrites the whole list, so it waits for a list that was read.
+    CmdUp->setEnabled(false);
     const qint64 shopId = chosenInstitution();
     if (shopId >= 0) {
         Lbl1->setText(QStringLiteral("Accounts In ") + CboComp->currentText());
@@ -109,6 +111,7 @@ void FrmShAccSetup::CboComp_Click()
         const app::StepResult loaded = app::runStep([&] { heads = HeadsInUseStore(app::state().Conn).load(shopId); },
                                           QStringLiteral("CboComp_Click"), kModule);
         if (loaded == app::StepResult::Done) {
+            CmdUp->setEnabled(true);
             if (heads.fromVouchers)
                 dialogs().message({QStringLiteral("No Accounts are set for This Shop !!!!\r"
                                                   "Some Accounts are automatically Listed from journal"),

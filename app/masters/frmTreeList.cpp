@@ -114,9 +114,7 @@ void frmTreeList::Form_Load()
 
     const QSignalBlocker quiet(tvTreeView);
     tvTreeView->clear();
-    model_->clear();
-    sortColumn_ = -1;
-    lvListView->horizontalHeader()->setSortIndicatorShown(false);
+    clearList();
     auto* root = new QTreeWidgetItem(tvTreeView, {QApplication::applicationDisplayName()});
     root->setData(0, kKeyRole, QStringLiteral("Z"));
     auto* rp = new QTreeWidgetItem(root, {QStringLiteral("Reciept & Payment")});
@@ -131,6 +129,13 @@ void frmTreeList::Form_Load()
     currentBeforePress_ = nullptr;
 }
 
+void frmTreeList::clearList()
+{
+    model_->clear();
+    sortColumn_ = -1;
+    lvListView->horizontalHeader()->setSortIndicatorShown(false);
+}
+
 void frmTreeList::Form_KeyDown(int key)
 {
     if (key == Qt::Key_F1)
@@ -141,9 +146,7 @@ void frmTreeList::Form_KeyDown(int key)
 
 void frmTreeList::tvTreeView_NodeClick(QTreeWidgetItem* node)
 {
-    model_->clear();
-    sortColumn_ = -1;
-    lvListView->horizontalHeader()->setSortIndicatorShown(false);
+    clearList();
     lblTitle[1]->setText(node->text(0));
     const QString key = node->data(0, kKeyRole).toString();
     if (key.startsWith(QLatin1Char('R')))

@@ -48,6 +48,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void clearList();
     // Shows `status` while the rows are read, then the rows under `columns`.
     void fillList(const QString& status, QList<DetailColumn> columns, const std::function<QList<DetailRow>()>& rowsOf);
     void listAccounts(const QString& key);

@@ -158,6 +158,19 @@ TEST_F(ShAccSetup, AFailedUpdateKeepsTheOldListAndSaysSo)
     EXPECT_FALSE(books.conn().inTransaction());
 }
 
+TEST_F(ShAccSetup, AListThatCouldNotBeReadCannotBeStored)
+{
+    books.listHead(1, salary);
+    books.conn().execute(QStringLiteral("alter table shopacc rename to shopacc_away"));
+    scripted->answer(MessageAnswer::Abort);
+    FrmShAccSetup window;
+    ASSERT_EQ(scripted->messages().size(), 1u);
+    EXPECT_TRUE(scripted->messages()[0].text.contains(QStringLiteral("shopacc"))) << scripted->messages()[0].text.toStdString();
+    EXPECT_EQ(entries(window), QStringList{});
+    EXPECT_FALSE(window.findChild<QPushButton*>(QStringLiteral("CmdUp"))->isEnabled())
+        << "an empty list stored now would drop the institution's heads";
+}
+
 TEST(ShAccSetupEmptyBooks, BooksWithoutInstitutionsShowAnEmptyWindowAndUpdateDoesNothing)
 {
     test::AccountsBooks books;
