@@ -2,6 +2,8 @@
 
 #include "masters/FrmAccounts.h"
 #include "masters/FrmCompany.h"
+#include "masters/FrmShAccSetup.h"
+#include "masters/frmTreeList.h"
 #include "shell/FrmUser.h"
 #include "shell/MdiHost.h"
 #include "shell/PellamMenu.h"
@@ -20,6 +22,8 @@ void wireMenu(PellamMenu& menu)
     menu.setOpener(QStringLiteral("MnEJou"), [] { FrmJournal::open(); });
     menu.setOpener(QStringLiteral("mnuinst"), [] { showSingle<masters::FrmCompany>(); });
     menu.setOpener(QStringLiteral("mnFileAcc"), [] { showSingle<masters::FrmAccounts>(); });
+    menu.setOpener(QStringLiteral("MnuUsetup"), [] { showSingle<masters::FrmShAccSetup>(); });
+    menu.setOpener(QStringLiteral("Acc"), [] { showSingle<masters::frmTreeList>(); });
     menu.setOpener(QStringLiteral("mnBk"), [&menu] {
         FrmBackUp backup(&menu);
         backup.exec();
