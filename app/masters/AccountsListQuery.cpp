@@ -9,8 +9,7 @@ QList<LedgerHead> AccountsListQuery::heads()
                                                   "where accno not in (select accno from CurCashAccount) "
                                                   "order by accountname"));
     for (; !rs.eof(); rs.MoveNext())
-        out.append({rs.toInt(QStringLiteral("accno")), rs.toString(QStringLiteral("acccode")),
-                    rs.toString(QStringLiteral("accountname"))});
+        out.append(headFromRow(rs));
     return out;
 }
 

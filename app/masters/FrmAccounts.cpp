@@ -6,7 +6,7 @@
 #include "input/KeyValidation.h"
 #include "input/KeyValidator.h"
 #include "masters/FrmAccOp.h"
-#include "masters/HelpKey.h"
+#include "shell/HelpKey.h"
 #include "masters/ListRows.h"
 #include "masters/Notice.h"
 #include "masters/RecordBar.h"
@@ -70,7 +70,7 @@ FrmAccounts::FrmAccounts(QWidget* parent)
     setTabOrder(txtAccCode, txtAccountName);
     setTabOrder(txtAccountName, txtRemarks);
     setTabOrder(txtRemarks, OpGrid);
-    HelpKey::install(this, HelpContextID);
+    app::HelpKey::attach(this, HelpContextID);
     txtAccCode->installEventFilter(this);
 
     connectRecordBar(this, UBtnCtrl1, ListGrid1);

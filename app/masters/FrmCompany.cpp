@@ -4,7 +4,7 @@
 #include "grids/ListGrid.h"
 #include "input/KeyValidation.h"
 #include "input/KeyValidator.h"
-#include "masters/HelpKey.h"
+#include "shell/HelpKey.h"
 #include "masters/ListRows.h"
 #include "masters/Notice.h"
 #include "masters/RecordBar.h"
@@ -73,7 +73,7 @@ FrmCompany::FrmCompany(QWidget* parent)
     QWidget* order[] = {txtName, txtPlace, txtPost, txtPinCode, txtLedname, txtRecName, txtQname, txtMonName};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
-    HelpKey::install(this, HelpContextID);
+    app::HelpKey::attach(this, HelpContextID);
 
     connectRecordBar(this, UBtnCtrl1, ListGrid1);
     Form_Load();

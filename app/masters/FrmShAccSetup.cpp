@@ -2,7 +2,7 @@
 
 #include "dialogs/Dialogs.h"
 #include "errors/PellamError.h"
-#include "masters/FormKeys.h"
+#include "shell/FormKeys.h"
 #include "masters/HeadsInUseStore.h"
 #include "shell/AppState.h"
 #include "shell/Common.h"
@@ -67,7 +67,7 @@ FrmShAccSetup::FrmShAccSetup(QWidget* parent)
     connect(CboComp, &QComboBox::currentIndexChanged, this, &FrmShAccSetup::CboComp_Click);
     connect(LstAcc, &QListWidget::itemChanged, this, &FrmShAccSetup::LstAcc_Click);
     connect(CmdUp, &QPushButton::clicked, this, &FrmShAccSetup::CmdUp_Click);
-    auto* keys = new FormKeys(this);
+    auto* keys = new app::FormKeys(this);
     keys->on(Qt::Key_F1, [] { app::ShowHelp(kHelpContext); });
 
     Form_Load();

@@ -8,8 +8,7 @@ QList<LedgerHead> HeadsInUseStore::heads(const QString& sql, const QVariantList&
 {
     QList<LedgerHead> out;
     for (db::RecordSet rs = conn_.query(sql, params); !rs.eof(); rs.MoveNext())
-        out.append({rs.toInt(QStringLiteral("accno")), rs.toString(QStringLiteral("acccode")),
-                    rs.toString(QStringLiteral("accountname"))});
+        out.append(headFromRow(rs));
     return out;
 }
 

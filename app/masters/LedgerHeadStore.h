@@ -1,20 +1,13 @@
 #pragma once
 
 #include "database/Connection.h"
+#include "masters/LedgerHead.h"
 #include "types/Currency.h"
 
 #include <QString>
 #include <vector>
 
 namespace pellam::masters {
-
-// One ledger head as the ledger heads window edits it.
-struct LedgerHead {
-    int accno = 0;     // 0 until the books have given it a number
-    QString code;
-    QString name;
-    QString remarks;
-};
 
 // A head's opening balance in one institution.
 struct Opening {

@@ -4,7 +4,7 @@
 #include "format/DateText.h"
 #include "masters/AccountsListQuery.h"
 #include "masters/DetailListModel.h"
-#include "masters/FormKeys.h"
+#include "shell/FormKeys.h"
 #include "masters/TreeListLayout.h"
 #include "shell/AppState.h"
 #include "shell/Common.h"
@@ -100,7 +100,7 @@ frmTreeList::frmTreeList(QWidget* parent)
     tvTreeView->viewport()->installEventFilter(this);
     imgSplitter->installEventFilter(this);
     connect(lvListView->horizontalHeader(), &QHeaderView::sectionClicked, this, &frmTreeList::lvListView_ColumnClick);
-    auto* keys = new FormKeys(this);
+    auto* keys = new app::FormKeys(this);
     keys->on(Qt::Key_F1, [this] { Form_KeyDown(Qt::Key_F1); });
     keys->on(Qt::Key_F5, [this] { Form_KeyDown(Qt::Key_F5); });
 

@@ -6,7 +6,7 @@
 
 class QWidget;
 
-namespace pellam::masters {
+namespace pellam::app {
 
 // Function keys that act on a whole window (F1 help, F5 reload) wherever
 // the focus is inside it. The window wins over the main window's shortcuts
@@ -24,4 +24,4 @@ private:
     QHash<int, std::function<void()>> actions_;
 };
 
-} // namespace pellam::masters
+} // namespace pellam::app

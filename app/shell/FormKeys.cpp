@@ -1,10 +1,10 @@
-#include "masters/FormKeys.h"
+#include "shell/FormKeys.h"
 
 #include <QEvent>
 #include <QKeyEvent>
 #include <QWidget>
 
-namespace pellam::masters {
+namespace pellam::app {
 
 FormKeys::FormKeys(QWidget* form) : QObject(form)
 {
@@ -33,4 +33,4 @@ bool FormKeys::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-} // namespace pellam::masters
+} // namespace pellam::app
