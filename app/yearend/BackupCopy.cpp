@@ -6,6 +6,7 @@
 #include "errors/PellamError.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <filesystem>
 
@@ -30,10 +31,24 @@ void requireBooksFile(const QString& source)
         throw PellamError(db::CannotOpen, QStringLiteral("The books file %1 is empty.").arg(source), kSource);
 }
 
-void checkCopy(const QString& copy)
+} // namespace
+
+void moveDatabaseIntoPlace(const QString& file, const QString& target)
+{
+    for (const char* suffix : {"-wal", "-shm", "-journal"})
+        QFile::remove(target + QLatin1String(suffix));
+    std::error_code error;
+    std::filesystem::rename(std::filesystem::path(file.toStdString()), std::filesystem::path(target.toStdString()), error);
+    if (error)
+        throw PellamError(data::PathAccessError,
+                          QStringLiteral("Cannot rename the copy to %1: %2").arg(target, QString::fromStdString(error.message())),
+                          kSource);
+}
+
+void checkYearDatabase(const QString& file)
 {
     db::Connection conn;
-    conn.Open(copy);
+    conn.Open(file);
     data::requireYearBooks(conn);
     const QString verdict = conn.scalar(QStringLiteral("pragma integrity_check")).toString();
     if (verdict != QStringLiteral("ok"))
@@ -41,17 +56,14 @@ void checkCopy(const QString& copy)
     conn.scalar(QStringLiteral("select count(*) from CurCashAccount"));
 }
 
-void moveIntoPlace(const QString& from, const QString& to)
+QString unusedFileName(const QString& file)
 {
-    std::error_code error;
-    std::filesystem::rename(std::filesystem::path(from.toStdString()), std::filesystem::path(to.toStdString()), error);
-    if (error)
-        throw PellamError(data::PathAccessError,
-                          QStringLiteral("Cannot rename the copy to %1: %2").arg(to, QString::fromStdString(error.message())),
-                          kSource);
+    const QFileInfo info(file);
+    QString candidate = file;
+    for (int n = 2; QFileInfo::exists(candidate); ++n)
+        candidate = info.dir().filePath(info.completeBaseName() + QStringLiteral("-%1.").arg(n) + info.suffix());
+    return candidate;
 }
-
-} // namespace
 
 QString backupFolder(const QString& bakSetting, const QString& appFolder, const QString& appKey,
                      const data::FinancialYear& year)
@@ -94,8 +106,8 @@ void copyYearDatabase(const QString& source, const QString& target, const std::f
         }
         data::syncFile(temporary);
         say(QStringLiteral("Checking the copy"));
-        checkCopy(temporary);
-        moveIntoPlace(temporary, target);
+        checkYearDatabase(temporary);
+        moveDatabaseIntoPlace(temporary, target);
         say(QStringLiteral("The copy is complete"));
     } catch (const PellamError& e) {
         data::removeDatabaseFiles(temporary);

@@ -30,4 +30,17 @@ QString backupFileName(const QDateTime& now, const data::FinancialYear& year);
 void copyYearDatabase(const QString& source, const QString& target,
                       const std::function<void(const QString&)>& status = {});
 
+// Renames the database `file` to `target`, replacing it: the target's
+// logs go first, so that no stale log is ever read against the new file.
+// Throws PellamError 75 when the rename fails.
+void moveDatabaseIntoPlace(const QString& file, const QString& target);
+
+// Throws PellamError unless `file` opens as a year's books and passes
+// PRAGMA integrity_check.
+void checkYearDatabase(const QString& file);
+
+// `file`, or the first of `file` with "-2", "-3", ... before its extension
+// that does not exist: a safety copy never replaces an earlier one.
+QString unusedFileName(const QString& file);
+
 } // namespace pellam::yearend

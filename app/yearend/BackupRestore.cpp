@@ -1,0 +1,177 @@
+#include "yearend/BackupRestore.h"
+
+#include "data/DatabaseFiles.h"
+#include "errors/PellamError.h"
+#include "yearend/BackupCopy.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace pellam::yearend {
+
+namespace {
+
+const QString kSource = QStringLiteral("Pellam restore");
+
+// Without these the books cannot be worked with; the rest an upgrade makes.
+const char* const kRequiredTables[] = {"account", "organization", "accountopening", "journal", "loginuser"};
+
+PellamError notRestored(const PellamError& e)
+{
+    return PellamError(e.Number(), QStringLiteral("The backup was not restored: ") + e.Description(), kSource);
+}
+
+// The backup itself, read without changing a byte of it.
+void checkBackupFile(const QString& file)
+{
+    if (!QFileInfo(file).isFile() || QFileInfo(file).size() == 0)
+        throw PellamError(53, QStringLiteral("The file %1 does not exist or is empty.").arg(file), kSource);
+    db::Connection backup;
+    backup.Open(file, true, 5000, true);
+    const QString verdict = backup.scalar(QStringLiteral("pragma integrity_check")).toString();
+    if (verdict != QStringLiteral("ok"))
+        throw PellamError(db::CannotOpen, QStringLiteral("The file %1 is damaged: %2").arg(file, verdict), kSource);
+}
+
+void requireTables(db::Connection& copy, const QString& file)
+{
+    for (const char* table : kRequiredTables)
+        if (copy.scalar(QStringLiteral("select count(*) from sqlite_master where type = 'table' and name = ? collate nocase"),
+                        {QLatin1String(table)})
+                .toInt() == 0)
+            throw PellamError(db::CannotOpen,
+                              QStringLiteral("The file %1 holds no table %2: it is not a backup of the books.")
+                                  .arg(file, QLatin1String(table)),
+                              kSource);
+    if (copy.scalar(QStringLiteral("select count(*) from CurCashAccount")).toInt() == 0)
+        throw PellamError(db::CannotOpen, QStringLiteral("The books in %1 have no cash account.").arg(file), kSource);
+}
+
+QDate isoDate(const QVariant& value)
+{
+    return QDate::fromString(value.toString().left(10), Qt::ISODate);
+}
+
+} // namespace
+
+BackupRestore::BackupRestore(db::Connection& books, QString booksFile, const data::FinancialYear& year,
+                             QString safetyFolder, Status status)
+    : books_(books), booksFile_(std::move(booksFile)), year_(year), safetyFolder_(std::move(safetyFolder)),
+      status_(std::move(status))
+{
+}
+
+BackupRestore::~BackupRestore()
+{
+    if (!staged_.isEmpty())
+        data::removeDatabaseFiles(staged_);
+}
+
+void BackupRestore::say(const QString& text) const
+{
+    if (status_)
+        status_(text);
+}
+
+QString BackupRestore::safetyCopyName(const QDateTime& now) const
+{
+    return QDir(safetyFolder_).filePath(QStringLiteral("BeforeRestore") + backupFileName(now, year_));
+}
+
+BackupSummary BackupRestore::prepare(const QString& backup)
+{
+    BackupSummary summary;
+    summary.file = backup;
+    const QString staged = booksFile_ + QStringLiteral(".restoring");
+    try {
+        say(QStringLiteral("Checking the backup file"));
+        checkBackupFile(backup);
+        // The copy lies beside the books, so that putting it in place is a
+        // rename; it is checked again once copied.
+        say(QStringLiteral("Create Temporary Datafile"));
+        copyYearDatabase(backup, staged);
+        db::Connection copy;
+        copy.Open(staged);
+        requireTables(copy, backup);
+        summary.heads = copy.scalar(QStringLiteral("select count(*) from account")).toLongLong();
+        summary.institutions = copy.scalar(QStringLiteral("select count(*) from organization")).toLongLong();
+        db::RecordSet vouchers = copy.query(QStringLiteral("select count(*) as n, min(joudate) as first, max(joudate) as last from journal"));
+        summary.vouchers = vouchers.toInt(QStringLiteral("n"));
+        summary.firstVoucher = isoDate(vouchers.value(QStringLiteral("first")));
+        summary.lastVoucher = isoDate(vouchers.value(QStringLiteral("last")));
+    } catch (const PellamError& e) {
+        data::removeDatabaseFiles(staged);
+        throw notRestored(e);
+    }
+    staged_ = staged;
+    summary.belongsToYear = summary.vouchers > 0
+                                ? year_.contains(summary.firstVoucher) && year_.contains(summary.lastVoucher)
+                                : QFileInfo(backup).completeBaseName().endsWith(year_.shortYears());
+    return summary;
+}
+
+RestoreResult BackupRestore::restore(const QDateTime& now)
+{
+    if (staged_.isEmpty())
+        throw PellamError(5, QStringLiteral("The backup was not restored: no backup was checked first."), kSource);
+    RestoreResult result;
+    say(QStringLiteral("Closing the books"));
+    books_.Close();
+    try {
+        say(QStringLiteral("Keeping a copy of the books as they are"));
+        if (!QDir().mkpath(safetyFolder_))
+            throw PellamError(data::PathNotFound, QStringLiteral("Cannot create the folder %1.").arg(safetyFolder_), kSource);
+        result.safetyCopy = unusedFileName(safetyCopyName(now));
+        copyYearDatabase(booksFile_, result.safetyCopy);
+    } catch (const PellamError& e) {
+        books_.Open(booksFile_);
+        throw notRestored(e);
+    }
+    say(QStringLiteral("Replacing the books"));
+    try {
+        moveDatabaseIntoPlace(staged_, booksFile_);
+        staged_.clear();
+        say(QStringLiteral("Checking the restored books"));
+        const RestoreResult checked = reopenAndCheck();
+        result.cash = checked.cash;
+        result.upgraded = checked.upgraded;
+    } catch (const PellamError& e) {
+        putBack(result.safetyCopy);
+        throw notRestored(e);
+    }
+    return result;
+}
+
+RestoreResult BackupRestore::reopenAndCheck()
+{
+    RestoreResult result;
+    books_.Open(booksFile_);
+    const auto cash = data::verifyCashAccount(books_);
+    if (!cash)
+        throw PellamError(db::CannotOpen, QStringLiteral("The restored books have no cash account."), kSource);
+    result.cash = *cash;
+    if (data::schemaVersion(books_) != data::SchemaVersion::Current) {
+        data::upgradeDatabase(books_);
+        result.upgraded = true;
+    }
+    data::repairHeadsInUse(books_, cash->accno);
+    data::repairOpenings(books_, cash->accno);
+    return result;
+}
+
+void BackupRestore::putBack(const QString& safetyCopy)
+{
+    books_.Close();
+    const QString copy = booksFile_ + QStringLiteral(".restoring");
+    try {
+        copyYearDatabase(safetyCopy, copy);
+        moveDatabaseIntoPlace(copy, booksFile_);
+        books_.Open(booksFile_);
+    } catch (const PellamError& e) {
+        throw PellamError(e.Number(),
+                          QStringLiteral("The books could not be put back; they are kept in %1. %2").arg(safetyCopy, e.Description()),
+                          kSource);
+    }
+}
+
+} // namespace pellam::yearend

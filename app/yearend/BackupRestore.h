@@ -1,0 +1,71 @@
+#pragma once
+
+#include "data/FinancialYear.h"
+#include "data/StartupChecks.h"
+#include "database/Connection.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <functional>
+
+namespace pellam::yearend {
+
+// What a backup holds, read before anything is replaced.
+struct BackupSummary {
+    QString file;
+    qint64 heads = 0, institutions = 0, vouchers = 0;
+    QDate firstVoucher, lastVoucher;   // invalid without vouchers
+    // Its vouchers lie in the books' financial year or, without vouchers,
+    // its name ends with that year's two-digit years ("_2627.bak").
+    bool belongsToYear = false;
+};
+
+struct RestoreResult {
+    QString safetyCopy;          // the books as they were before
+    data::CashAccount cash;      // of the restored books
+    bool upgraded = false;       // the backup came from an older version
+};
+
+// Puts a backup in place of a year's books: the backup is checked and copied
+// beside the books first (prepare); only then are the books closed, kept in
+// a safety copy and replaced, reopened and checked as start-up checks them
+// (restore). Any failure leaves the books as they were.
+class BackupRestore {
+public:
+    using Status = std::function<void(const QString&)>;
+
+    // `books` is the connection the program keeps on `booksFile`; the
+    // safety copy goes to `safetyFolder`.
+    BackupRestore(db::Connection& books, QString booksFile, const data::FinancialYear& year, QString safetyFolder,
+                  Status status = {});
+    ~BackupRestore();
+    BackupRestore(const BackupRestore&) = delete;
+    BackupRestore& operator=(const BackupRestore&) = delete;
+
+    // Throws PellamError, in plain words, when `backup` is not a sound year's
+    // books (it does not open, fails PRAGMA integrity_check, lacks a table or
+    // the cash account). The books are not touched.
+    BackupSummary prepare(const QString& backup);
+
+    // Replaces the books by the prepared backup, with `books` closed, and
+    // opens them again. Throws PellamError after putting the books back.
+    RestoreResult restore(const QDateTime& now = QDateTime::currentDateTime());
+
+    // "BeforeRestore061226143005_2627.bak" in the safety folder.
+    QString safetyCopyName(const QDateTime& now) const;
+
+private:
+    RestoreResult reopenAndCheck();
+    void putBack(const QString& safetyCopy);
+    void say(const QString& text) const;
+
+    db::Connection& books_;
+    QString booksFile_;
+    data::FinancialYear year_;
+    QString safetyFolder_;
+    Status status_;
+    QString staged_;
+};
+
+} // namespace pellam::yearend

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "data/FinancialYear.h"
+
+#include <QDateTime>
+#include <QString>
+#include <functional>
+
+namespace pellam::yearend {
+
+// Creates the books of the year that follows the open one: a checked copy
+// of the template, the ledger heads, institutions, post settings and users
+// carried over with their numbers, and a zero debit opening for every head
+// in every institution. The open year's books are only read.
+class YearClosing {
+public:
+    struct Reporter {
+        std::function<void(const QString&)> log;   // each step, in the log's words
+        std::function<void(int)> progress;         // percent done
+
+        void say(const QString& text) const
+        {
+            if (log)
+                log(text);
+        }
+        void done(int percent) const
+        {
+            if (progress)
+                progress(percent);
+        }
+    };
+
+    // `openBooks` is the open year's file; the new file goes beside it.
+    YearClosing(QString appFolder, QString openBooks, const data::FinancialYear& openYear);
+
+    const data::FinancialYear& newYear() const { return newYear_; }
+    QString newBooks() const { return newBooks_; }
+    bool newBooksExist() const;
+
+    // Builds the new books under a temporary name and renames them into
+    // place only when complete. When the new file exists it is replaced
+    // only if `replaceExisting`, after a checked safety copy; the copy's
+    // name is returned (empty when there was nothing to replace).
+    // Throws PellamError on any failure and then leaves no new file behind
+    // (an existing one stays as it was).
+    QString run(bool replaceExisting, const Reporter& reporter, const QDateTime& now = QDateTime::currentDateTime());
+
+    // "BackUp/tempbak143005account2728.bak": the safety copy of a replaced
+    // new year's books.
+    QString safetyCopyName(const QDateTime& now) const;
+
+private:
+    void build(const QString& file, const Reporter& reporter);
+
+    QString appFolder_;
+    QString openBooks_;
+    data::FinancialYear newYear_;
+    QString newBooks_;
+};
+
+} // namespace pellam::yearend

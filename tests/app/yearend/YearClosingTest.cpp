@@ -1,0 +1,150 @@
+#include "app/yearend/YearEndBooks.h"
+#include "data/DatabaseFiles.h"
+#include "data/FinancialYear.h"
+#include "errors/PellamError.h"
+#include "support/QtPrinters.h"
+#include "yearend/YearClosing.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+using namespace pellam;
+using namespace pellam::test;
+
+namespace {
+
+// The year 2008-09 open in an application folder with a template.
+struct Closing : ::testing::Test {
+    QTemporaryDir app;
+    QString books = app.filePath(QStringLiteral("Data/account0809.db"));
+    QString next = app.filePath(QStringLiteral("Data/account0910.db"));
+    QDateTime now{QDate(2009, 4, 2), QTime(14, 30, 5)};
+    QStringList log;
+
+    void SetUp() override
+    {
+        QDir().mkpath(app.filePath(QStringLiteral("Data")));
+        data::createYearBooks(books);
+        db::Connection conn;
+        conn.Open(books);
+        fillSampleBooks(conn);
+        data::ensureTemplate(app.path());
+    }
+    yearend::YearClosing closing() const
+    {
+        return yearend::YearClosing(app.path(), books, data::FinancialYear::beginningIn(2008));
+    }
+    QString run(bool replace)
+    {
+        yearend::YearClosing::Reporter reporter;
+        reporter.log = [this](const QString& text) { log << text; };
+        return closing().run(replace, reporter, now);
+    }
+    // The books and whatever else is left in the data folder; a reader's
+    // logs beside the books are no files of their own.
+    QStringList dataFiles() const
+    {
+        QStringList files = QDir(app.filePath(QStringLiteral("Data"))).entryList(QDir::Files, QDir::Name);
+        files.removeIf([](const QString& name) { return name.endsWith(QLatin1String("-wal")) || name.endsWith(QLatin1String("-shm")); });
+        return files;
+    }
+};
+
+} // namespace
+
+TEST_F(Closing, CarriesHeadsInstitutionsSettingsAndUsersWithZeroDebitOpenings)
+{
+    const QByteArray before = fileHash(books);
+    EXPECT_EQ(closing().newBooks(), next);
+    EXPECT_EQ(run(false), QString()) << "nothing was replaced";
+
+    EXPECT_EQ(log, QStringList({QStringLiteral("  DataBase =") + QDir::toNativeSeparators(next),
+                                QStringLiteral("Tranfer Ledger heads"), QStringLiteral("Tranfer Organisation"),
+                                QStringLiteral("Tranfer Postsettings"), QStringLiteral("Tranfer loginuser"),
+                                QStringLiteral("Tranfer Accounts....")}));
+    for (const char* table : {"account", "organization", "PostSettings", "loginuser"})
+        EXPECT_EQ(dumpTable(next, QLatin1String(table)), dumpTable(books, QLatin1String(table))) << table;
+    EXPECT_EQ(dumpTable(next, QStringLiteral("accountopening")),
+              QStringList({"1|1|0|D", "1|3|0|D", "7|1|0|D", "7|3|0|D", "12|1|0|D", "12|3|0|D"}));
+    EXPECT_TRUE(dumpTable(next, QStringLiteral("journal")).isEmpty());
+    EXPECT_TRUE(dumpTable(next, QStringLiteral("shopacc")).isEmpty());
+    EXPECT_EQ(dumpTable(next, QStringLiteral("CurCashAccount")).value(0), QStringLiteral("1|CASH|CASH A/C|1"));
+    EXPECT_EQ(fileHash(books), before) << "the open year's books are only read";
+    EXPECT_EQ(dataFiles(), QStringList({"account0809.db", "account0910.db"}));
+}
+
+TEST_F(Closing, ClosingTwiceReplacesOnlyWhenToldAndKeepsASafetyCopy)
+{
+    run(false);
+    {
+        db::Connection conn;
+        conn.Open(next);
+        conn.execute(QStringLiteral("insert into account(AccCode, AccountName) values('NEW', 'TYPED IN THE NEW YEAR')"));
+    }
+    const QStringList firstResult = dumpTable(next, QStringLiteral("account"));
+
+    try {
+        run(false);
+        FAIL() << "an existing new year's file was replaced without asking";
+    } catch (const PellamError& e) {
+        EXPECT_EQ(e.Number(), 58);
+    }
+    EXPECT_EQ(dumpTable(next, QStringLiteral("account")), firstResult);
+
+    log.clear();
+    const QString safety = run(true);
+    EXPECT_EQ(safety, app.filePath(QStringLiteral("BackUp/tempbak143005account0910.bak")));
+    EXPECT_EQ(log.value(0), QStringLiteral("Safety copy of the existing database = ") + QDir::toNativeSeparators(safety));
+    EXPECT_EQ(dumpTable(safety, QStringLiteral("account")), firstResult);
+    EXPECT_EQ(dumpTable(next, QStringLiteral("account")), dumpTable(books, QStringLiteral("account")));
+
+    // A third closing in the same second keeps the second copy too.
+    EXPECT_EQ(run(true), app.filePath(QStringLiteral("BackUp/tempbak143005account0910-2.bak")));
+}
+
+TEST_F(Closing, AMissingTemplateIsWrittenAgain)
+{
+    QFile::remove(app.filePath(QStringLiteral("Account.bdk")));
+    run(false);
+    EXPECT_EQ(log.value(0), QStringLiteral("The template Account.bdk was missing; it was written again"));
+    EXPECT_TRUE(QFileInfo::exists(app.filePath(QStringLiteral("Account.bdk"))));
+    EXPECT_EQ(dumpTable(next, QStringLiteral("account")).size(), 3);
+}
+
+TEST_F(Closing, AFailureLeavesNoNewFileAndAnExistingOneAsItWas)
+{
+    struct Case {
+        const char* name;
+        bool replacing;
+        std::function<void()> spoil;
+    };
+    const QString templateFile = app.filePath(QStringLiteral("Account.bdk"));
+    const std::vector<Case> cases = {
+        {"damaged template", false, [&] {
+             QFile f(templateFile);
+             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+             f.write(QByteArray(4096, 'x'));
+         }},
+        // The new books lack a column of the open year's heads: the
+        // carrying fails half-way, after the template was copied.
+        {"column the new books lack", true, [&] {
+             db::Connection conn;
+             conn.Open(books);
+             conn.execute(QStringLiteral("alter table account add column Budget integer"));
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(next);
+        data::removeDatabaseFiles(templateFile);
+        data::ensureTemplate(app.path());
+        if (c.replacing)
+            run(false);
+        const QByteArray existing = fileHash(next);
+        c.spoil();
+        EXPECT_THROW(run(true), PellamError);
+        EXPECT_EQ(dataFiles(), c.replacing ? QStringList({"account0809.db", "account0910.db"}) : QStringList({"account0809.db"}));
+        EXPECT_EQ(fileHash(next), existing);
+    }
+}
