@@ -12,6 +12,8 @@
 #include "shell/frmPassword.h"
 #include "vouchers/FrmJournal.h"
 #include "yearend/FrmBackUp.h"
+#include "yearend/FrmClosing.h"
+#include "yearend/FrmRestore.h"
 
 #include <QPointer>
 
@@ -28,6 +30,11 @@ void wireMenu(PellamMenu& menu)
         FrmBackUp backup(&menu);
         backup.exec();
     });
+    menu.setOpener(QStringLiteral("MnuTRst"), [&menu] {
+        FrmRestore restore(&menu);
+        restore.exec();
+    });
+    menu.setOpener(QStringLiteral("yrcldb"), [] { showSingle<FrmClosing>(); });
     menu.setOpener(QStringLiteral("chpass"), [] { showSingle<frmPassword>(); });
     menu.setOpener(QStringLiteral("mnUser"), [] { showSingle<FrmUser>(); });
     menu.setOpener(QStringLiteral("mntopt"), [&menu] {

@@ -10,6 +10,7 @@
 #include "startup/BackupSchedule.h"
 #include "system/AppFolders.h"
 #include "yearend/BackupCopy.h"
+#include "yearend/ElapsedTime.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -73,9 +74,7 @@ void FrmBackUp::Stat(const QString& text)
 void FrmBackUp::TTime_Timer()
 {
     const qint64 seconds = started_.secsTo(QDateTime::currentDateTime());
-    LblTime->setText(QStringLiteral("Time Elapsed :- %1:%2")
-                         .arg(seconds / 60, 2, 10, QLatin1Char('0'))
-                         .arg(seconds % 60, 2, 10, QLatin1Char('0')));
+    LblTime->setText(yearend::elapsedText(seconds));
 }
 
 void FrmBackUp::Timer1_Timer()

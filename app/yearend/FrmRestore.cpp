@@ -1,0 +1,181 @@
+#include "yearend/FrmRestore.h"
+
+#include "data/FinancialYear.h"
+#include "dialogs/Dialogs.h"
+#include "errors/PellamError.h"
+#include "format/DateText.h"
+#include "shell/AppState.h"
+#include "shell/Common.h"
+#include "shell/HelpKey.h"
+#include "shell/MdiHost.h"
+#include "system/AppFolders.h"
+#include "yearend/BackupCopy.h"
+#include "yearend/BackupRestore.h"
+#include "yearend/ElapsedTime.h"
+
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace pellam::app {
+
+namespace {
+
+constexpr QChar CR(13);
+const QString kKey = QStringLiteral("Software\\Pellam\\Coffer9.0");
+const QString kBooksKept = QStringLiteral("Your books are as they were.");
+
+MessageAnswer tell(const QString& text, MessageIcon icon, MessageButtons buttons = MessageButtons::Ok)
+{
+    MessageRequest m;
+    m.text = text;
+    m.icon = icon;
+    m.buttons = buttons;
+    m.defaultButton = buttons == MessageButtons::YesNo ? 1 : 0;
+    return dialogs().message(m);
+}
+
+QString vouchersText(const yearend::BackupSummary& backup)
+{
+    QString text = QStringLiteral("%1 ledger heads, %2 institutions, %3 vouchers")
+                       .arg(backup.heads)
+                       .arg(backup.institutions)
+                       .arg(backup.vouchers);
+    if (backup.vouchers > 0)
+        text += QStringLiteral(" dated from %1 to %2").arg(datetext::format(backup.firstVoucher), datetext::format(backup.lastVoucher));
+    return text;
+}
+
+} // namespace
+
+FrmRestore::FrmRestore(QWidget* parent)
+    : QDialog(parent), Lb(new QLabel(this)), LblTime(new QLabel(QStringLiteral("Time :"), this)),
+      Label1(new QLabel(QStringLiteral("Create Temporary Datafile"), this)), Timer1(new QTimer(this)),
+      TTime(new QTimer(this))
+{
+    setObjectName(QStringLiteral("FrmRestore"));
+    setWindowTitle(QStringLiteral("Restore Data"));
+    setModal(true);
+    Lb->setObjectName(QStringLiteral("Lb"));
+    LblTime->setObjectName(QStringLiteral("LblTime"));
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    TTime->setObjectName(QStringLiteral("TTime"));
+
+    auto* frame = new QGroupBox(QStringLiteral("Progress Indicator"), this);
+    auto* inner = new QVBoxLayout(frame);
+    inner->addWidget(Label1);
+    inner->addWidget(Lb);
+    inner->addWidget(LblTime);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    resize(460, 160);
+
+    Timer1->setSingleShot(true);
+    Timer1->setInterval(0);
+    TTime->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &FrmRestore::Timer1_Timer);
+    connect(TTime, &QTimer::timeout, this, &FrmRestore::TTime_Timer);
+    HelpKey::attach(this, HelpContextID);
+}
+
+void FrmRestore::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    Stat(QStringLiteral("Preparing to Restore the database"));
+    Timer1->start();
+}
+
+void FrmRestore::Stat(const QString& text)
+{
+    ShowStatus(text);
+    Lb->setText(text);
+    Lb->repaint();
+}
+
+void FrmRestore::TTime_Timer()
+{
+    LblTime->setText(yearend::elapsedText(started_.secsTo(QDateTime::currentDateTime())));
+}
+
+void FrmRestore::Timer1_Timer()
+{
+    Timer1->stop();
+    run();
+    TTime->stop();
+    Stat(QString());
+    if (succeeded_)
+        accept();
+    else
+        reject();
+}
+
+QString FrmRestore::chooseBackup(const QString& folder)
+{
+    FileRequest request;
+    request.mode = FileRequest::Mode::Open;
+    request.title = QStringLiteral("Choose the Backup File to Restore");
+    request.folder = QFileInfo(folder).isDir() ? folder : AppFolders::backup();
+    request.filter = QStringLiteral("Backups (*.bak);;All files (*)");
+    const auto chosen = dialogs().file(request);
+    return chosen ? chosen->trimmed() : QString();
+}
+
+bool FrmRestore::confirmOtherYear(const yearend::BackupSummary& backup)
+{
+    const AppState& s = state();
+    const QString year = data::FinancialYear{s.YearStart, s.YearEnd}.label();
+    return tell(QStringLiteral("The backup %1 may not hold the books of the financial year %2:").arg(backup.file, year) + CR +
+                    vouchersText(backup) + QLatin1Char('.') + CR + CR +
+                    QStringLiteral("Restore it in place of the books of %1?").arg(year),
+                MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes;
+}
+
+bool FrmRestore::run()
+{
+    AppState& s = state();
+    const data::FinancialYear year{s.YearStart, s.YearEnd};
+    const QString folder = yearend::backupFolder(
+        s.Util.GetKeyValue(PellamUtility::HkeyLOCAL_MACHINE, kKey, QStringLiteral("bak")), AppFolders::home(), s.AppKey, year);
+    Stat(QStringLiteral("Getting Backup Location"));
+    const QString file = chooseBackup(folder);
+    if (file.isEmpty())
+        return false;
+
+    started_ = QDateTime::currentDateTime();
+    TTime->start();
+    TTime_Timer();
+    yearend::BackupRestore restore(s.Conn, s.DbFile, year, folder, [this](const QString& text) {
+        Stat(text);
+        TTime_Timer();
+    });
+    try {
+        const yearend::BackupSummary backup = restore.prepare(file);
+        if (!backup.belongsToYear && !confirmOtherYear(backup)) {
+            Stat(QStringLiteral("Nothing was restored"));
+            return false;
+        }
+        Stat(QStringLiteral("Closing Databses,Tables,open windows ...."));
+        closeChildWindows();
+        const yearend::RestoreResult result = restore.restore();
+        s.CashAccNo = result.cash.accno;
+        s.CashAccCode = result.cash.code;
+        s.CashAccName = result.cash.name;
+        Stat(QStringLiteral("The books are restored"));
+        QString text = QStringLiteral("The books were restored from %1:").arg(backup.file) + CR + vouchersText(backup) +
+                       QLatin1Char('.') + CR + CR +
+                       QStringLiteral("The books as they were before are kept in %1").arg(result.safetyCopy);
+        if (result.upgraded)
+            text += CR + QStringLiteral("The backup came from an older version and was upgraded.");
+        tell(text, MessageIcon::Information);
+        succeeded_ = true;
+    } catch (const PellamError& e) {
+        Connection();
+        tell(e.Description() + CR + CR + kBooksKept, MessageIcon::Critical);
+    }
+    return succeeded_;
+}
+
+} // namespace pellam::app

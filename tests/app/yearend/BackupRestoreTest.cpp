@@ -1,0 +1,171 @@
+#include "app/yearend/YearEndBooks.h"
+#include "data/FinancialYear.h"
+#include "errors/PellamError.h"
+#include "support/QtPrinters.h"
+#include "yearend/BackupCopy.h"
+#include "yearend/BackupRestore.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+using namespace pellam;
+using namespace pellam::test;
+
+namespace {
+
+const char* const kTables[] = {"account", "organization", "accountopening", "journal", "shopacc", "loginuser", "PostSettings"};
+
+// The books of 2008-09, open as the program keeps them, and a backup.
+struct Restore : ::testing::Test {
+    QTemporaryDir app;
+    QString books = app.filePath(QStringLiteral("Data/account0809.db"));
+    QString safe = app.filePath(QStringLiteral("BackUp/App00809"));
+    QString backup = app.filePath(QStringLiteral("020409101500_0809.bak"));
+    db::Connection conn;
+    QDateTime now{QDate(2009, 4, 2), QTime(14, 30, 5)};
+
+    void SetUp() override
+    {
+        QDir().mkpath(app.filePath(QStringLiteral("Data")));
+        data::createYearBooks(books);
+        conn.Open(books);
+        fillSampleBooks(conn);
+        yearend::copyYearDatabase(books, backup);
+    }
+    yearend::BackupRestore restorer()
+    {
+        return yearend::BackupRestore(conn, books, data::FinancialYear::beginningIn(2008), safe);
+    }
+    QStringList dumpAll(const QString& file)
+    {
+        QStringList all;
+        for (const char* table : kTables)
+            all << QLatin1String(table) << dumpTable(file, QLatin1String(table));
+        return all;
+    }
+    void changeBooks()
+    {
+        conn.executeScript(QStringLiteral("insert into journal(shopid, debitaccid, creditaccid, joudate, amount) "
+                                          "values(1, 1, 7, '2008-06-01', 99);"
+                                          "delete from loginuser where userid = 'ANNA';"
+                                          "update account set AccountName = 'WAGES' where accno = 7;"));
+    }
+};
+
+} // namespace
+
+TEST_F(Restore, PutsTheBackupInPlaceAndKeepsTheBooksAsTheyWere)
+{
+    const QStringList backedUp = dumpAll(backup);
+    changeBooks();
+    const QStringList changed = dumpAll(books);
+
+    yearend::BackupRestore restore = restorer();
+    const yearend::BackupSummary summary = restore.prepare(backup);
+    EXPECT_EQ(summary.heads, 3);
+    EXPECT_EQ(summary.institutions, 2);
+    EXPECT_EQ(summary.vouchers, 2);
+    EXPECT_EQ(summary.firstVoucher, QDate(2008, 5, 1));
+    EXPECT_EQ(summary.lastVoucher, QDate(2009, 3, 31));
+    EXPECT_TRUE(summary.belongsToYear);
+    EXPECT_EQ(dumpAll(books), changed) << "nothing is replaced before restore()";
+
+    const yearend::RestoreResult result = restore.restore(now);
+    EXPECT_EQ(result.safetyCopy, QDir(safe).filePath(QStringLiteral("BeforeRestore020409143005_0809.bak")));
+    EXPECT_EQ(result.cash.accno, 1);
+    EXPECT_FALSE(result.upgraded);
+    EXPECT_EQ(conn.State(), 1) << "the books are open again";
+    EXPECT_EQ(conn.scalar(QStringLiteral("select AccountName from account where accno = 7")).toString(), QStringLiteral("SALARY"));
+    EXPECT_EQ(dumpAll(books), backedUp);
+    EXPECT_EQ(dumpAll(result.safetyCopy), changed);
+    EXPECT_FALSE(QFileInfo::exists(books + QStringLiteral(".restoring")));
+}
+
+TEST_F(Restore, AFileThatIsNoSoundBackupIsRefusedAndTheBooksAreUntouched)
+{
+    const auto write = [&](const QString& name, const QByteArray& bytes) {
+        QFile f(app.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return f.fileName();
+    };
+    // A backup whose second half is overwritten.
+    QFile original(backup);
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    QByteArray damaged = original.readAll();
+    const qsizetype half = damaged.size() / 2;
+    damaged.replace(half, damaged.size() - half, QByteArray(damaged.size() - half, '\x5a'));
+    const QString foreign = app.filePath(QStringLiteral("foreign.bak"));
+    {
+        db::Connection other;
+        other.Open(foreign, false);
+        other.execute(QStringLiteral("create table recipes(name text)"));
+    }
+    // Books without their cash account's setting.
+    const QString noCash = app.filePath(QStringLiteral("nocash.bak"));
+    yearend::copyYearDatabase(books, noCash);
+    {
+        db::Connection other;
+        other.Open(noCash);
+        other.execute(QStringLiteral("delete from PostSettings"));
+    }
+    const struct {
+        const char* name;
+        QString file;
+        QString message;
+    } cases[] = {
+        {"missing", app.filePath(QStringLiteral("none.bak")), QStringLiteral("does not exist or is empty")},
+        {"empty", write(QStringLiteral("empty.bak"), {}), QStringLiteral("does not exist or is empty")},
+        {"text", write(QStringLiteral("notes.bak"), QByteArray("not a database at all").repeated(300)), QString()},
+        {"damaged", write(QStringLiteral("damaged.bak"), damaged), QString()},
+        {"foreign", foreign, QStringLiteral("does not hold the books of a financial year")},
+        {"no cash account", noCash, QStringLiteral("have no cash account")},
+    };
+    const QByteArray before = fileHash(books);
+    const QStringList rows = dumpAll(books);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        yearend::BackupRestore restore = restorer();
+        try {
+            restore.prepare(c.file);
+            ADD_FAILURE() << "accepted";
+        } catch (const PellamError& e) {
+            EXPECT_TRUE(e.Description().startsWith(QStringLiteral("The backup was not restored: "))) << e.Description().toStdString();
+            EXPECT_TRUE(e.Description().contains(c.message)) << e.Description().toStdString();
+        }
+        EXPECT_THROW(restore.restore(now), PellamError) << "nothing unchecked is ever put in place";
+        EXPECT_EQ(fileHash(books), before);
+        EXPECT_EQ(dumpAll(books), rows);
+        EXPECT_FALSE(QFileInfo::exists(books + QStringLiteral(".restoring")));
+        EXPECT_FALSE(QFileInfo::exists(safe));
+    }
+}
+
+TEST_F(Restore, TellsWhetherTheBackupBelongsToTheYear)
+{
+    const QString emptyBooks = app.filePath(QStringLiteral("Data/account0910.db"));
+    data::createYearBooks(emptyBooks);
+    const QString laterVouchers = app.filePath(QStringLiteral("later_0809.bak"));
+    yearend::copyYearDatabase(books, laterVouchers);
+    {
+        db::Connection later;
+        later.Open(laterVouchers);
+        later.execute(QStringLiteral("update journal set joudate = '2009-04-01' where joudate = '2009-03-31'"));
+    }
+    const struct {
+        QString file;
+        bool belongs;
+    } cases[] = {
+        {backup, true},
+        {laterVouchers, false},   // by its vouchers, whatever its name
+        {emptyBooks, false},      // no vouchers: by its name, 0910
+    };
+    for (const auto& c : cases) {
+        yearend::BackupRestore restore = restorer();
+        EXPECT_EQ(restore.prepare(c.file).belongsToYear, c.belongs) << c.file.toStdString();
+    }
+    const QString renamed = app.filePath(QStringLiteral("copy_0809.bak"));
+    QFile::copy(emptyBooks, renamed);
+    EXPECT_TRUE(restorer().prepare(renamed).belongsToYear);
+}

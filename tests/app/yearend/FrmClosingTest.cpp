@@ -1,0 +1,108 @@
+#include "app/AppTestBooks.h"
+#include "app/yearend/YearEndBooks.h"
+#include "dialogs/ScriptedDialogs.h"
+#include "format/DateText.h"
+#include "support/QtPrinters.h"
+#include "yearend/FrmClosing.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+using namespace pellam;
+using namespace pellam::app;
+
+namespace {
+
+struct ClosingWindow : ::testing::Test {
+    test::AppTestBooks books;
+    ScriptedDialogsGuard scripted;
+    FrmClosing window;
+    QString next = data::yearDatabasePath(AppFolders::data(), data::FinancialYear::beginningIn(books.year.end.year()));
+
+    QString text(const char* label) { return window.findChild<QLabel*>(QLatin1String(label))->text(); }
+    QPushButton* button() { return window.findChild<QPushButton*>(QStringLiteral("CmdOk")); }
+    QStringList logLines()
+    {
+        QStringList lines;
+        auto* list = window.findChild<QListWidget*>(QStringLiteral("List1"));
+        for (int i = 0; i < list->count(); ++i)
+            lines << list->item(i)->text();
+        return lines;
+    }
+    QStringList backups() const { return QDir(AppFolders::backup()).entryList({QStringLiteral("tempbak*")}, QDir::Files); }
+};
+
+} // namespace
+
+TEST_F(ClosingWindow, StartCreatesTheNextYearAndLogsEveryStep)
+{
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Pellam Utilities - Yearly Closing & Database Creator"));
+    EXPECT_EQ(text("LblAction"), QStringLiteral("Ready to Start"));
+    EXPECT_EQ(text("Label2"), QStringLiteral("Click on Start to Create the database"));
+    EXPECT_EQ(text("LblTime"), QStringLiteral("Time Elapsed :- 00:00"));
+    EXPECT_EQ(button()->text(), QStringLiteral("&Start"));
+
+    button()->click();
+    const QString today = datetext::format(QDate::currentDate());
+    EXPECT_EQ(logLines(), QStringList({today, "Application Started", " Creating the new Database",
+                                       "The template Account.bdk was missing; it was written again",
+                                       QStringLiteral("  DataBase =") + QDir::toNativeSeparators(next), "Tranfer Ledger heads",
+                                       "Tranfer Organisation", "Tranfer Postsettings", "Tranfer loginuser",
+                                       "Tranfer Accounts....", "Process Completed Successfully", "Closing the Session....", today,
+                                       "Database Successfully Created"}));
+    EXPECT_EQ(text("Label2"), QStringLiteral("Database is Successfully Created"));
+    EXPECT_EQ(text("LblAction"), QStringLiteral("Database Successfully Created"));
+    EXPECT_EQ(text("LblPrnct"), QStringLiteral("100% Done"));
+    EXPECT_EQ(button()->text(), QStringLiteral("&Close"));
+    EXPECT_TRUE(button()->isEnabled());
+    EXPECT_EQ(test::dumpTable(next, QStringLiteral("loginuser")), test::dumpTable(state().DbFile, QStringLiteral("loginuser")));
+    EXPECT_EQ(books.conn().State(), 1) << "the program keeps working in the open year";
+    EXPECT_TRUE(scripted->texts().isEmpty());
+}
+
+TEST_F(ClosingWindow, AnExistingNextYearIsReplacedOnlyAfterYes)
+{
+    data::createYearBooks(next);
+    const QByteArray existing = test::fileHash(next);
+    const QString question = QStringLiteral("The Database File is already exist !!!!\r Do you want to recreate the Database?");
+
+    scripted->answer(MessageAnswer::No);
+    button()->click();
+    ASSERT_EQ(scripted->messages().size(), 1u);
+    EXPECT_EQ(scripted->messages()[0].text, question);
+    EXPECT_EQ(scripted->messages()[0].icon, MessageIcon::Question);
+    EXPECT_EQ(logLines().last(), QStringLiteral("Nothing was created: the existing database was kept"));
+    EXPECT_EQ(text("Label2"), QStringLiteral("Nothing was created: the existing database was kept"));
+    EXPECT_FALSE(logLines().contains(QStringLiteral("Database Successfully Created")));
+    EXPECT_EQ(test::fileHash(next), existing);
+    EXPECT_TRUE(backups().isEmpty());
+
+    FrmClosing again;
+    scripted->answer(MessageAnswer::Yes);
+    again.findChild<QPushButton*>(QStringLiteral("CmdOk"))->click();
+    EXPECT_EQ(again.findChild<QLabel*>(QStringLiteral("Label2"))->text(), QStringLiteral("Database is Successfully Created"));
+    ASSERT_EQ(backups().size(), 1);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^tempbak\\d{6}account%1\\.bak$").arg(data::FinancialYear::beginningIn(books.year.end.year()).shortYears()))
+                    .match(backups()[0]).hasMatch()) << backups()[0].toStdString();
+}
+
+TEST_F(ClosingWindow, AFailureIsShownAndNeverCalledASuccess)
+{
+    QFile damaged(QDir(AppFolders::home()).filePath(QStringLiteral("Account.bdk")));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write(QByteArray(8192, 'x'));
+    damaged.close();
+
+    button()->click();
+    ASSERT_EQ(scripted->messages().size(), 1u);
+    EXPECT_EQ(scripted->messages()[0].icon, MessageIcon::Critical);
+    EXPECT_TRUE(scripted->messages()[0].text.startsWith(QStringLiteral("The new year's database could not be created: ")));
+    EXPECT_EQ(logLines().last(), scripted->messages()[0].text);
+    EXPECT_EQ(text("Label2"), QStringLiteral("The database was not created"));
+    EXPECT_FALSE(logLines().contains(QStringLiteral("Process Completed Successfully")));
+    EXPECT_FALSE(QFileInfo::exists(next));
+    EXPECT_EQ(button()->text(), QStringLiteral("&Close"));
+}
