@@ -8,19 +8,32 @@ namespace pellam::cli {
 
 namespace {
 
-const QMap<QString, QStringList>& commandOptions()
+// What each command takes: options with a value, flags without one, and
+// whether a file name follows the command.
+struct CommandSpec {
+    QStringList options;
+    QStringList flags;
+    bool takesFile = false;
+};
+
+const QMap<QString, CommandSpec>& commands()
 {
-    static const QMap<QString, QStringList> options = {
-        {QStringLiteral("init"), {QStringLiteral("year")}},
-        {QStringLiteral("check"), {QStringLiteral("date")}},
-        {QStringLiteral("backup"), {QStringLiteral("date"), QStringLiteral("to")}},
+    static const QMap<QString, CommandSpec> specs = {
+        {QStringLiteral("init"), {{QStringLiteral("year")}, {}}},
+        {QStringLiteral("check"), {{QStringLiteral("date")}, {}}},
+        {QStringLiteral("backup"), {{QStringLiteral("date"), QStringLiteral("to")}, {}}},
+        {QStringLiteral("restore"), {{QStringLiteral("date")}, {QStringLiteral("yes")}, true}},
+        {QStringLiteral("close-year"), {{QStringLiteral("date")}, {QStringLiteral("yes")}}},
         {QStringLiteral("demo"),
-         {QStringLiteral("year"), QStringLiteral("institutions"), QStringLiteral("heads"), QStringLiteral("vouchers"),
-          QStringLiteral("seed")}},
+         {{QStringLiteral("year"), QStringLiteral("institutions"), QStringLiteral("heads"), QStringLiteral("vouchers"),
+           QStringLiteral("seed")},
+          {}}},
         {QStringLiteral("help"), {}},
     };
-    return options;
+    return specs;
 }
+
+const QString kCommandList = QStringLiteral("init, check, backup, restore, close-year, demo");
 
 } // namespace
 
@@ -35,6 +48,12 @@ QString CommandLine::usage()
         "  check [--date dd/mm/yyyy]     the start-up checks and repairs on that date's books;\n"
         "                                prints each repair\n"
         "  backup [--date D] [--to FILE] a checked copy of that date's books\n"
+        "  restore FILE [--date D] [--yes]\n"
+        "                                puts a checked backup in place of that date's books,\n"
+        "                                keeping a copy of them; --yes takes a backup that\n"
+        "                                seems to be of another year\n"
+        "  close-year [--date D] [--yes] creates the next year's books from that date's books;\n"
+        "                                --yes replaces existing ones, keeping a copy\n"
         "  demo [--year YYYY] [--institutions N] [--heads N] [--vouchers N] [--seed S]\n"
         "                                sample books (3 institutions, 40 heads, 2000 vouchers)\n"
         "\n"
@@ -52,20 +71,28 @@ CommandLine CommandLine::parse(const QStringList& arguments)
             return line;
         }
         if (!argument.startsWith(QLatin1String("--"))) {
-            if (!line.command_.isEmpty())
-                throw UsageError(QStringLiteral("unexpected argument '%1'").arg(argument));
-            if (!commandOptions().contains(argument))
-                throw UsageError(QStringLiteral("unknown command '%1' (commands: init, check, backup, demo)").arg(argument));
+            if (!line.command_.isEmpty()) {
+                if (!commands().value(line.command_).takesFile || !line.file_.isEmpty())
+                    throw UsageError(QStringLiteral("unexpected argument '%1'").arg(argument));
+                line.file_ = argument;
+                continue;
+            }
+            if (!commands().contains(argument))
+                throw UsageError(QStringLiteral("unknown command '%1' (commands: %2)").arg(argument, kCommandList));
             line.command_ = argument;
             continue;
         }
         const QString name = argument.mid(2);
+        if (!line.command_.isEmpty() && commands().value(line.command_).flags.contains(name)) {
+            line.options_.insert(name, QString());
+            continue;
+        }
         if (i + 1 >= arguments.size())
             throw UsageError(QStringLiteral("%1 needs a value").arg(argument));
         const QString value = arguments[++i];
         if (name == QLatin1String("home") && line.command_.isEmpty())
             line.home_ = value;
-        else if (!line.command_.isEmpty() && commandOptions().value(line.command_).contains(name))
+        else if (!line.command_.isEmpty() && commands().value(line.command_).options.contains(name))
             line.options_.insert(name, value);
         else
             throw UsageError(line.command_.isEmpty()
@@ -73,7 +100,9 @@ CommandLine CommandLine::parse(const QStringList& arguments)
                                  : QStringLiteral("'%1' takes no option '%2'").arg(line.command_, argument));
     }
     if (line.command_.isEmpty())
-        throw UsageError(QStringLiteral("no command given (commands: init, check, backup, demo; --help for more)"));
+        throw UsageError(QStringLiteral("no command given (commands: %1; --help for more)").arg(kCommandList));
+    if (commands().value(line.command_).takesFile && line.file_.isEmpty())
+        throw UsageError(QStringLiteral("'%1' needs the name of a file").arg(line.command_));
     return line;
 }
 

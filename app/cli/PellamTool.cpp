@@ -3,11 +3,14 @@
 #include "cli/BooksCheck.h"
 #include "data/DemoBooks.h"
 #include "data/YearBooks.h"
+#include "database/Connection.h"
 #include "errors/PellamError.h"
 #include "startup/BackupSchedule.h"
 #include "startup/InstallationSlot.h"
 #include "system/AppFolders.h"
 #include "yearend/BackupCopy.h"
+#include "yearend/BackupRestore.h"
+#include "yearend/YearClosing.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -44,6 +47,10 @@ int PellamTool::run(const QStringList& arguments)
             check(line);
         else if (line.command() == QLatin1String("backup"))
             backup(line);
+        else if (line.command() == QLatin1String("restore"))
+            restore(line);
+        else if (line.command() == QLatin1String("close-year"))
+            closeYear(line);
         else
             demo(line);
         out_.flush();
@@ -88,17 +95,19 @@ QString PellamTool::newBooks(const data::FinancialYear& year) const
     return books;
 }
 
+QString PellamTool::backupFolder(const data::FinancialYear& year, const QString& appKey) const
+{
+    const QString bak = util_.GetKeyValue(PellamUtility::HkeyLOCAL_MACHINE, startup::kInstallationKey, QStringLiteral("bak"));
+    const QString folder = yearend::backupFolder(bak, appFolder_, appKey, year);
+    yearend::createBackupFolder(folder);
+    return folder;
+}
+
 QString PellamTool::backUp(const QString& books, const data::FinancialYear& year, const QString& target) const
 {
     prepareFolders(appFolder_);
     const QString appKey = startup::installationSlot(util_, appFolder_);
-    QString file = target;
-    if (file.isEmpty()) {
-        const QString bak = util_.GetKeyValue(PellamUtility::HkeyLOCAL_MACHINE, startup::kInstallationKey, QStringLiteral("bak"));
-        const QString folder = yearend::backupFolder(bak, appFolder_, appKey, year);
-        yearend::createBackupFolder(folder);
-        file = QDir(folder).filePath(yearend::backupFileName(now_, year));
-    }
+    const QString file = target.isEmpty() ? QDir(backupFolder(year, appKey)).filePath(yearend::backupFileName(now_, year)) : target;
     yearend::copyYearDatabase(books, file);
     startup::recordBackup(util_, appKey, now_.date());
     return file;
@@ -151,6 +160,45 @@ void PellamTool::check(const CommandLine& line)
         checkBooks.upgrade();
     }
     checkBooks.verifyAndRepair();
+}
+
+void PellamTool::closeYear(const CommandLine& line)
+{
+    const data::FinancialYear year = dateOption(line);
+    const QString books = existingBooks(year);
+    prepareFolders(appFolder_);
+    yearend::YearClosing closing(appFolder_, books, year);
+    if (closing.newBooksExist() && !line.has(QStringLiteral("yes")))
+        throw PellamError(58, QStringLiteral("The books for the financial year %1 already exist (%2); --yes replaces them, "
+                                             "keeping a copy.")
+                                  .arg(closing.newYear().label(), closing.newBooks()));
+    yearend::YearClosing::Reporter reporter;
+    reporter.log = [this](const QString& text) { out_ << text << Qt::endl; };
+    const QString safetyCopy = closing.run(line.has(QStringLiteral("yes")), reporter, now_);
+    if (!safetyCopy.isEmpty())
+        out_ << "The books that were there are kept in " << safetyCopy << Qt::endl;
+    out_ << "Created the books for " << closing.newYear().label() << ": " << closing.newBooks() << Qt::endl;
+}
+
+void PellamTool::restore(const CommandLine& line)
+{
+    const data::FinancialYear year = dateOption(line);
+    const QString books = existingBooks(year);
+    const QString backup = QFileInfo(line.file()).absoluteFilePath();
+    prepareFolders(appFolder_);
+    db::Connection conn;
+    yearend::BackupRestore restorer(conn, books, year, backupFolder(year, startup::installationSlot(util_, appFolder_)));
+    const yearend::BackupSummary summary = restorer.prepare(backup);
+    if (!summary.belongsToYear && !line.has(QStringLiteral("yes")))
+        throw PellamError(13, QStringLiteral("The backup %1 may not hold the books of the financial year %2 (%3); --yes "
+                                             "restores it anyway.")
+                                  .arg(backup, year.label(), yearend::contentsText(summary)));
+    const yearend::RestoreResult result = restorer.restore(now_);
+    out_ << "Restored the books for " << year.label() << " from " << backup << ": " << yearend::contentsText(summary)
+         << Qt::endl
+         << "The books as they were before are kept in " << result.safetyCopy << Qt::endl;
+    if (result.upgraded)
+        out_ << "The backup came from an older version and was upgraded." << Qt::endl;
 }
 
 } // namespace pellam::cli

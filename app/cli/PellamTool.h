@@ -23,6 +23,8 @@ private:
     void check(const CommandLine& line);
     void backup(const CommandLine& line);
     void demo(const CommandLine& line);
+    void restore(const CommandLine& line);
+    void closeYear(const CommandLine& line);
 
     data::FinancialYear yearOption(const CommandLine& line) const;
     data::FinancialYear dateOption(const CommandLine& line) const;
@@ -31,6 +33,8 @@ private:
     QString newBooks(const data::FinancialYear& year) const;
     // A checked copy in this installation's backup folder (or `target`),
     // recorded as the last backup; the copy's name.
+    // This installation's backup folder for the year, created when missing.
+    QString backupFolder(const data::FinancialYear& year, const QString& appKey) const;
     QString backUp(const QString& books, const data::FinancialYear& year, const QString& target = {}) const;
 
     QTextStream& out_;

@@ -2,6 +2,7 @@
 
 #include "data/DatabaseFiles.h"
 #include "errors/PellamError.h"
+#include "format/DateText.h"
 #include "yearend/BackupCopy.h"
 
 #include <QDir>
@@ -53,6 +54,17 @@ QDate isoDate(const QVariant& value)
 }
 
 } // namespace
+
+QString contentsText(const BackupSummary& backup)
+{
+    QString text = QStringLiteral("%1 ledger heads, %2 institutions, %3 vouchers")
+                       .arg(backup.heads)
+                       .arg(backup.institutions)
+                       .arg(backup.vouchers);
+    if (backup.vouchers > 0)
+        text += QStringLiteral(" dated from %1 to %2").arg(datetext::format(backup.firstVoucher), datetext::format(backup.lastVoucher));
+    return text;
+}
 
 BackupRestore::BackupRestore(db::Connection& books, QString booksFile, const data::FinancialYear& year,
                              QString safetyFolder, Status status)

@@ -21,6 +21,10 @@ struct BackupSummary {
     bool belongsToYear = false;
 };
 
+// "3 ledger heads, 2 institutions, 2 vouchers dated from 01/05/2008 to
+// 31/03/2009".
+QString contentsText(const BackupSummary& backup);
+
 struct RestoreResult {
     QString safetyCopy;          // the books as they were before
     data::CashAccount cash;      // of the restored books

@@ -3,7 +3,6 @@
 #include "data/FinancialYear.h"
 #include "dialogs/Dialogs.h"
 #include "errors/PellamError.h"
-#include "format/DateText.h"
 #include "shell/AppState.h"
 #include "shell/Common.h"
 #include "shell/HelpKey.h"
@@ -35,17 +34,6 @@ MessageAnswer tell(const QString& text, MessageIcon icon, MessageButtons buttons
     m.buttons = buttons;
     m.defaultButton = buttons == MessageButtons::YesNo ? 1 : 0;
     return dialogs().message(m);
-}
-
-QString vouchersText(const yearend::BackupSummary& backup)
-{
-    QString text = QStringLiteral("%1 ledger heads, %2 institutions, %3 vouchers")
-                       .arg(backup.heads)
-                       .arg(backup.institutions)
-                       .arg(backup.vouchers);
-    if (backup.vouchers > 0)
-        text += QStringLiteral(" dated from %1 to %2").arg(datetext::format(backup.firstVoucher), datetext::format(backup.lastVoucher));
-    return text;
 }
 
 } // namespace
@@ -128,7 +116,7 @@ bool FrmRestore::confirmOtherYear(const yearend::BackupSummary& backup)
     const AppState& s = state();
     const QString year = data::FinancialYear{s.YearStart, s.YearEnd}.label();
     return tell(QStringLiteral("The backup %1 may not hold the books of the financial year %2:").arg(backup.file, year) + CR +
-                    vouchersText(backup) + QLatin1Char('.') + CR + CR +
+                    yearend::contentsText(backup) + QLatin1Char('.') + CR + CR +
                     QStringLiteral("Restore it in place of the books of %1?").arg(year),
                 MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes;
 }
@@ -164,7 +152,7 @@ bool FrmRestore::run()
         s.CashAccCode = result.cash.code;
         s.CashAccName = result.cash.name;
         Stat(QStringLiteral("The books are restored"));
-        QString text = QStringLiteral("The books were restored from %1:").arg(backup.file) + CR + vouchersText(backup) +
+        QString text = QStringLiteral("The books were restored from %1:").arg(backup.file) + CR + yearend::contentsText(backup) +
                        QLatin1Char('.') + CR + CR +
                        QStringLiteral("The books as they were before are kept in %1").arg(result.safetyCopy);
         if (result.upgraded)

@@ -195,8 +195,8 @@ TEST_F(Tool, WrongCallsGiveOneLineAndExitTwo)
         const char* error;
     };
     const Case cases[] = {
-        {{}, "no command given (commands: init, check, backup, demo; --help for more)"},
-        {{QStringLiteral("close")}, "unknown command 'close' (commands: init, check, backup, demo)"},
+        {{}, "no command given (commands: init, check, backup, restore, close-year, demo; --help for more)"},
+        {{QStringLiteral("close")}, "unknown command 'close' (commands: init, check, backup, restore, close-year, demo)"},
         {{QStringLiteral("check"), QStringLiteral("--date")}, "--date needs a value"},
         {{QStringLiteral("check"), QStringLiteral("--date"), QStringLiteral("29/02/2009")},
          "--date must be a date as dd/mm/yyyy, not '29/02/2009'"},
@@ -207,6 +207,10 @@ TEST_F(Tool, WrongCallsGiveOneLineAndExitTwo)
          "--heads must be a whole number from 1 to 30000, not 'many'"},
         {{QStringLiteral("--year"), QStringLiteral("2026"), QStringLiteral("init")}, "unknown option '--year' before the command"},
         {{QStringLiteral("init"), QStringLiteral("check")}, "unexpected argument 'check'"},
+        {{QStringLiteral("restore")}, "'restore' needs the name of a file"},
+        {{QStringLiteral("restore"), QStringLiteral("a.bak"), QStringLiteral("b.bak")}, "unexpected argument 'b.bak'"},
+        {{QStringLiteral("close-year"), QStringLiteral("x.bak")}, "unexpected argument 'x.bak'"},
+        {{QStringLiteral("backup"), QStringLiteral("--yes")}, "--yes needs a value"},
     };
     for (const Case& c : cases) {
         const Result result = run(c.arguments);
@@ -241,4 +245,65 @@ TEST_F(Tool, TheProgramRunsWithoutADisplay)
     ASSERT_TRUE(process.waitForFinished(30000));
     EXPECT_EQ(process.exitCode(), 1);
     EXPECT_EQ(QString::fromUtf8(process.readAllStandardError()).count(QLatin1Char('\n')), 1);
+}
+
+TEST_F(Tool, CloseYearCreatesTheNextBooksAndReplacesThemOnlyWithYes)
+{
+    ASSERT_EQ(run({QStringLiteral("init")}).code, 0);
+    execute(books(), QStringLiteral("insert into account(accno, AccCode, AccountName) values(40, 'RENT', 'RENT RECEIVED');"
+                                    "insert into journal(shopid, debitaccid, creditaccid, joudate, amount) values(1, 1, 40, '2026-06-01', 5000);"));
+    const QString next = books("account2728.db");
+    const Result made = run({QStringLiteral("close-year")});
+    EXPECT_EQ(made.code, 0) << made.err.toStdString();
+    EXPECT_EQ(made.out, QStringLiteral("  DataBase =%1\nTranfer Ledger heads\nTranfer Organisation\nTranfer Postsettings\n"
+                                       "Tranfer loginuser\nTranfer Accounts....\nCreated the books for 2027-2028: %1\n")
+                            .arg(next));
+    EXPECT_EQ(query(next, QStringLiteral("select AccountName from account where accno = 40")), QStringLiteral("RENT RECEIVED"));
+    EXPECT_EQ(query(next, QStringLiteral("select count(*) from journal")), QStringLiteral("0"));
+
+    const Result again = run({QStringLiteral("close-year"), QStringLiteral("--date"), QStringLiteral("31/03/2027")});
+    EXPECT_EQ(again.code, 1);
+    EXPECT_EQ(again.err, QStringLiteral("pellam: error 58: The books for the financial year 2027-2028 already exist (%1); "
+                                        "--yes replaces them, keeping a copy.\n")
+                             .arg(next));
+    const Result replaced = run({QStringLiteral("close-year"), QStringLiteral("--yes")});
+    EXPECT_EQ(replaced.code, 0) << replaced.err.toStdString();
+    EXPECT_TRUE(replaced.out.contains(QStringLiteral("The books that were there are kept in %1\n")
+                                          .arg(app(QStringLiteral("BackUp/tempbak143005account2728.bak")))));
+}
+
+TEST_F(Tool, RestorePutsACheckedBackupBackAndRefusesAnythingElse)
+{
+    ASSERT_EQ(run({QStringLiteral("init")}).code, 0);
+    execute(books(), QStringLiteral("insert into journal(shopid, debitaccid, creditaccid, joudate, amount) values(1, 1, 1, '2026-06-01', 5000);"));
+    const QString backup = home.file(QStringLiteral("june_2627.bak"));
+    ASSERT_EQ(run({QStringLiteral("backup"), QStringLiteral("--to"), backup}).code, 0);
+    execute(books(), QStringLiteral("delete from journal;"));
+
+    const Result restored = run({QStringLiteral("restore"), backup});
+    EXPECT_EQ(restored.code, 0) << restored.err.toStdString();
+    EXPECT_EQ(restored.out, QStringLiteral("Restored the books for 2026-2027 from %1: 1 ledger heads, 1 institutions, 1 vouchers "
+                                           "dated from 01/06/2026 to 01/06/2026\n"
+                                           "The books as they were before are kept in %2\n")
+                                .arg(backup, app(QStringLiteral("BackUp/App02627/BeforeRestore061226143005_2627.bak"))));
+    EXPECT_EQ(query(books(), QStringLiteral("select count(*) from journal")), QStringLiteral("1"));
+
+    // Another year's backup needs --yes; a file that is no backup never goes in.
+    execute(backup, QStringLiteral("update journal set joudate = '2025-06-01';"));
+    const Result otherYear = run({QStringLiteral("restore"), backup});
+    EXPECT_EQ(otherYear.code, 1);
+    EXPECT_TRUE(otherYear.err.startsWith(QStringLiteral("pellam: error 13: The backup %1 may not hold the books of the financial "
+                                                        "year 2026-2027").arg(backup)));
+    const QString notes = home.file(QStringLiteral("notes.bak"));
+    QFile f(notes);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray("no books here ").repeated(400));
+    f.close();
+    const Result refused = run({QStringLiteral("restore"), notes, QStringLiteral("--yes")});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("The backup was not restored: ")));
+    EXPECT_EQ(query(books(), QStringLiteral("select joudate from journal")), QStringLiteral("2026-06-01"));
+
+    EXPECT_EQ(run({QStringLiteral("restore"), backup, QStringLiteral("--yes")}).code, 0);
+    EXPECT_EQ(query(books(), QStringLiteral("select joudate from journal")), QStringLiteral("2025-06-01"));
 }
