@@ -6,7 +6,9 @@
 #include "yearend/BackupCopy.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <filesystem>
 
 namespace pellam::yearend {
 
@@ -22,16 +24,39 @@ PellamError notRestored(const PellamError& e)
     return PellamError(e.Number(), QStringLiteral("The backup was not restored: ") + e.Description(), kSource);
 }
 
-// The backup itself, read without changing a byte of it.
-void checkBackupFile(const QString& file)
+// A copy of the backup beside the books, so that putting it in place is a
+// rename. A backup is a closed file: its bytes are copied as they are and
+// checked there, once. One with a log of its own (a year's file someone
+// was working in) is copied by SQLite instead, which also reads the log.
+void stageBackup(const QString& backup, const QString& staged)
 {
-    if (!QFileInfo(file).isFile() || QFileInfo(file).size() == 0)
-        throw PellamError(53, QStringLiteral("The file %1 does not exist or is empty.").arg(file), kSource);
-    db::Connection backup;
-    backup.Open(file, true, 5000, true);
-    const QString verdict = backup.scalar(QStringLiteral("pragma integrity_check")).toString();
-    if (verdict != QStringLiteral("ok"))
-        throw PellamError(db::CannotOpen, QStringLiteral("The file %1 is damaged: %2").arg(file, verdict), kSource);
+    if (!QFileInfo(backup).isFile() || QFileInfo(backup).size() == 0)
+        throw PellamError(53, QStringLiteral("The file %1 does not exist or is empty.").arg(backup), kSource);
+    if (!data::removeDatabaseFiles(staged))
+        throw PellamError(data::PathAccessError, QStringLiteral("Cannot remove the unfinished file %1.").arg(staged), kSource);
+    if (QFileInfo(backup + QStringLiteral("-wal")).size() > 0) {
+        copyYearDatabase(backup, staged);
+        return;
+    }
+    if (!QFile::copy(backup, staged))
+        throw PellamError(data::PathAccessError, QStringLiteral("Cannot copy %1 to %2.").arg(backup, staged), kSource);
+    QFile::setPermissions(staged, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    data::syncFile(staged);
+}
+
+// The books as they are, closed: a second name for the same file when the
+// safety folder is on the same disk (the books are then replaced by a
+// rename and the old file lives on under that name), else a checked copy.
+void keepBooks(const QString& books, const QString& safetyCopy)
+{
+    if (QFileInfo(books + QStringLiteral("-wal")).size() == 0) {
+        std::error_code error;
+        std::filesystem::create_hard_link(std::filesystem::path(books.toStdString()),
+                                          std::filesystem::path(safetyCopy.toStdString()), error);
+        if (!error)
+            return;
+    }
+    copyYearDatabase(books, safetyCopy);
 }
 
 void requireTables(db::Connection& copy, const QString& file)
@@ -96,12 +121,10 @@ BackupSummary BackupRestore::prepare(const QString& backup)
     summary.file = backup;
     const QString staged = booksFile_ + QStringLiteral(".restoring");
     try {
-        say(QStringLiteral("Checking the backup file"));
-        checkBackupFile(backup);
-        // The copy lies beside the books, so that putting it in place is a
-        // rename; it is checked again once copied.
         say(QStringLiteral("Create Temporary Datafile"));
-        copyYearDatabase(backup, staged);
+        stageBackup(backup, staged);
+        say(QStringLiteral("Checking the backup file"));
+        checkYearDatabase(staged);
         db::Connection copy;
         copy.Open(staged);
         requireTables(copy, backup);
@@ -134,7 +157,7 @@ RestoreResult BackupRestore::restore(const QDateTime& now)
         if (!QDir().mkpath(safetyFolder_))
             throw PellamError(data::PathNotFound, QStringLiteral("Cannot create the folder %1.").arg(safetyFolder_), kSource);
         result.safetyCopy = unusedFileName(safetyCopyName(now));
-        copyYearDatabase(booksFile_, result.safetyCopy);
+        keepBooks(booksFile_, result.safetyCopy);
     } catch (const PellamError& e) {
         books_.Open(booksFile_);
         throw notRestored(e);
