@@ -1,4 +1,5 @@
 #include "app/AppTestBooks.h"
+#include "app/RecordingHelp.h"
 #include "app/yearend/YearEndBooks.h"
 #include "dialogs/ScriptedDialogs.h"
 #include "format/DateText.h"
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace pellam;
@@ -105,4 +107,13 @@ TEST_F(ClosingWindow, AFailureIsShownAndNeverCalledASuccess)
     EXPECT_FALSE(logLines().contains(QStringLiteral("Process Completed Successfully")));
     EXPECT_FALSE(QFileInfo::exists(next));
     EXPECT_EQ(button()->text(), QStringLiteral("&Close"));
+}
+
+TEST_F(ClosingWindow, F1OpensTheHelpAtTheYearlyClosing)
+{
+    test::RecordingHelp help;
+    window.show();
+    window.activateWindow();
+    QTest::keyClick(window.findChild<QListWidget*>(QStringLiteral("List1")), Qt::Key_F1);
+    EXPECT_EQ(help.topics(), QList<int>{FrmClosing::HelpContextID});
 }
