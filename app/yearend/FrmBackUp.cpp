@@ -10,14 +10,11 @@
 #include "startup/BackupSchedule.h"
 #include "system/AppFolders.h"
 #include "yearend/BackupCopy.h"
-#include "yearend/ElapsedTime.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QGroupBox>
 #include <QLabel>
 #include <QTimer>
-#include <QVBoxLayout>
 
 namespace pellam::app {
 
@@ -27,59 +24,37 @@ const QString kKey = QStringLiteral("Software\\Pellam\\Coffer9.0");
 
 } // namespace
 
-FrmBackUp::FrmBackUp(QWidget* parent)
-    : QDialog(parent), Lb(new QLabel(this)), LblTime(new QLabel(QStringLiteral("Time :"), this)),
-      Label1(new QLabel(this)), Timer1(new QTimer(this)), TTime(new QTimer(this))
+FrmBackUp::FrmBackUp(QWidget* parent) : QDialog(parent), ui_(this, QString())
 {
     setObjectName(QStringLiteral("FrmBackUp"));
     setWindowTitle(QStringLiteral("Back Up Data"));
     setModal(true);
-    Lb->setObjectName(QStringLiteral("Lb"));
-    LblTime->setObjectName(QStringLiteral("LblTime"));
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    TTime->setObjectName(QStringLiteral("TTime"));
-
-    auto* frame = new QGroupBox(QStringLiteral("Progress Indicator"), this);
-    auto* inner = new QVBoxLayout(frame);
-    inner->addWidget(Lb);
-    inner->addWidget(Label1);
-    inner->addWidget(LblTime);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(frame);
-    resize(460, 160);
-
-    Timer1->setSingleShot(true);
-    Timer1->setInterval(0);
-    TTime->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &FrmBackUp::Timer1_Timer);
-    connect(TTime, &QTimer::timeout, this, &FrmBackUp::TTime_Timer);
+    connect(ui_.Timer1, &QTimer::timeout, this, &FrmBackUp::Timer1_Timer);
+    connect(ui_.TTime, &QTimer::timeout, this, &FrmBackUp::TTime_Timer);
 }
 
 void FrmBackUp::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     Stat(QStringLiteral("Preparing to Backup the database"));
-    Timer1->start();
+    ui_.Timer1->start();
 }
 
 void FrmBackUp::Stat(const QString& text)
 {
     if (!Automate)
         ShowStatus(text);
-    Lb->setText(text);
-    Lb->repaint();
+    ui_.show(text);
 }
 
 void FrmBackUp::TTime_Timer()
 {
-    const qint64 seconds = started_.secsTo(QDateTime::currentDateTime());
-    LblTime->setText(yearend::elapsedText(seconds));
+    ui_.tick();
 }
 
 void FrmBackUp::Timer1_Timer()
 {
-    Timer1->stop();
+    ui_.Timer1->stop();
     if (run())
         accept();
 }
@@ -116,15 +91,13 @@ bool FrmBackUp::run()
             backupFile_ = chosen->trimmed();
     }
 
-    started_ = QDateTime::currentDateTime();
-    TTime->start();
-    TTime_Timer();
+    ui_.startClock();
     Stat(QStringLiteral("Preparing the Access Application"));
     s.Conn.Close();
     Stat(QStringLiteral("Creating Temporary Database...."));
     Stat(QStringLiteral("Successfull.........."));
     Stat(QStringLiteral("Creating New Database..............."));
-    Label1->setText(QStringLiteral("..Please Wait"));
+    ui_.Label1->setText(QStringLiteral("..Please Wait"));
     Stat(QStringLiteral(".... Transfering Tables.........."));
     // A copy that failed is never reported as made, whatever the answer.
     const StepResult copied = attempt([&] {
@@ -133,7 +106,7 @@ bool FrmBackUp::run()
             TTime_Timer();
         });
     });
-    TTime->stop();
+    ui_.stopClock();
     if (copied != StepResult::Done)
         return false;
     Stat(QStringLiteral("Queries.........."));

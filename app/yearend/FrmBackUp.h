@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QDateTime>
+#include "yearend/ProgressFrame.h"
+
 #include <QDialog>
 
-class QLabel;
 class QTimer;
 
 namespace pellam::app {
@@ -19,7 +19,7 @@ public:
 
     QString backupFile() const { return backupFile_; }
     bool succeeded() const { return succeeded_; }
-    QTimer* timer() const { return Timer1; }
+    QTimer* timer() const { return ui_.Timer1; }
 
 public slots:
     void Timer1_Timer();
@@ -32,13 +32,8 @@ private:
     void Stat(const QString& text);
     bool run();
 
-    QLabel* Lb;
-    QLabel* LblTime;
-    QLabel* Label1;
-    QTimer* Timer1;
-    QTimer* TTime;
+    ProgressFrame ui_;
     QString backupFile_;
-    QDateTime started_;
     bool succeeded_ = false;
 };
 

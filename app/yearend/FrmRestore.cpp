@@ -10,13 +10,9 @@
 #include "system/AppFolders.h"
 #include "yearend/BackupCopy.h"
 #include "yearend/BackupRestore.h"
-#include "yearend/ElapsedTime.h"
 
 #include <QFileInfo>
-#include <QGroupBox>
-#include <QLabel>
 #include <QTimer>
-#include <QVBoxLayout>
 
 namespace pellam::app {
 
@@ -38,34 +34,13 @@ MessageAnswer tell(const QString& text, MessageIcon icon, MessageButtons buttons
 
 } // namespace
 
-FrmRestore::FrmRestore(QWidget* parent)
-    : QDialog(parent), Lb(new QLabel(this)), LblTime(new QLabel(QStringLiteral("Time :"), this)),
-      Label1(new QLabel(QStringLiteral("Create Temporary Datafile"), this)), Timer1(new QTimer(this)),
-      TTime(new QTimer(this))
+FrmRestore::FrmRestore(QWidget* parent) : QDialog(parent), ui_(this, QStringLiteral("Create Temporary Datafile"))
 {
     setObjectName(QStringLiteral("FrmRestore"));
     setWindowTitle(QStringLiteral("Restore Data"));
     setModal(true);
-    Lb->setObjectName(QStringLiteral("Lb"));
-    LblTime->setObjectName(QStringLiteral("LblTime"));
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    TTime->setObjectName(QStringLiteral("TTime"));
-
-    auto* frame = new QGroupBox(QStringLiteral("Progress Indicator"), this);
-    auto* inner = new QVBoxLayout(frame);
-    inner->addWidget(Label1);
-    inner->addWidget(Lb);
-    inner->addWidget(LblTime);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(frame);
-    resize(460, 160);
-
-    Timer1->setSingleShot(true);
-    Timer1->setInterval(0);
-    TTime->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &FrmRestore::Timer1_Timer);
-    connect(TTime, &QTimer::timeout, this, &FrmRestore::TTime_Timer);
+    connect(ui_.Timer1, &QTimer::timeout, this, &FrmRestore::Timer1_Timer);
+    connect(ui_.TTime, &QTimer::timeout, this, &FrmRestore::TTime_Timer);
     HelpKey::attach(this, HelpContextID);
 }
 
@@ -73,26 +48,25 @@ void FrmRestore::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     Stat(QStringLiteral("Preparing to Restore the database"));
-    Timer1->start();
+    ui_.Timer1->start();
 }
 
 void FrmRestore::Stat(const QString& text)
 {
     ShowStatus(text);
-    Lb->setText(text);
-    Lb->repaint();
+    ui_.show(text);
 }
 
 void FrmRestore::TTime_Timer()
 {
-    LblTime->setText(yearend::elapsedText(started_.secsTo(QDateTime::currentDateTime())));
+    ui_.tick();
 }
 
 void FrmRestore::Timer1_Timer()
 {
-    Timer1->stop();
+    ui_.Timer1->stop();
     run();
-    TTime->stop();
+    ui_.stopClock();
     Stat(QString());
     if (succeeded_)
         accept();
@@ -132,9 +106,7 @@ bool FrmRestore::run()
     if (file.isEmpty())
         return false;
 
-    started_ = QDateTime::currentDateTime();
-    TTime->start();
-    TTime_Timer();
+    ui_.startClock();
     yearend::BackupRestore restore(s.Conn, s.DbFile, year, folder, [this](const QString& text) {
         Stat(text);
         TTime_Timer();

@@ -1,10 +1,8 @@
 #pragma once
 
-#include <QDateTime>
-#include <QDialog>
+#include "yearend/ProgressFrame.h"
 
-class QLabel;
-class QTimer;
+#include <QDialog>
 
 namespace pellam::yearend {
 struct BackupSummary;
@@ -36,12 +34,7 @@ private:
     QString chooseBackup(const QString& folder);
     bool confirmOtherYear(const yearend::BackupSummary& backup);
 
-    QLabel* Lb;
-    QLabel* LblTime;
-    QLabel* Label1;
-    QTimer* Timer1;
-    QTimer* TTime;
-    QDateTime started_;
+    ProgressFrame ui_;
     bool succeeded_ = false;
 };
 
