@@ -203,6 +203,7 @@ void BackupRestore::putBack(const QString& safetyCopy)
         moveDatabaseIntoPlace(copy, booksFile_);
         books_.Open(booksFile_);
     } catch (const PellamError& e) {
+        booksIntact_ = false;
         throw PellamError(e.Number(),
                           QStringLiteral("The books could not be put back; they are kept in %1. %2").arg(safetyCopy, e.Description()),
                           kSource);

@@ -56,6 +56,10 @@ public:
     // opens them again. Throws PellamError after putting the books back.
     RestoreResult restore(const QDateTime& now = QDateTime::currentDateTime());
 
+    // False only when a failed restore could not put the books back; the
+    // error then names the safety copy that holds them.
+    bool booksIntact() const { return booksIntact_; }
+
     // "BeforeRestore061226143005_2627.bak" in the safety folder.
     QString safetyCopyName(const QDateTime& now) const;
 
@@ -70,6 +74,7 @@ private:
     QString safetyFolder_;
     Status status_;
     QString staged_;
+    bool booksIntact_ = true;
 };
 
 } // namespace pellam::yearend

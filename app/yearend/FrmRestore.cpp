@@ -95,7 +95,7 @@ bool FrmRestore::confirmOtherYear(const yearend::BackupSummary& backup)
                 MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes;
 }
 
-bool FrmRestore::run()
+void FrmRestore::run()
 {
     AppState& s = state();
     const data::FinancialYear year{s.YearStart, s.YearEnd};
@@ -104,7 +104,7 @@ bool FrmRestore::run()
     Stat(QStringLiteral("Getting Backup Location"));
     const QString file = chooseBackup(folder);
     if (file.isEmpty())
-        return false;
+        return;
 
     ui_.startClock();
     yearend::BackupRestore restore(s.Conn, s.DbFile, year, folder, [this](const QString& text) {
@@ -115,7 +115,7 @@ bool FrmRestore::run()
         const yearend::BackupSummary backup = restore.prepare(file);
         if (!backup.belongsToYear && !confirmOtherYear(backup)) {
             Stat(QStringLiteral("Nothing was restored"));
-            return false;
+            return;
         }
         Stat(QStringLiteral("Closing Databses,Tables,open windows ...."));
         closeChildWindows();
@@ -133,9 +133,8 @@ bool FrmRestore::run()
         succeeded_ = true;
     } catch (const PellamError& e) {
         Connection();
-        tell(e.Description() + CR + CR + kBooksKept, MessageIcon::Critical);
+        tell(restore.booksIntact() ? e.Description() + CR + CR + kBooksKept : e.Description(), MessageIcon::Critical);
     }
-    return succeeded_;
 }
 
 } // namespace pellam::app

@@ -30,7 +30,7 @@ protected:
 
 private:
     void Stat(const QString& text);
-    bool run();
+    void run();
     QString chooseBackup(const QString& folder);
     bool confirmOtherYear(const yearend::BackupSummary& backup);
 
