@@ -1,0 +1,16 @@
+#pragma once
+
+#include "reports/LedgerData.h"
+
+#include <QStringList>
+
+namespace pellam::app {
+
+// The reference column (6 characters) and the institution column (3) that
+// begin every voucher line, on paper as in the text file.
+QString ledgerLineStart(const LedgerVoucher& voucher, const LedgerRequest& request);
+
+// The ledger as the lines of its text file, every head in turn.
+QStringList ledgerTextLines(const LedgerDocument& doc);
+
+} // namespace pellam::app
