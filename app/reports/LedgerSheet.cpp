@@ -60,9 +60,9 @@ void writeLedgerSheet(const LedgerDocument& doc, WorkbookSink& sheet)
         }
         const int last = row;
         const int totals = ++row;
-        const QString span = QString::number(first) + QStringLiteral(":%1") + QString::number(last) + QLatin1Char(')');
-        sheet.formula(cell('F', totals), QStringLiteral("=sum(f") + span.arg(QLatin1Char('f')), head.debitTotal);
-        sheet.formula(cell('G', totals), QStringLiteral("=sum(g") + span.arg(QLatin1Char('g')), head.creditTotal);
+        const QString from = QString::number(first), to = QString::number(last);
+        sheet.formula(cell('F', totals), QStringLiteral("=sum(f%1:f%2)").arg(from, to), head.debitTotal);
+        sheet.formula(cell('G', totals), QStringLiteral("=sum(g%1:g%2)").arg(from, to), head.creditTotal);
         ++row;
         const QString t = QString::number(totals);
         if (head.debitTotal > head.creditTotal)
