@@ -6,6 +6,7 @@
 #include "shell/frmAbout.h"
 #include "shell/frmOptions.h"
 #include "shell/frmPassword.h"
+#include "reports/FrmLedger.h"
 #include "vouchers/FrmJournal.h"
 #include "yearend/FrmBackUp.h"
 
@@ -32,6 +33,10 @@ void showOnce(QPointer<Window>& window)
 void wireMenu(PellamMenu& menu)
 {
     menu.setOpener(QStringLiteral("MnEJou"), [] { FrmJournal::open(); });
+    menu.setOpener(QStringLiteral("MnRLedger"), [] {
+        static QPointer<FrmLedger> window;
+        showOnce(window);
+    });
     menu.setOpener(QStringLiteral("mnBk"), [&menu] {
         FrmBackUp backup(&menu);
         backup.exec();
