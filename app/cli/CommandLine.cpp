@@ -17,9 +17,26 @@ const QMap<QString, QStringList>& commandOptions()
         {QStringLiteral("demo"),
          {QStringLiteral("year"), QStringLiteral("institutions"), QStringLiteral("heads"), QStringLiteral("vouchers"),
           QStringLiteral("seed")}},
+        {QStringLiteral("report"),
+         {QStringLiteral("date"), QStringLiteral("shops"), QStringLiteral("from"), QStringLiteral("to"),
+          QStringLiteral("heads"), QStringLiteral("ref"), QStringLiteral("shop-column"), QStringLiteral("lines"),
+          QStringLiteral("narration"), QStringLiteral("page-offset"), QStringLiteral("format"), QStringLiteral("out")}},
         {QStringLiteral("help"), {}},
     };
     return options;
+}
+
+// Options that are switched on by their name alone.
+bool isFlag(const QString& name)
+{
+    return name == QLatin1String("shop-column") || name == QLatin1String("lines") || name == QLatin1String("narration");
+}
+
+// The reports `pellam report` makes.
+const QStringList& reportNames()
+{
+    static const QStringList names{QStringLiteral("ledger")};
+    return names;
 }
 
 } // namespace
@@ -37,6 +54,12 @@ QString CommandLine::usage()
         "  backup [--date D] [--to FILE] a checked copy of that date's books\n"
         "  demo [--year YYYY] [--institutions N] [--heads N] [--vouchers N] [--seed S]\n"
         "                                sample books (3 institutions, 40 heads, 2000 vouchers)\n"
+        "  report ledger [--date D] [--shops 1,3|all] [--heads CODE,...|all] [--from D] [--to D]\n"
+        "                [--ref none|jou|bill|sl] [--shop-column] [--lines] [--narration]\n"
+        "                [--page-offset N] [--format text|pdf|xlsx] [--out FILE]\n"
+        "                                the ledger of that date's books (default: every\n"
+        "                                institution and head, the whole year, text on the\n"
+        "                                terminal)\n"
         "\n"
         "--home DIR is the application folder (default: $PELLAM_HOME, else the user's data folder).\n"
         "The date defaults to today, the year to the one that holds today.\n");
@@ -52,14 +75,24 @@ CommandLine CommandLine::parse(const QStringList& arguments)
             return line;
         }
         if (!argument.startsWith(QLatin1String("--"))) {
+            if (line.command_ == QLatin1String("report") && line.subject_.isEmpty()) {
+                if (!reportNames().contains(argument))
+                    throw UsageError(QStringLiteral("unknown report '%1' (reports: %2)").arg(argument, reportNames().join(QStringLiteral(", "))));
+                line.subject_ = argument;
+                continue;
+            }
             if (!line.command_.isEmpty())
                 throw UsageError(QStringLiteral("unexpected argument '%1'").arg(argument));
             if (!commandOptions().contains(argument))
-                throw UsageError(QStringLiteral("unknown command '%1' (commands: init, check, backup, demo)").arg(argument));
+                throw UsageError(QStringLiteral("unknown command '%1' (commands: init, check, backup, demo, report)").arg(argument));
             line.command_ = argument;
             continue;
         }
         const QString name = argument.mid(2);
+        if (isFlag(name) && commandOptions().value(line.command_).contains(name)) {
+            line.options_.insert(name, QString());
+            continue;
+        }
         if (i + 1 >= arguments.size())
             throw UsageError(QStringLiteral("%1 needs a value").arg(argument));
         const QString value = arguments[++i];
@@ -73,7 +106,9 @@ CommandLine CommandLine::parse(const QStringList& arguments)
                                  : QStringLiteral("'%1' takes no option '%2'").arg(line.command_, argument));
     }
     if (line.command_.isEmpty())
-        throw UsageError(QStringLiteral("no command given (commands: init, check, backup, demo; --help for more)"));
+        throw UsageError(QStringLiteral("no command given (commands: init, check, backup, demo, report; --help for more)"));
+    if (line.command_ == QLatin1String("report") && line.subject_.isEmpty())
+        throw UsageError(QStringLiteral("report needs the report's name (reports: %1)").arg(reportNames().join(QStringLiteral(", "))));
     return line;
 }
 

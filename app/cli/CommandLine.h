@@ -28,6 +28,8 @@ public:
 
     QString home() const { return home_; }
     QString command() const { return command_; }
+    // The report of `report NAME`.
+    QString subject() const { return subject_; }
     bool has(const QString& option) const { return options_.contains(option); }
     QString text(const QString& option) const { return options_.value(option); }
     // A whole number from `low` to `high`, or `fallback` when not given.
@@ -38,6 +40,7 @@ public:
 private:
     QString home_;
     QString command_;
+    QString subject_;
     QHash<QString, QString> options_;
 };
 

@@ -1,9 +1,11 @@
 #include "cli/PellamTool.h"
 
 #include "cli/BooksCheck.h"
+#include "cli/ReportCommand.h"
 #include "data/DemoBooks.h"
 #include "data/YearBooks.h"
 #include "errors/PellamError.h"
+#include "shell/AppState.h"
 #include "startup/BackupSchedule.h"
 #include "startup/InstallationSlot.h"
 #include "system/AppFolders.h"
@@ -44,6 +46,8 @@ int PellamTool::run(const QStringList& arguments)
             check(line);
         else if (line.command() == QLatin1String("backup"))
             backup(line);
+        else if (line.command() == QLatin1String("report"))
+            report(line);
         else
             demo(line);
         out_.flush();
@@ -151,6 +155,25 @@ void PellamTool::check(const CommandLine& line)
         checkBooks.upgrade();
     }
     checkBooks.verifyAndRepair();
+}
+
+} // namespace pellam::cli
+
+namespace pellam::cli {
+
+void PellamTool::report(const CommandLine& line)
+{
+    const data::FinancialYear year = dateOption(line);
+    const QString books = existingBooks(year);
+    db::Connection& conn = app::state().Conn;
+    conn.Close();
+    // Reports only read: the books are opened without changing a byte.
+    conn.Open(books, true, 5000, true);
+    struct CloseAtEnd {
+        db::Connection& c;
+        ~CloseAtEnd() { c.Close(); }
+    } closeAtEnd{conn};
+    ReportCommand(line, out_).ledger(year.start, year.end);
 }
 
 } // namespace pellam::cli

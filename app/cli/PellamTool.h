@@ -23,6 +23,7 @@ private:
     void check(const CommandLine& line);
     void backup(const CommandLine& line);
     void demo(const CommandLine& line);
+    void report(const CommandLine& line);
 
     data::FinancialYear yearOption(const CommandLine& line) const;
     data::FinancialYear dateOption(const CommandLine& line) const;

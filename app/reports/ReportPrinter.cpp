@@ -33,6 +33,14 @@ bool ReportPrinter::open()
     return true;
 }
 
+void ReportPrinter::openAsSet()
+{
+    printer_.setFontName(QStringLiteral("Courier New"));
+    printer_.setFontSize(12);
+    bottom_ = printer_.Height() - 1440;
+    right_ = printer_.Width() - 275;
+}
+
 double ReportPrinter::fitFont(const QString& rule, int largest, int smallest)
 {
     for (int size = largest; size >= smallest; --size) {

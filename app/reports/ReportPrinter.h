@@ -29,6 +29,9 @@ public:
     explicit ReportPrinter(int pageOffset);
     // The printer dialog; false when the user cancelled (nothing printed).
     bool open();
+    // The printer as it is set (a PDF file, say), in the report font, with
+    // no dialog: for runs without a window.
+    void openAsSet();
 
     // The largest size from `largest` down to `smallest` at which `rule` is
     // narrower than the right limit (the last tried when none is).
