@@ -25,12 +25,6 @@ Result pellamTool(const QStringList& arguments)
 
 const QStringList kLedger{"report", "ledger", "--date", "01/05/2026", "--from", "01/05/2026", "--to", "31/03/2027"};
 
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 } // namespace
 
 TEST(ReportLedger, TextIsTheSameAsThePreviewFile)
@@ -45,7 +39,7 @@ TEST(ReportLedger, TextIsTheSameAsThePreviewFile)
     const Result toFile = pellamTool(kLedger + QStringList{"--heads", "DON", "--shops", "2", "--ref", "bill", "--lines",
                                                             "--out", file});
     EXPECT_EQ(toFile.code, 0) << toFile.err.toStdString();
-    EXPECT_EQ(QString::fromUtf8(readAll(file)), test::expected(QStringLiteral("ledger_bill_lines.txt")));
+    EXPECT_EQ(QString::fromUtf8(test::fileBytes(file)), test::expected(QStringLiteral("ledger_bill_lines.txt")));
 }
 
 TEST(ReportLedger, PdfAndWorkbookFiles)
@@ -54,14 +48,14 @@ TEST(ReportLedger, PdfAndWorkbookFiles)
     const QString pdf = books.home.file(QStringLiteral("ledger.pdf"));
     Result r = pellamTool(kLedger + QStringList{"--format", "pdf", "--out", pdf, "--page-offset", "10"});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
-    const QByteArray bytes = readAll(pdf);
+    const QByteArray bytes = test::fileBytes(pdf);
     EXPECT_TRUE(bytes.startsWith("%PDF"));
     EXPECT_EQ(QString::fromLatin1(bytes).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 3);
 
     const QString xlsx = books.home.file(QStringLiteral("ledger.xlsx"));
     r = pellamTool(kLedger + QStringList{"--format", "xlsx", "--out", xlsx});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
-    EXPECT_TRUE(readAll(xlsx).startsWith("PK"));
+    EXPECT_TRUE(test::fileBytes(xlsx).startsWith("PK"));
 }
 
 TEST(ReportLedger, BadChoicesGiveOneLineAndNoFile)

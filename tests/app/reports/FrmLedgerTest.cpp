@@ -109,15 +109,11 @@ TEST(FrmLedger, PreviewRunsTheLedgerOfTheChoicesOnTheWindow)
     const QList<QWidget*> before = QApplication::allWidgets();
     click(form, "CmdPrev");
     EXPECT_TRUE(scripted->messages().empty());
-    FrmPreview* shown = nullptr;
-    for (QWidget* w : QApplication::allWidgets())
-        if (auto* p = qobject_cast<FrmPreview*>(w); p && !before.contains(w))
-            shown = p;
-    ASSERT_NE(shown, nullptr);
-    QFile file(shown->fileName());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromUtf8(file.readAll()), test::expected(QStringLiteral("ledger_jou_shop_narration.txt")));
-    delete shown;
+    const QList<FrmPreview*> shown = test::previewsSince(before);
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(QString::fromUtf8(test::fileBytes(shown[0]->fileName())),
+              test::expected(QStringLiteral("ledger_jou_shop_narration.txt")));
+    delete shown[0];
 }
 
 TEST(FrmLedger, ExcelButtonFollowsTheStartUpFlagAndF1OpensItsHelp)

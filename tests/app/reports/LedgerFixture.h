@@ -3,8 +3,10 @@
 // Small books for the ledger: the cash account, three heads and two
 // institutions, and a dozen vouchers chosen for the ledger's edge cases.
 #include "app/AppTestBooks.h"
+#include "reports/FrmPreview.h"
 #include "reports/LedgerData.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -90,6 +92,22 @@ inline QString expected(const QString& name)
         source = QCoreApplication::applicationDirPath() + QStringLiteral("/../tests/") + source;
     QFile file(QFileInfo(source).dir().filePath(QStringLiteral("expected/") + name));
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QStringLiteral("<missing expected file>");
+}
+
+inline QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The preview windows opened since `before` was taken.
+inline QList<app::FrmPreview*> previewsSince(const QList<QWidget*>& before)
+{
+    QList<app::FrmPreview*> found;
+    for (QWidget* w : QApplication::allWidgets())
+        if (auto* p = qobject_cast<app::FrmPreview*>(w); p && !before.contains(w))
+            found << p;
+    return found;
 }
 
 } // namespace pellam::test

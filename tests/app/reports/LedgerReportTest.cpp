@@ -23,15 +23,6 @@ QString textOf(const LedgerRequest& request)
     return ledgerTextLines(LedgerBuilder(state().Conn).build(request)).join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
-// The preview windows open now.
-QList<FrmPreview*> previews()
-{
-    QList<FrmPreview*> found;
-    for (QWidget* w : QApplication::allWidgets())
-        if (auto* p = qobject_cast<FrmPreview*>(w))
-            found << p;
-    return found;
-}
 
 } // namespace
 
@@ -76,22 +67,18 @@ TEST(LedgerReport, PreviewWritesAFreshFileInTheTemporaryFolderAndShowsIt)
     r.reference = LedgerReference::JouNo;
     r.shopColumn = true;
     r.narration = true;
-    const QList<FrmPreview*> before = previews();
+    const QList<QWidget*> before = QApplication::allWidgets();
     LedgerReport(r, LedgerPreview);
     LedgerReport(r, LedgerPreview);
     EXPECT_TRUE(scripted->messages().empty());
-    QList<FrmPreview*> shown;
-    for (FrmPreview* p : previews())
-        if (!before.contains(p))
-            shown << p;
+    const QList<FrmPreview*> shown = test::previewsSince(before);
     ASSERT_EQ(shown.size(), 2);
     EXPECT_NE(shown[0]->fileName(), shown[1]->fileName()) << "each run writes a new file";
     for (FrmPreview* p : shown) {
         EXPECT_EQ(p->windowTitle(), QStringLiteral("Ledger Report"));
         EXPECT_TRUE(p->fileName().startsWith(state().TempDir));
-        QFile file(p->fileName());
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(QString::fromUtf8(file.readAll()), test::expected(QStringLiteral("ledger_jou_shop_narration.txt")));
+        EXPECT_EQ(QString::fromUtf8(test::fileBytes(p->fileName())),
+                  test::expected(QStringLiteral("ledger_jou_shop_narration.txt")));
         delete p;
     }
 }
@@ -103,10 +90,10 @@ TEST(LedgerReport, NoChosenHeadInTheChosenInstitutionsSaysSo)
     LedgerRequest r = LedgerBooks::request();
     r.heads = {test::Cash, test::Building};
     r.shops = {2};
-    const qsizetype before = previews().size();
+    const QList<QWidget*> before = QApplication::allWidgets();
     LedgerReport(r, LedgerPreview);
     ASSERT_EQ(scripted->messages().size(), 1u);
     EXPECT_EQ(scripted->messages()[0].text, QStringLiteral(" There is no records"));
     EXPECT_EQ(scripted->messages()[0].icon, MessageIcon::Information);
-    EXPECT_EQ(previews().size(), before);
+    EXPECT_TRUE(test::previewsSince(before).isEmpty());
 }
