@@ -12,6 +12,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <functional>
 
 namespace pellam::cli {
 
@@ -44,12 +45,20 @@ app::LedgerReference referenceOption(const CommandLine& line)
     throw UsageError(QStringLiteral("--ref must be none, jou, bill or sl, not '%1'").arg(ref));
 }
 
+PellamError cannotWrite(const QString& path)
+{
+    return PellamError(75, QStringLiteral("The file %1 cannot be written.").arg(path));
+}
+
 // A file written in full or not at all.
-void writeWhole(const QString& path, const QByteArray& bytes)
+void writeWhole(const QString& path, const std::function<void(QSaveFile&)>& write)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw PellamError(75, QStringLiteral("The file %1 cannot be written.").arg(path));
+    if (!file.open(QIODevice::WriteOnly))
+        throw cannotWrite(path);
+    write(file);
+    if (!file.commit())
+        throw cannotWrite(path);
 }
 
 } // namespace
@@ -124,13 +133,17 @@ void ReportCommand::ledger(const QDate& yearStart, const QDate& yearEnd)
         throw PellamError(3021, QStringLiteral("There is no records"));
 
     if (format == QLatin1String("text")) {
-        const QString text = app::ledgerTextLines(doc).join(QLatin1Char('\n')) + QLatin1Char('\n');
         if (outFile.isEmpty())
-            out_ << text;
+            app::writeLedgerText(doc, [this](const QString& line) { out_ << line << '\n'; });
         else
-            writeWhole(outFile, text.toUtf8());
+            writeWhole(outFile, [&doc](QSaveFile& file) {
+                app::writeLedgerText(doc, [&file](const QString& line) {
+                    file.write(line.toUtf8());
+                    file.write("\n");
+                });
+            });
     } else if (format == QLatin1String("pdf")) {
-        writeWhole(outFile, QByteArray()); // says now when the file cannot be made
+        writeWhole(outFile, [](QSaveFile&) {}); // says now when the file cannot be made
         PagePrinter::instance().usePdfFile(outFile);
         app::ReportPrinter printer(r.pageOffset);
         printer.openAsSet();

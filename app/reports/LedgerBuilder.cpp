@@ -117,41 +117,58 @@ void LedgerBuilder::addVouchers(QList<LedgerHead>& heads, const LedgerRequest& r
                                 const QString& accounts)
 {
     const QHash<int, int> index = indexByAccNo(heads);
-    db::RecordSet rs = conn_.query(
+    // One name text per head, shared by all its lines.
+    QHash<QString, QString> names;
+    const auto shared = [&names](const QString& name) {
+        const auto it = names.constFind(name);
+        return it != names.constEnd() ? *it : *names.insert(name, name);
+    };
+    const QString sql =
         QStringLiteral("select jousrlno, shopid, joudate, amount, narration, billno, dbaccno, craccno,"
                        " dbaccname, craccname from journalview"
                        " where (dbaccno in (%2) or craccno in (%2)) and joudate >= ? and joudate <= ?"
-                       " and shopid in (%1) order by joudate, jousrlno")
-            .arg(shops, accounts),
-        values(request.heads) + values(request.heads) + QVariantList{iso(request.from), iso(request.to)} +
-            values(request.shops));
-    for (; !rs.eof(); rs.MoveNext()) {
-        const int debitSide = int(rs.toInt(QStringLiteral("dbaccno")));
-        const int creditSide = int(rs.toInt(QStringLiteral("craccno")));
-        LedgerVoucher v;
-        v.date = rs.toDate(QStringLiteral("joudate"));
-        v.jouNo = rs.toInt(QStringLiteral("jousrlno"));
-        v.billNo = rs.value(QStringLiteral("billno")).isNull() ? QString() : rs.toString(QStringLiteral("billno"));
-        v.shopId = rs.toInt(QStringLiteral("shopid"));
-        v.amount = Currency::fromPaise(rs.toInt(QStringLiteral("amount")));
-        v.narration = rs.toString(QStringLiteral("narration"));
-        // Under the debited head; and under the credited head too unless it
-        // is the same one (a voucher on one head both sides is a debit).
-        const auto post = [&](int accNo, bool debit, const QString& other) {
-            const auto it = index.constFind(accNo);
-            if (it == index.constEnd())
-                return;
-            LedgerHead& head = heads[*it];
-            LedgerVoucher line = v;
-            line.debit = debit;
-            line.otherName = rs.toString(other);
-            line.serial = int(head.vouchers.size()) + 1;
-            (debit ? head.debitTotal : head.creditTotal) += line.amount;
-            head.vouchers << line;
-        };
-        post(debitSide, true, QStringLiteral("craccname"));
-        if (creditSide != debitSide)
-            post(creditSide, false, QStringLiteral("dbaccname"));
+                       " and +shopid in (%1) order by joudate, jousrlno")
+            .arg(shops, accounts);
+    // The institutions are checked row by row ("+shopid"), so that the rows
+    // come by the date index already in order, or by the heads' indexes
+    // when few heads are chosen. A month at a time, so that only a month of
+    // rows is held at once.
+    for (QDate start = request.from; start.isValid() && start <= request.to;) {
+        const QDate end = std::min(request.to, QDate(start.year(), start.month(), start.daysInMonth()));
+        db::RecordSet rs = conn_.query(sql, values(request.heads) + values(request.heads) +
+                                                QVariantList{iso(start), iso(end)} + values(request.shops));
+        // Columns by position: the names are looked up once, not per row.
+        enum { JouNo, Shop, Date, Amount, Narration, Bill, DebitSide, CreditSide, DebitName, CreditName };
+        for (; !rs.eof(); rs.MoveNext()) {
+            const int debitSide = rs.value(DebitSide).toInt();
+            const int creditSide = rs.value(CreditSide).toInt();
+            LedgerVoucher v;
+            v.date = QDate::fromString(rs.value(Date).toString(), Qt::ISODate);
+            v.jouNo = rs.value(JouNo).toLongLong();
+            const QVariant bill = rs.value(Bill);
+            v.billNo = bill.isNull() ? QString() : bill.toString();
+            v.shopId = rs.value(Shop).toLongLong();
+            v.amount = Currency::fromPaise(rs.value(Amount).toLongLong());
+            v.narration = rs.value(Narration).toString();
+            // Under the debited head; and under the credited head too unless
+            // it is the same one (a voucher on one head both sides is a debit).
+            const auto post = [&](int accNo, bool debit, int otherName) {
+                const auto it = index.constFind(accNo);
+                if (it == index.constEnd())
+                    return;
+                LedgerHead& head = heads[*it];
+                LedgerVoucher line = v;
+                line.debit = debit;
+                line.otherName = shared(rs.value(otherName).toString());
+                line.serial = int(head.vouchers.size()) + 1;
+                (debit ? head.debitTotal : head.creditTotal) += line.amount;
+                head.vouchers << std::move(line);
+            };
+            post(debitSide, true, CreditName);
+            if (creditSide != debitSide)
+                post(creditSide, false, DebitName);
+        }
+        start = end.addDays(1);
     }
 }
 

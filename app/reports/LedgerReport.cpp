@@ -18,8 +18,7 @@ namespace {
 void toPreview(const LedgerDocument& doc)
 {
     ReportTextFile file(state().TempDir);
-    for (const QString& line : ledgerTextLines(doc))
-        file.WriteLine(line);
+    writeLedgerText(doc, [&file](const QString& line) { file.WriteLine(line); });
     file.Close();
     QString caption = QStringLiteral("Ledger Report");
     ShowReportPreview(file.path(), caption);

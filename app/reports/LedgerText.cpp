@@ -10,7 +10,17 @@ namespace {
 const QString kMargin = blanks(3);
 const QString kRule = kMargin + dashes(80);
 
-void writeHead(QStringList& out, const LedgerDocument& doc, const LedgerHead& head)
+// Lines go straight on to whoever writes them.
+struct LineOut {
+    const std::function<void(const QString&)>& writeLine;
+    LineOut& operator<<(const QString& line)
+    {
+        writeLine(line);
+        return *this;
+    }
+};
+
+void writeHead(LineOut& out, const LedgerDocument& doc, const LedgerHead& head)
 {
     const LedgerRequest& r = doc.request;
     out << kMargin + doc.title;
@@ -75,12 +85,18 @@ QString ledgerLineStart(const LedgerVoucher& voucher, const LedgerRequest& reque
     return start + blanks(3);
 }
 
-QStringList ledgerTextLines(const LedgerDocument& doc)
+void writeLedgerText(const LedgerDocument& doc, const std::function<void(const QString&)>& writeLine)
 {
-    QStringList out;
+    LineOut out{writeLine};
     for (const LedgerHead& head : doc.heads)
         writeHead(out, doc, head);
-    return out;
+}
+
+QStringList ledgerTextLines(const LedgerDocument& doc)
+{
+    QStringList lines;
+    writeLedgerText(doc, [&lines](const QString& line) { lines << line; });
+    return lines;
 }
 
 } // namespace pellam::app

@@ -57,10 +57,24 @@ double rawQueries(const QString& books)
 
 } // namespace
 
+// Runs the tool alone in this process and prints its peak memory in kB, so
+// that the figure is the report's and not the sample books' making.
+int peakOfTool(const QStringList& arguments)
+{
+    if (timed(arguments) < 0)
+        return 1;
+    rusage children{};
+    getrusage(RUSAGE_CHILDREN, &children);
+    out << children.ru_maxrss << Qt::endl;
+    return 0;
+}
+
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList arguments = app.arguments();
+    if (arguments.value(1) == QLatin1String("--peak"))
+        return peakOfTool(arguments.mid(2));
     const QString vouchers = option(arguments, QStringLiteral("--vouchers"), QStringLiteral("1000000"));
     const QString heads = option(arguments, QStringLiteral("--heads"), QStringLiteral("500"));
     const QString institutions = option(arguments, QStringLiteral("--institutions"), QStringLiteral("20"));
@@ -77,25 +91,29 @@ int main(int argc, char** argv)
         << Qt::endl;
     const QString books = home.filePath(QStringLiteral("Data/account2627.db"));
     const QString report = home.filePath(QStringLiteral("ledger.txt"));
+    const QStringList ledger{QStringLiteral("--home"), home.path(), QStringLiteral("report"), QStringLiteral("ledger"),
+                             QStringLiteral("--date"), QStringLiteral("01/04/2026"), QStringLiteral("--format"),
+                             QStringLiteral("text"), QStringLiteral("--out"), report};
     for (int run = 1; run <= runs; ++run) {
-        const double ledger = timed({QStringLiteral("--home"), home.path(), QStringLiteral("report"),
-                                     QStringLiteral("ledger"), QStringLiteral("--date"), QStringLiteral("01/04/2026"),
-                                     QStringLiteral("--format"), QStringLiteral("text"), QStringLiteral("--out"), report});
-        if (ledger < 0) {
+        const double seconds = timed(ledger);
+        if (seconds < 0) {
             out << "pellam report ledger failed" << Qt::endl;
             return 1;
         }
-        rusage children{};
-        getrusage(RUSAGE_CHILDREN, &children);
         const double raw = rawQueries(books);
-        out << QStringLiteral("run %1: ledger of every head, whole year %2 s; raw queries %3 s; ratio %4 (goal: under 3); "
-                              "peak memory of pellam so far %5 MB (goal: under 300 MB)")
+        out << QStringLiteral("run %1: ledger of every head, whole year %2 s; raw queries %3 s; ratio %4 (goal: under 3)")
                    .arg(run)
-                   .arg(ledger, 0, 'f', 2)
+                   .arg(seconds, 0, 'f', 2)
                    .arg(raw, 0, 'f', 2)
-                   .arg(ledger / raw, 0, 'f', 2)
-                   .arg(children.ru_maxrss / 1024.0, 0, 'f', 1)
+                   .arg(seconds / raw, 0, 'f', 2)
             << Qt::endl;
     }
+    QProcess peak;
+    peak.start(app.applicationFilePath(), QStringList{QStringLiteral("--peak")} + ledger);
+    if (!peak.waitForFinished(-1) || peak.exitCode() != 0)
+        return 1;
+    out << QStringLiteral("peak memory of the ledger run %1 MB (goal: under 300 MB)")
+               .arg(peak.readAllStandardOutput().trimmed().toDouble() / 1024.0, 0, 'f', 1)
+        << Qt::endl;
     return 0;
 }
