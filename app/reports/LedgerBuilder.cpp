@@ -117,11 +117,13 @@ void LedgerBuilder::addVouchers(QList<LedgerHead>& heads, const LedgerRequest& r
                                 const QString& accounts)
 {
     const QHash<int, int> index = indexByAccNo(heads);
-    // One name text per head, shared by all its lines.
-    QHash<QString, QString> names;
-    const auto shared = [&names](const QString& name) {
-        const auto it = names.constFind(name);
-        return it != names.constEnd() ? *it : *names.insert(name, name);
+    // One copy of each text (a head's name, a narration or bill number that
+    // recurs), shared by every line that shows it: a long ledger holds
+    // mostly the same few texts.
+    QHash<QString, QString> texts;
+    const auto shared = [&texts](const QString& text) {
+        const auto it = texts.constFind(text);
+        return it != texts.constEnd() ? *it : *texts.insert(text, text);
     };
     const QString sql =
         QStringLiteral("select jousrlno, shopid, joudate, amount, narration, billno, dbaccno, craccno,"
@@ -146,10 +148,10 @@ void LedgerBuilder::addVouchers(QList<LedgerHead>& heads, const LedgerRequest& r
             v.date = QDate::fromString(rs.value(Date).toString(), Qt::ISODate);
             v.jouNo = rs.value(JouNo).toLongLong();
             const QVariant bill = rs.value(Bill);
-            v.billNo = bill.isNull() ? QString() : bill.toString();
+            v.billNo = bill.isNull() ? QString() : shared(bill.toString());
             v.shopId = rs.value(Shop).toLongLong();
             v.amount = Currency::fromPaise(rs.value(Amount).toLongLong());
-            v.narration = rs.value(Narration).toString();
+            v.narration = shared(rs.value(Narration).toString());
             // Under the debited head; and under the credited head too unless
             // it is the same one (a voucher on one head both sides is a debit).
             const auto post = [&](int accNo, bool debit, int otherName) {
