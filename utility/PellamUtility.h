@@ -7,10 +7,13 @@
 #include <QDate>
 #include <QString>
 #include <QVariant>
+#include <memory>
 
 class QWidget;
 
 namespace pellam {
+
+class ExcelWorkbook;
 
 // The program's utility object: number formatting and amounts in words,
 // error reporting, keystroke validation, SQL date literals, settings and
@@ -100,6 +103,16 @@ public:
     void GetHelpTopic(short TopicId, const QString& HlpFile = QString()) const;
     void GetHelpIndex(short TopicId, const QString& HlpFile = QString()) const;
     void GetHelpClose() const;
+
+    // --- spreadsheets ------------------------------------------------------
+    // Asks for the new workbook's name (in `FilePath`, the temporary folder
+    // when blank, in the caller's variable too; a name without "." gets
+    // ".xlsx") and makes the empty workbook into `PqExcel`. False when the
+    // user gives up or the file cannot be written there (said in a message).
+    bool CreateExcel(std::unique_ptr<ExcelWorkbook>& PqExcel, ByRef<QString> FilePath = QString()) const;
+    // Writes the finished workbook, says where it is and on request opens
+    // it. Throws PellamError when the file cannot be written; none is left.
+    void CloseViewEx(std::unique_ptr<ExcelWorkbook>& XlWork) const;
 
     // --- scrambling --------------------------------------------------------
     QString EnCrypt(const QString& Textstr) const;

@@ -28,12 +28,24 @@ const QMap<QString, CommandSpec>& commands()
          {{QStringLiteral("year"), QStringLiteral("institutions"), QStringLiteral("heads"), QStringLiteral("vouchers"),
            QStringLiteral("seed")},
           {}}},
+        {QStringLiteral("report"),
+         {{QStringLiteral("date"), QStringLiteral("shops"), QStringLiteral("from"), QStringLiteral("to"),
+           QStringLiteral("heads"), QStringLiteral("ref"), QStringLiteral("page-offset"), QStringLiteral("format"),
+           QStringLiteral("out")},
+          {QStringLiteral("shop-column"), QStringLiteral("lines"), QStringLiteral("narration")}}},
         {QStringLiteral("help"), {}},
     };
     return specs;
 }
 
-const QString kCommandList = QStringLiteral("init, check, backup, restore, close-year, demo");
+const QString kCommandList = QStringLiteral("init, check, backup, restore, close-year, demo, report");
+
+// The reports `pellam report` makes.
+const QStringList& reportNames()
+{
+    static const QStringList names{QStringLiteral("ledger")};
+    return names;
+}
 
 } // namespace
 
@@ -56,6 +68,12 @@ QString CommandLine::usage()
         "                                --yes replaces existing ones, keeping a copy\n"
         "  demo [--year YYYY] [--institutions N] [--heads N] [--vouchers N] [--seed S]\n"
         "                                sample books (3 institutions, 40 heads, 2000 vouchers)\n"
+        "  report ledger [--date D] [--shops 1,3|all] [--heads CODE,...|all] [--from D] [--to D]\n"
+        "                [--ref none|jou|bill|sl] [--shop-column] [--lines] [--narration]\n"
+        "                [--page-offset N] [--format text|pdf|xlsx] [--out FILE]\n"
+        "                                the ledger of that date's books (default: every\n"
+        "                                institution and head, the whole year, text on the\n"
+        "                                terminal)\n"
         "\n"
         "--home DIR is the application folder (default: $PELLAM_HOME, else the user's data folder).\n"
         "The date defaults to today, the year to the one that holds today.\n");
@@ -71,6 +89,13 @@ CommandLine CommandLine::parse(const QStringList& arguments)
             return line;
         }
         if (!argument.startsWith(QLatin1String("--"))) {
+            if (line.command_ == QLatin1String("report") && line.subject_.isEmpty()) {
+                if (!reportNames().contains(argument))
+                    throw UsageError(QStringLiteral("unknown report '%1' (reports: %2)")
+                                         .arg(argument, reportNames().join(QStringLiteral(", "))));
+                line.subject_ = argument;
+                continue;
+            }
             if (!line.command_.isEmpty()) {
                 if (!commands().value(line.command_).takesFile || !line.file_.isEmpty())
                     throw UsageError(QStringLiteral("unexpected argument '%1'").arg(argument));
@@ -103,6 +128,8 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         throw UsageError(QStringLiteral("no command given (commands: %1; --help for more)").arg(kCommandList));
     if (commands().value(line.command_).takesFile && line.file_.isEmpty())
         throw UsageError(QStringLiteral("'%1' needs the name of a file").arg(line.command_));
+    if (line.command_ == QLatin1String("report") && line.subject_.isEmpty())
+        throw UsageError(QStringLiteral("report needs the report's name (reports: %1)").arg(reportNames().join(QStringLiteral(", "))));
     return line;
 }
 

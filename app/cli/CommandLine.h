@@ -30,6 +30,8 @@ public:
     QString command() const { return command_; }
     // The file named after the command, for the commands that take one.
     QString file() const { return file_; }
+    // The report of `report NAME`.
+    QString subject() const { return subject_; }
     bool has(const QString& option) const { return options_.contains(option); }
     QString text(const QString& option) const { return options_.value(option); }
     // A whole number from `low` to `high`, or `fallback` when not given.
@@ -41,6 +43,7 @@ private:
     QString home_;
     QString command_;
     QString file_;
+    QString subject_;
     QHash<QString, QString> options_;
 };
 

@@ -1,10 +1,12 @@
 #include "cli/PellamTool.h"
 
 #include "cli/BooksCheck.h"
+#include "cli/ReportCommand.h"
 #include "data/DemoBooks.h"
 #include "data/YearBooks.h"
 #include "database/Connection.h"
 #include "errors/PellamError.h"
+#include "shell/AppState.h"
 #include "startup/BackupSchedule.h"
 #include "startup/InstallationSlot.h"
 #include "system/AppFolders.h"
@@ -51,6 +53,8 @@ int PellamTool::run(const QStringList& arguments)
             restore(line);
         else if (line.command() == QLatin1String("close-year"))
             closeYear(line);
+        else if (line.command() == QLatin1String("report"))
+            report(line);
         else
             demo(line);
         out_.flush();
@@ -199,6 +203,21 @@ void PellamTool::restore(const CommandLine& line)
          << "The books as they were before are kept in " << result.safetyCopy << Qt::endl;
     if (result.upgraded)
         out_ << "The backup came from an older version and was upgraded." << Qt::endl;
+}
+
+void PellamTool::report(const CommandLine& line)
+{
+    const data::FinancialYear year = dateOption(line);
+    const QString books = existingBooks(year);
+    db::Connection& conn = app::state().Conn;
+    conn.Close();
+    // Reports only read: the books are opened without changing a byte.
+    conn.Open(books, true, 5000, true);
+    struct CloseAtEnd {
+        db::Connection& c;
+        ~CloseAtEnd() { c.Close(); }
+    } closeAtEnd{conn};
+    ReportCommand(line, out_).ledger(year.start, year.end);
 }
 
 } // namespace pellam::cli

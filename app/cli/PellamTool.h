@@ -25,6 +25,7 @@ private:
     void demo(const CommandLine& line);
     void restore(const CommandLine& line);
     void closeYear(const CommandLine& line);
+    void report(const CommandLine& line);
 
     data::FinancialYear yearOption(const CommandLine& line) const;
     data::FinancialYear dateOption(const CommandLine& line) const;

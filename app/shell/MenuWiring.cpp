@@ -4,6 +4,7 @@
 #include "masters/FrmCompany.h"
 #include "masters/FrmShAccSetup.h"
 #include "masters/frmTreeList.h"
+#include "reports/FrmLedger.h"
 #include "shell/FrmUser.h"
 #include "shell/MdiHost.h"
 #include "shell/PellamMenu.h"
@@ -26,6 +27,7 @@ void wireMenu(PellamMenu& menu)
     menu.setOpener(QStringLiteral("mnFileAcc"), [] { showSingle<masters::FrmAccounts>(); });
     menu.setOpener(QStringLiteral("MnuUsetup"), [] { showSingle<masters::FrmShAccSetup>(); });
     menu.setOpener(QStringLiteral("Acc"), [] { showSingle<masters::frmTreeList>(); });
+    menu.setOpener(QStringLiteral("MnRLedger"), [] { showSingle<FrmLedger>(); });
     menu.setOpener(QStringLiteral("mnBk"), [&menu] {
         FrmBackUp backup(&menu);
         backup.exec();

@@ -1,0 +1,165 @@
+#include "cli/ReportCommand.h"
+
+#include "errors/PellamError.h"
+#include "excel/ExcelWorkbook.h"
+#include "printing/PagePrinter.h"
+#include "reports/LedgerBuilder.h"
+#include "reports/LedgerPrint.h"
+#include "reports/LedgerSheet.h"
+#include "reports/LedgerText.h"
+#include "reports/ReportPrinter.h"
+#include "shell/AppState.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <functional>
+
+namespace pellam::cli {
+
+namespace {
+
+db::Connection& conn()
+{
+    return app::state().Conn;
+}
+
+QStringList listOption(const CommandLine& line, const QString& option)
+{
+    QStringList items;
+    for (const QString& item : line.text(option).split(QLatin1Char(','), Qt::SkipEmptyParts))
+        items << item.trimmed();
+    return items;
+}
+
+app::LedgerReference referenceOption(const CommandLine& line)
+{
+    const QString ref = line.has(QStringLiteral("ref")) ? line.text(QStringLiteral("ref")) : QStringLiteral("none");
+    if (ref == QLatin1String("none"))
+        return app::LedgerReference::None;
+    if (ref == QLatin1String("jou"))
+        return app::LedgerReference::JouNo;
+    if (ref == QLatin1String("bill"))
+        return app::LedgerReference::BillNo;
+    if (ref == QLatin1String("sl"))
+        return app::LedgerReference::SerialNo;
+    throw UsageError(QStringLiteral("--ref must be none, jou, bill or sl, not '%1'").arg(ref));
+}
+
+PellamError cannotWrite(const QString& path)
+{
+    return PellamError(75, QStringLiteral("The file %1 cannot be written.").arg(path));
+}
+
+// A file written in full or not at all.
+void writeWhole(const QString& path, const std::function<void(QSaveFile&)>& write)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw cannotWrite(path);
+    write(file);
+    if (!file.commit())
+        throw cannotWrite(path);
+}
+
+} // namespace
+
+QList<qint64> ReportCommand::shops() const
+{
+    QList<qint64> all;
+    for (db::RecordSet rs = conn().query(QStringLiteral("select shopid from organization order by shopid")); !rs.eof();
+         rs.MoveNext())
+        all << rs.toInt(QStringLiteral("shopid"));
+    const QString given = line_.text(QStringLiteral("shops"));
+    if (!line_.has(QStringLiteral("shops")) || given == QLatin1String("all"))
+        return all;
+    QList<qint64> chosen;
+    for (const QString& item : listOption(line_, QStringLiteral("shops"))) {
+        bool ok = false;
+        const qint64 shop = item.toLongLong(&ok);
+        if (!ok || !all.contains(shop))
+            throw UsageError(QStringLiteral("--shops: there is no institution '%1'").arg(item));
+        chosen << shop;
+    }
+    return chosen;
+}
+
+QList<int> ReportCommand::heads() const
+{
+    if (!line_.has(QStringLiteral("heads")) || line_.text(QStringLiteral("heads")) == QLatin1String("all")) {
+        QList<int> all;
+        for (db::RecordSet rs = conn().query(QStringLiteral("select accno from account order by accountname, acccode"));
+             !rs.eof(); rs.MoveNext())
+            all << int(rs.toInt(QStringLiteral("accno")));
+        return all;
+    }
+    QList<int> chosen;
+    for (const QString& code : listOption(line_, QStringLiteral("heads"))) {
+        const QVariant accno = conn().scalar(QStringLiteral("select accno from account where acccode = ?"), {code});
+        if (accno.isNull())
+            throw UsageError(QStringLiteral("--heads: there is no ledger head with the code '%1'").arg(code));
+        chosen << accno.toInt();
+    }
+    return chosen;
+}
+
+void ReportCommand::ledger(const QDate& yearStart, const QDate& yearEnd)
+{
+    app::LedgerRequest r;
+    r.shops = shops();
+    r.heads = heads();
+    if (r.shops.isEmpty())
+        throw UsageError(QStringLiteral("Please Select atleast one shop"));
+    if (r.heads.isEmpty())
+        throw UsageError(QStringLiteral("Please Select atleast one Ledger"));
+    r.from = line_.date(QStringLiteral("from"), yearStart);
+    r.to = line_.date(QStringLiteral("to"), yearEnd);
+    if (r.from > r.to)
+        throw UsageError(QStringLiteral("From Date is after To Date"));
+    r.reference = referenceOption(line_);
+    r.shopColumn = line_.has(QStringLiteral("shop-column"));
+    r.lines = line_.has(QStringLiteral("lines"));
+    r.narration = line_.has(QStringLiteral("narration"));
+    r.pageOffset = int(line_.number(QStringLiteral("page-offset"), 0, -99999, 99999));
+
+    const QString format = line_.has(QStringLiteral("format")) ? line_.text(QStringLiteral("format")) : QStringLiteral("text");
+    const QString outFile = line_.text(QStringLiteral("out"));
+    if (format != QLatin1String("text") && format != QLatin1String("pdf") && format != QLatin1String("xlsx"))
+        throw UsageError(QStringLiteral("--format must be text, pdf or xlsx, not '%1'").arg(format));
+    if (format != QLatin1String("text") && outFile.isEmpty())
+        throw UsageError(QStringLiteral("--format %1 needs --out FILE").arg(format));
+
+    const app::LedgerDocument doc = app::LedgerBuilder(conn()).build(r);
+    if (doc.heads.isEmpty())
+        throw PellamError(3021, QStringLiteral("There is no records"));
+
+    if (format == QLatin1String("text")) {
+        if (outFile.isEmpty())
+            app::writeLedgerText(doc, [this](const QString& line) { out_ << line << '\n'; });
+        else
+            writeWhole(outFile, [&doc](QSaveFile& file) {
+                app::writeLedgerText(doc, [&file](const QString& line) {
+                    file.write(line.toUtf8());
+                    file.write("\n");
+                });
+            });
+    } else if (format == QLatin1String("pdf")) {
+        writeWhole(outFile, [](QSaveFile&) {}); // says now when the file cannot be made
+        PagePrinter::instance().usePdfFile(outFile);
+        app::ReportPrinter printer(r.pageOffset);
+        printer.openAsSet();
+        try {
+            app::printLedger(doc, printer);
+            printer.end();
+        } catch (...) {
+            printer.abandon();
+            QFile::remove(outFile);
+            throw;
+        }
+    } else {
+        ExcelWorkbook book(outFile);
+        app::writeLedgerSheet(doc, book);
+        book.Save();
+    }
+}
+
+} // namespace pellam::cli

@@ -1,0 +1,236 @@
+#include "reports/FrmLedger.h"
+
+#include "dialogs/Dialogs.h"
+#include "format/DateText.h"
+#include "reports/LedgerReport.h"
+#include "reports/ReportPrinter.h"
+#include "shell/AppState.h"
+#include "shell/Common.h"
+#include "shell/ErrorHandling.h"
+#include "shell/FormParts.h"
+#include "shell/HelpKey.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace pellam::app {
+
+namespace {
+
+template <class W>
+W* named(W* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QListWidget* multiList(QWidget* parent, const char* name)
+{
+    auto* list = named(new QListWidget(parent), name);
+    list->setSelectionMode(QAbstractItemView::MultiSelection);
+    return list;
+}
+
+QLineEdit* dateBox(QWidget* parent, const char* name)
+{
+    QLineEdit* box = entryBox(parent, QString::fromLatin1(name), PellamUtility::NumberOnly);
+    box->setInputMask(QStringLiteral("99/99/9999"));
+    box->setText(datetext::format(QDate::currentDate()));
+    // The whole date is selected on entry, ready to be typed over.
+    box->installEventFilter(parent);
+    return box;
+}
+
+// Selects or clears every entry, keeping the current entry where it was.
+void selectEvery(QListWidget* list, bool select)
+{
+    const int current = list->currentRow();
+    for (int i = 0; i < list->count(); ++i)
+        list->item(i)->setSelected(select);
+    if (current >= 0)
+        list->setCurrentRow(current, QItemSelectionModel::NoUpdate);
+}
+
+template <class T>
+QList<T> selectedData(const QListWidget* list)
+{
+    QList<T> out;
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->isSelected())
+            out << list->item(i)->data(Qt::UserRole).value<T>();
+    return out;
+}
+
+void refuse(const QString& text, QWidget* focus)
+{
+    MessageRequest m;
+    m.text = text;
+    m.icon = MessageIcon::Information;
+    dialogs().message(m);
+    focus->setFocus();
+}
+
+} // namespace
+
+FrmLedger::FrmLedger(QWidget* parent) : QWidget(parent)
+{
+    buildControls();
+    Connection();
+    runStep([this] { FillLedgerHeads(); }, QStringLiteral("Form_Load"), objectName());
+    runStep([this] { LoadInstitutions(LstComp); }, QStringLiteral("Form_Load"), objectName());
+    CmdExcel->setEnabled(state().ExcelAvailable);
+    HelpKey::attach(this, kHelpContext);
+}
+
+void FrmLedger::buildControls()
+{
+    setObjectName(QStringLiteral("FrmLedger"));
+    setWindowTitle(QStringLiteral("Ledger Report"));
+    auto* grid = new QGridLayout(this);
+
+    auto* shops = new QVBoxLayout;
+    shops->addWidget(new QLabel(QStringLiteral("Shop List"), this));
+    LstComp = multiList(this, "LstComp");
+    shops->addWidget(LstComp);
+    auto* shopButtons = buttonRow({namedButton(this, QStringLiteral("Sel  All"), QStringLiteral("CmdSAll")),
+                                   namedButton(this, QStringLiteral("Sel Non"), QStringLiteral("CmdSNo"))});
+    shops->addLayout(shopButtons);
+    grid->addLayout(shops, 0, 0);
+
+    auto* heads = named(new QGroupBox(QStringLiteral("Ledger Heads"), this), "FraHeads");
+    auto* headsLayout = new QVBoxLayout(heads);
+    LstAcc = multiList(heads, "LstAcc");
+    headsLayout->addWidget(LstAcc);
+    headsLayout->addLayout(buttonRow({namedButton(heads, QStringLiteral("Select All"), QStringLiteral("cmdSelAll")),
+                                      namedButton(heads, QStringLiteral("Select None"), QStringLiteral("CmdSelNone"))}));
+    grid->addWidget(heads, 0, 1);
+
+    auto* dates = new QHBoxLayout;
+    dates->addWidget(new QLabel(QStringLiteral("Date From :"), this));
+    txtdatefrom = dateBox(this, "txtdatefrom");
+    dates->addWidget(txtdatefrom);
+    dates->addWidget(new QLabel(QStringLiteral("TO :"), this));
+    txtdateto = dateBox(this, "txtdateto");
+    dates->addWidget(txtdateto);
+    dates->addWidget(new QLabel(QStringLiteral("Page No:"), this));
+    txtPage = entryBox(this, QStringLiteral("txtPage"), PellamUtility::NumberOnly);
+    txtPage->setMaximumWidth(60);
+    dates->addWidget(txtPage);
+    grid->addLayout(dates, 1, 0, 1, 2);
+
+    auto* includes = named(new QGroupBox(QStringLiteral("Includes"), this), "FraIncludes");
+    auto* inc = new QHBoxLayout(includes);
+    inc->addWidget(OptNone = named(new QRadioButton(QStringLiteral("None"), includes), "OptNone"));
+    inc->addWidget(OptJou = named(new QRadioButton(QStringLiteral("Jou. No"), includes), "OptJou"));
+    inc->addWidget(OPtBill = named(new QRadioButton(QStringLiteral("BillNo"), includes), "OPtBill"));
+    inc->addWidget(OptSl = named(new QRadioButton(QStringLiteral("Sl.No."), includes), "OptSl"));
+    OptNone->setChecked(true);
+    auto* checks = new QHBoxLayout;
+    checks->addWidget(includes);
+    checks->addWidget(ChkSh = named(new QCheckBox(QStringLiteral("Sh."), this), "ChkSh"));
+    checks->addWidget(ChkLine = named(new QCheckBox(QStringLiteral("Lines"), this), "ChkLine"));
+    checks->addWidget(Check1 = named(new QCheckBox(QStringLiteral("Narration"), this), "Check1"));
+    grid->addLayout(checks, 2, 0, 1, 2);
+
+    QPushButton* prev = namedButton(this, QStringLiteral("Pre&view"), QStringLiteral("CmdPrev"));
+    QPushButton* print = namedButton(this, QStringLiteral("&Print"), QStringLiteral("CmdPrint"));
+    CmdExcel = namedButton(this, QStringLiteral("To &Excell"), QStringLiteral("CmdExcel"));
+    grid->addLayout(buttonRow({prev, print, CmdExcel}), 3, 0, 1, 2);
+
+    const auto click = [this](const char* name, void (FrmLedger::*slot)()) {
+        connect(findChild<QPushButton*>(QString::fromLatin1(name)), &QPushButton::clicked, this, slot);
+    };
+    click("CmdSAll", &FrmLedger::CmdSAll_Click);
+    click("CmdSNo", &FrmLedger::CmdSNo_Click);
+    click("cmdSelAll", &FrmLedger::cmdSelAll_Click);
+    click("CmdSelNone", &FrmLedger::CmdSelNone_Click);
+    click("CmdPrev", &FrmLedger::CmdPrev_Click);
+    click("CmdPrint", &FrmLedger::CmdPrint_Click);
+    click("CmdExcel", &FrmLedger::CmdExcel_Click);
+    resize(720, 460);
+}
+
+bool FrmLedger::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn)
+        if (auto* box = qobject_cast<QLineEdit*>(watched))
+            QTimer::singleShot(0, box, &QLineEdit::selectAll);
+    return QWidget::eventFilter(watched, event);
+}
+
+void FrmLedger::FillLedgerHeads()
+{
+    LstAcc->clear();
+    db::RecordSet rs =
+        state().Conn.query(QStringLiteral("select accno,acccode,accountname from account order by accountname,acccode"));
+    for (; !rs.eof(); rs.MoveNext()) {
+        auto* item = new QListWidgetItem(rs.toString(QStringLiteral("accountname")).trimmed() + QLatin1Char('(') +
+                                         rs.toString(QStringLiteral("acccode")) + QLatin1Char(')'));
+        item->setData(Qt::UserRole, int(rs.toInt(QStringLiteral("accno"))));
+        LstAcc->addItem(item);
+    }
+}
+
+void FrmLedger::CmdSAll_Click() { selectEvery(LstComp, true); }
+void FrmLedger::CmdSNo_Click() { selectEvery(LstComp, false); }
+void FrmLedger::cmdSelAll_Click() { selectEvery(LstAcc, true); }
+void FrmLedger::CmdSelNone_Click() { selectEvery(LstAcc, false); }
+void FrmLedger::CmdPrev_Click() { LedgerReport(LedgerPreview); }
+void FrmLedger::CmdPrint_Click() { LedgerReport(LedgerPrint); }
+
+void FrmLedger::CmdExcel_Click()
+{
+    if (CmdExcel->isEnabled())
+        LedgerReport(LedgerExcel);
+}
+
+std::optional<LedgerRequest> FrmLedger::checkedRequest()
+{
+    LedgerRequest r;
+    r.shops = selectedData<qint64>(LstComp);
+    r.heads = selectedData<int>(LstAcc);
+    if (r.shops.isEmpty()) {
+        refuse(QStringLiteral(" Please Select atleast one shop"), LstComp);
+        return std::nullopt;
+    }
+    if (r.heads.isEmpty()) {
+        refuse(QStringLiteral(" Please Select atleast one Ledger"), LstAcc);
+        return std::nullopt;
+    }
+    // A period that is not one would only give an empty ledger.
+    for (QLineEdit* box : {txtdatefrom, txtdateto}) {
+        if (!datetext::parse(box->text())) {
+            refuse(QStringLiteral(" Please Enter a Valid Date"), box);
+            return std::nullopt;
+        }
+    }
+    r.from = *datetext::parse(txtdatefrom->text());
+    r.to = *datetext::parse(txtdateto->text());
+    if (r.from > r.to) {
+        refuse(QStringLiteral(" From Date is after To Date"), txtdatefrom);
+        return std::nullopt;
+    }
+    r.reference = OptJou->isChecked()    ? LedgerReference::JouNo
+                  : OPtBill->isChecked() ? LedgerReference::BillNo
+                  : OptSl->isChecked()   ? LedgerReference::SerialNo
+                                         : LedgerReference::None;
+    r.shopColumn = ChkSh->isChecked();
+    r.lines = ChkLine->isChecked();
+    r.narration = Check1->isChecked();
+    r.pageOffset = ReportPrinter::pageOffset(txtPage->text());
+    return r;
+}
+
+void FrmLedger::LedgerReport(short target)
+{
+    if (const std::optional<LedgerRequest> request = checkedRequest())
+        app::LedgerReport(*request, target);
+}
+
+} // namespace pellam::app

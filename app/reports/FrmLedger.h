@@ -1,0 +1,60 @@
+#pragma once
+
+#include "reports/LedgerData.h"
+
+#include <QWidget>
+#include <optional>
+
+class QCheckBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+namespace pellam::app {
+
+// The ledger report window: institutions, ledger heads, the period, the
+// reference column and the other choices, and one button per route.
+class FrmLedger : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr short kHelpContext = 170;
+
+    explicit FrmLedger(QWidget* parent = nullptr);
+
+    // The choices as they stand; nothing (after the message) when a check fails.
+    std::optional<LedgerRequest> checkedRequest();
+
+public slots:
+    void CmdSAll_Click();
+    void CmdSNo_Click();
+    void cmdSelAll_Click();
+    void CmdSelNone_Click();
+    void CmdPrev_Click();
+    void CmdPrint_Click();
+    void CmdExcel_Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void FillLedgerHeads();
+    void LedgerReport(short target);
+
+    QListWidget* LstComp;
+    QListWidget* LstAcc;
+    QLineEdit* txtdatefrom;
+    QLineEdit* txtdateto;
+    QRadioButton* OptNone;
+    QRadioButton* OptJou;
+    QRadioButton* OPtBill;
+    QRadioButton* OptSl;
+    QCheckBox* ChkSh;
+    QCheckBox* ChkLine;
+    QCheckBox* Check1;
+    QLineEdit* txtPage;
+    QPushButton* CmdExcel;
+};
+
+} // namespace pellam::app

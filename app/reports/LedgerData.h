@@ -1,0 +1,57 @@
+#pragma once
+
+#include "types/Currency.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+namespace pellam::app {
+
+// Which reference the voucher lines carry.
+enum class LedgerReference { None, JouNo, BillNo, SerialNo };
+
+// What the user chose for one ledger run.
+struct LedgerRequest {
+    QList<qint64> shops;      // institutions, in list order
+    QList<int> heads;         // ledger heads (accno)
+    QDate from;
+    QDate to;
+    LedgerReference reference = LedgerReference::None;
+    bool shopColumn = false;  // the institution number column
+    bool lines = false;       // a rule under every voucher
+    bool narration = false;   // the narration under its voucher
+    int pageOffset = 0;       // added to printed page numbers
+};
+
+struct LedgerVoucher {
+    bool debit = false;       // the voucher debits the head
+    QDate date;
+    qint64 jouNo = 0;
+    int serial = 0;           // 1, 2, ... within the head
+    QString billNo;           // null when the voucher has none
+    qint64 shopId = 0;
+    QString otherName;        // the other side's head
+    Currency amount;
+    QString narration;
+};
+
+struct LedgerHead {
+    int accNo = 0;
+    QString code;
+    QString name;
+    Currency opening;         // debit positive
+    QList<LedgerVoucher> vouchers;
+    Currency debitTotal;      // the opening counted on its side
+    Currency creditTotal;
+};
+
+// One ledger, computed once and written by any route.
+struct LedgerDocument {
+    LedgerRequest request;
+    QString title;            // the institution's ledger heading
+    QString place;            // its place line
+    QList<LedgerHead> heads;
+};
+
+} // namespace pellam::app

@@ -1,0 +1,105 @@
+#include "reports/LedgerPrint.h"
+
+#include "format/DateText.h"
+#include "reports/LedgerText.h"
+#include "reports/ReportText.h"
+
+namespace pellam::app {
+
+namespace {
+
+const QString kMargin = blanks(5);
+const QString kRule = kMargin + dashes(86);
+const QString kColumns =
+    kMargin + QStringLiteral(" B/V No.   J/F    Date      Account name                       Debit Rs.    Credit Rs.");
+
+class LedgerPages {
+public:
+    LedgerPages(const LedgerDocument& doc, ReportPrinter& printer) : doc_(doc), p_(printer) {}
+
+    void print()
+    {
+        size_ = p_.fitFont(kMargin + dashes(87), 20, 8);
+        for (qsizetype i = 0; i < doc_.heads.size(); ++i) {
+            if (i > 0)
+                p_.newPage();
+            printHead(doc_.heads[i]);
+        }
+    }
+
+private:
+    void columnHeading()
+    {
+        p_.line(kRule);
+        p_.line(kColumns);
+        p_.line(kRule);
+    }
+
+    // A body line, on a new page with the headings again when this one is full.
+    void body(const QString& text)
+    {
+        if (p_.pageFull()) {
+            p_.newPage();
+            p_.pageNumber(QStringLiteral("Page : Page : page"));
+            columnHeading();
+        }
+        p_.line(text);
+    }
+
+    void printHead(const LedgerHead& head)
+    {
+        const LedgerRequest& r = doc_.request;
+        p_.setFontSize(size_);
+        p_.pageNumber(QStringLiteral("Page : Page :page"));
+        p_.setFontSize(size_ + 5);
+        p_.centred(doc_.title);
+        if (!doc_.place.isEmpty())
+            p_.centred(doc_.place);
+        p_.setFontSize(size_ + 3);
+        p_.centred(QStringLiteral("LEDGER REPORT  of ") + head.name.trimmed());
+        p_.centred(QStringLiteral("From ") + datetext::format(r.from) + QStringLiteral(" ------> To ") +
+                   datetext::format(r.to));
+        p_.setFontSize(size_);
+        columnHeading();
+
+        if (head.opening > Currency())
+            body(blanks(30) + QStringLiteral("  To Balance B/d") + blanks(15) + amountText(head.opening, 15));
+        else
+            body(blanks(35) + QStringLiteral("  By Balance B/d") + blanks(10) + amountText(head.opening.abs(), 30));
+        if (r.lines)
+            body(kRule);
+        for (const LedgerVoucher& v : head.vouchers) {
+            const QString start = blanks(11) + ledgerLineStart(v, r) + QLatin1Char(' ') + datetext::format(v.date);
+            body(start + (v.debit ? QStringLiteral("  To ") : QStringLiteral("  By ")) + fitted(v.otherName, 30) +
+                 amountText(v.amount, v.debit ? 10 : 25));
+            if (r.narration) {
+                const QStringList lines = narrationLines(v.narration);
+                for (qsizetype i = 0; i < lines.size(); ++i)
+                    body(blanks(i > 0 && i < lines.size() - 1 ? 32 : 35) + lines[i]);
+            }
+            if (r.lines)
+                body(kRule);
+        }
+        body(kMargin + dashes(85));
+        body(blanks(30) + QStringLiteral("    Total       ") + blanks(15) + amountText(head.debitTotal, 15) +
+             amountText(head.creditTotal, 15));
+        const QString balance = blanks(30) + QStringLiteral("   Balance      ") + blanks(15);
+        if (head.debitTotal > head.creditTotal)
+            body(balance + amountText(head.debitTotal - head.creditTotal, 30));
+        else
+            body(balance + amountText(head.creditTotal - head.debitTotal, 15));
+    }
+
+    const LedgerDocument& doc_;
+    ReportPrinter& p_;
+    double size_ = 12;
+};
+
+} // namespace
+
+void printLedger(const LedgerDocument& doc, ReportPrinter& printer)
+{
+    LedgerPages(doc, printer).print();
+}
+
+} // namespace pellam::app

@@ -1,0 +1,102 @@
+#include "reports/LedgerText.h"
+
+#include "format/DateText.h"
+#include "reports/ReportText.h"
+
+namespace pellam::app {
+
+namespace {
+
+const QString kMargin = blanks(3);
+const QString kRule = kMargin + dashes(80);
+
+// Lines go straight on to whoever writes them.
+struct LineOut {
+    const std::function<void(const QString&)>& writeLine;
+    LineOut& operator<<(const QString& line)
+    {
+        writeLine(line);
+        return *this;
+    }
+};
+
+void writeHead(LineOut& out, const LedgerDocument& doc, const LedgerHead& head)
+{
+    const LedgerRequest& r = doc.request;
+    out << kMargin + doc.title;
+    out << kMargin + QStringLiteral("Ledger report ") + QStringLiteral(" of ") + head.name;
+    out << kMargin + QStringLiteral(" From ") + datetext::format(r.from) + QStringLiteral("   ---> To ") +
+               datetext::format(r.to);
+    out << kRule;
+    out << kMargin + QStringLiteral(" B/V No   Date      Account name                         Debit Rs.    Credit Rs.");
+    out << kRule;
+    if (head.opening > Currency())
+        out << blanks(20) + QStringLiteral("    To Balance B/d") + blanks(14) + amountText(head.opening, 16);
+    else
+        out << blanks(24) + QStringLiteral("    By Balance B/d") + blanks(14) + amountText(head.opening.abs(), 27);
+    if (r.lines)
+        out << kRule;
+    for (const LedgerVoucher& v : head.vouchers) {
+        const QString start = ledgerLineStart(v, r) + QLatin1Char(' ') + datetext::format(v.date);
+        if (v.debit)
+            out << start + QStringLiteral(" To ") + fitted(v.otherName, 29) + amountText(v.amount, 15);
+        else
+            out << start + QStringLiteral("    By   ") + fitted(v.otherName, 29) + amountText(v.amount, 25);
+        if (r.narration)
+            for (const QString& line : narrationLines(v.narration))
+                out << blanks(22) + line;
+        if (r.lines)
+            out << kRule;
+    }
+    out << kRule;
+    const QString lead = blanks(19);
+    out << lead + QStringLiteral("    Total         ") + blanks(16) + amountText(head.debitTotal, 15) +
+               amountText(head.creditTotal, 15);
+    out << QString();
+    const QString balance = lead + QStringLiteral("    Balance       ") + blanks(16);
+    if (head.debitTotal > head.creditTotal)
+        out << balance + blanks(15) + amountText(head.debitTotal - head.creditTotal, 15);
+    else
+        out << balance + amountText(head.creditTotal - head.debitTotal, 15);
+    out << QString() << QString();
+}
+
+} // namespace
+
+QString ledgerLineStart(const LedgerVoucher& voucher, const LedgerRequest& request)
+{
+    QString start;
+    switch (request.reference) {
+    case LedgerReference::JouNo:
+        start = rightAligned(QString::number(voucher.jouNo), 5) + QLatin1Char(' ');
+        break;
+    case LedgerReference::SerialNo:
+        start = rightAligned(QString::number(voucher.serial), 5) + QLatin1Char(' ');
+        break;
+    case LedgerReference::BillNo:
+        start = voucher.billNo.isNull() ? blanks(6) : rightAligned(voucher.billNo.left(5), 5) + QLatin1Char(' ');
+        break;
+    case LedgerReference::None:
+        start = blanks(6);
+        break;
+    }
+    if (request.shopColumn)
+        return start + rightAligned(QString::number(voucher.shopId), 2) + QLatin1Char(' ');
+    return start + blanks(3);
+}
+
+void writeLedgerText(const LedgerDocument& doc, const std::function<void(const QString&)>& writeLine)
+{
+    LineOut out{writeLine};
+    for (const LedgerHead& head : doc.heads)
+        writeHead(out, doc, head);
+}
+
+QStringList ledgerTextLines(const LedgerDocument& doc)
+{
+    QStringList lines;
+    writeLedgerText(doc, [&lines](const QString& line) { lines << line; });
+    return lines;
+}
+
+} // namespace pellam::app

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "types/Currency.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace pellam::app {
+
+// The pieces fixed-width report lines are made of, shared by the text file
+// and the printer routes.
+QString blanks(int count);
+QString dashes(int count);
+// Cut to `width` or padded with blanks after it.
+QString fitted(const QString& text, int width);
+// Right-aligned in `width`; a longer text stays whole.
+QString rightAligned(const QString& text, int width);
+// An amount with two decimals and Indian grouping, right-aligned in `width`.
+QString amountText(Currency amount, int width);
+// A narration as it is printed under its voucher: "[" + trimmed text + "]",
+// broken into at most three lines at the last blank within 33 characters
+// (at 33 when there is none). Empty for a blank narration.
+QStringList narrationLines(const QString& narration);
+
+} // namespace pellam::app

@@ -1,0 +1,90 @@
+#include "app/reports/LedgerFixture.h"
+#include "cli/PellamTool.h"
+#include "support/QtPrinters.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+using namespace pellam;
+
+namespace {
+
+struct Result {
+    int code;
+    QString out, err;
+};
+
+Result pellamTool(const QStringList& arguments)
+{
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
+    const int code = cli::PellamTool(outStream, errStream).run(arguments);
+    return {code, out, err};
+}
+
+const QStringList kLedger{"report", "ledger", "--date", "01/05/2026", "--from", "01/05/2026", "--to", "31/03/2027"};
+
+} // namespace
+
+TEST(ReportLedger, TextIsTheSameAsThePreviewFile)
+{
+    test::LedgerBooks books;
+    const QString expected = test::expected(QStringLiteral("ledger_jou_shop_narration.txt"));
+    const Result r = pellamTool(kLedger + QStringList{"--ref", "jou", "--shop-column", "--narration"});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, expected);
+
+    const QString file = books.home.file(QStringLiteral("ledger.txt"));
+    const Result toFile = pellamTool(kLedger + QStringList{"--heads", "DON", "--shops", "2", "--ref", "bill", "--lines",
+                                                            "--out", file});
+    EXPECT_EQ(toFile.code, 0) << toFile.err.toStdString();
+    EXPECT_EQ(QString::fromUtf8(test::fileBytes(file)), test::expected(QStringLiteral("ledger_bill_lines.txt")));
+}
+
+TEST(ReportLedger, PdfAndWorkbookFiles)
+{
+    test::LedgerBooks books;
+    const QString pdf = books.home.file(QStringLiteral("ledger.pdf"));
+    Result r = pellamTool(kLedger + QStringList{"--format", "pdf", "--out", pdf, "--page-offset", "10"});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    const QByteArray bytes = test::fileBytes(pdf);
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_EQ(QString::fromLatin1(bytes).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 3);
+
+    const QString xlsx = books.home.file(QStringLiteral("ledger.xlsx"));
+    r = pellamTool(kLedger + QStringList{"--format", "xlsx", "--out", xlsx});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(test::fileBytes(xlsx).startsWith("PK"));
+}
+
+TEST(ReportLedger, BadChoicesGiveOneLineAndNoFile)
+{
+    test::LedgerBooks books;
+    const QString missing = books.home.file(QStringLiteral("no/such/ledger.pdf"));
+    const struct {
+        QStringList extra;
+        int code;
+        const char* err;
+    } cases[] = {
+        {{"--shops", "9"}, 2, "pellam: --shops: there is no institution '9'\n"},
+        {{"--heads", "XYZ"}, 2, "pellam: --heads: there is no ledger head with the code 'XYZ'\n"},
+        {{"--from", "01/06/2026", "--to", "01/05/2026"}, 2, "pellam: From Date is after To Date\n"},
+        {{"--to", "31/02/2027"}, 2, "pellam: --to must be a date as dd/mm/yyyy, not '31/02/2027'\n"},
+        {{"--ref", "page"}, 2, "pellam: --ref must be none, jou, bill or sl, not 'page'\n"},
+        {{"--format", "xlsx"}, 2, "pellam: --format xlsx needs --out FILE\n"},
+        {{"--heads", "CASH"}, 1, "pellam: error 3021: There is no records\n"},
+        {{"--format", "pdf", "--out", missing}, 1, nullptr},
+    };
+    for (const auto& c : cases) {
+        const Result r = pellamTool(kLedger + c.extra);
+        EXPECT_EQ(r.code, c.code) << c.extra.join(' ').toStdString();
+        if (c.err)
+            EXPECT_EQ(r.err, QString::fromLatin1(c.err));
+        else
+            EXPECT_TRUE(r.err.contains(missing)) << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+    EXPECT_FALSE(QFile::exists(missing));
+    EXPECT_EQ(pellamTool({"report"}).err, QStringLiteral("pellam: report needs the report's name (reports: ledger)\n"));
+}

@@ -1,0 +1,124 @@
+#include "PellamUtility.h"
+#include "dialogs/ScriptedDialogs.h"
+#include "errors/PellamError.h"
+#include "excel/ExcelWorkbook.h"
+#include "support/QtPrinters.h"
+#include "support/TempHome.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace pellam;
+
+namespace {
+
+QByteArray head(const QString& path, int bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.read(bytes) : QByteArray();
+}
+
+} // namespace
+
+TEST(CreateExcel, NamesTheWorkbookInTheFolderAndWritesItOnlyWhenClosed)
+{
+    test::TempHome home;
+    ScriptedDialogsGuard scripted;
+    PellamUtility util;
+    QString folder = home.path();
+    std::unique_ptr<ExcelWorkbook> book;
+
+    scripted->answerInput(QStringLiteral("April"));
+    ASSERT_TRUE(util.CreateExcel(book, folder));
+    ASSERT_TRUE(book);
+    const QString file = home.file(QStringLiteral("April.xlsx"));
+    EXPECT_EQ(book->FullName(), file);
+    EXPECT_EQ(scripted->inputs()[0].title, QStringLiteral("Enter the New File Name"));
+    EXPECT_EQ(scripted->inputs()[0].prompt, folder + QLatin1Char('/'));
+    EXPECT_FALSE(QFile::exists(file)) << "nothing on disk before the report is written";
+
+    book->text(QStringLiteral("B3"), QStringLiteral("=HYPERLINK(\"x\")"));
+    book->amount(QStringLiteral("F4"), Currency::fromPaise(123450));
+    book->formula(QStringLiteral("F5"), QStringLiteral("=sum(f4:f4)"), Currency::fromPaise(123450));
+    scripted->answer(MessageAnswer::No);
+    util.CloseViewEx(book);
+    EXPECT_FALSE(book);
+    EXPECT_EQ(head(file, 2), QByteArray("PK")) << "an .xlsx file is a zip";
+    EXPECT_FALSE(QFile::exists(file + QStringLiteral(".part")));
+    ASSERT_EQ(scripted->messages().size(), 1u);
+    EXPECT_EQ(scripted->messages()[0].text,
+              file + QStringLiteral("\rReport is created Successfully \rDo you want to view it"));
+    EXPECT_EQ(scripted->messages()[0].buttons, MessageButtons::YesNo);
+}
+
+TEST(CreateExcel, AsksAgainWhenTheNameIsBlankOrTheFileExistsAndStopsWhenTold)
+{
+    test::TempHome home;
+    ScriptedDialogsGuard scripted;
+    PellamUtility util;
+    const QString old = home.file(QStringLiteral("May.xlsx"));
+    {
+        QFile f(old);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("old");
+    }
+    QString folder = home.path();
+    std::unique_ptr<ExcelWorkbook> book;
+
+    // Blank, Yes; existing file, No (asked again); a name with its own
+    // extension, relative to the folder; then cancel and No.
+    scripted->answerInput(QStringLiteral("  ")).answer(MessageAnswer::Yes);
+    scripted->answerInput(QStringLiteral("May")).answer(MessageAnswer::No);
+    scripted->answerInput(QStringLiteral("June.xlsx"));
+    ASSERT_TRUE(util.CreateExcel(book, folder));
+    EXPECT_EQ(book->FullName(), home.file(QStringLiteral("June.xlsx")));
+    EXPECT_EQ(scripted->texts(), (QStringList{QStringLiteral("Invalid File Specified  Continue Any How ?"),
+                                              QStringLiteral("File Already Exisit !!\rAre You Sure to Overwrite the file")}));
+    EXPECT_EQ(head(old, 3), QByteArray("old"));
+
+    scripted->clear();
+    scripted->answerInput(std::nullopt).answer(MessageAnswer::No);
+    book.reset();
+    EXPECT_FALSE(util.CreateExcel(book, folder));
+    EXPECT_FALSE(book);
+
+    // Overwriting keeps the old file until the new one is written.
+    scripted->clear();
+    scripted->answerInput(QStringLiteral("May")).answer(MessageAnswer::Yes);
+    ASSERT_TRUE(util.CreateExcel(book, folder));
+    EXPECT_EQ(head(old, 3), QByteArray("old"));
+    scripted->answer(MessageAnswer::No);
+    util.CloseViewEx(book);
+    EXPECT_EQ(head(old, 2), QByteArray("PK"));
+}
+
+TEST(CreateExcel, AFileThatCannotBeWrittenIsSaidAndLeavesNothing)
+{
+    test::TempHome home;
+    ScriptedDialogsGuard scripted;
+    PellamUtility util;
+    QString missing = home.file(QStringLiteral("no/such/folder"));
+    std::unique_ptr<ExcelWorkbook> book;
+    scripted->answerInput(QStringLiteral("April"));
+    EXPECT_FALSE(util.CreateExcel(book, missing));
+    EXPECT_FALSE(book);
+    ASSERT_EQ(scripted->messages().size(), 1u);
+    EXPECT_EQ(scripted->messages()[0].text,
+              QStringLiteral("The file cannot be written:\r") + missing + QStringLiteral("/April.xlsx"));
+
+    // The folder goes away while the report is being made.
+    const QString folder = home.file(QStringLiteral("gone"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ExcelWorkbook late(folder + QStringLiteral("/late.xlsx"));
+    late.text(QStringLiteral("A1"), QStringLiteral("x"));
+    ASSERT_TRUE(QDir(folder).removeRecursively());
+    EXPECT_THROW(late.Save(), PellamError);
+    EXPECT_FALSE(QFile::exists(folder + QStringLiteral("/late.xlsx")));
+    EXPECT_FALSE(QFile::exists(folder + QStringLiteral("/late.xlsx.part")));
+
+    scripted->clear();
+    std::unique_ptr<ExcelWorkbook> none;
+    util.CloseViewEx(none);
+    EXPECT_EQ(scripted->texts(), QStringList{QStringLiteral("Invalid Application")});
+}

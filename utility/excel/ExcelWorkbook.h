@@ -1,0 +1,43 @@
+#pragma once
+
+#include "UtilExport.h"
+#include "excel/WorkbookSink.h"
+
+#include <QHash>
+#include <QString>
+#include <memory>
+
+namespace pellam {
+
+// A workbook of one sheet, kept in memory until Save writes it as an .xlsx
+// file. Columns are as wide as their longest text. Text that begins with
+// = + - or @ stays text, so no spreadsheet runs it as a formula.
+class PELLAM_UTIL_EXPORT ExcelWorkbook : public WorkbookSink {
+public:
+    explicit ExcelWorkbook(const QString& fileName);
+    ~ExcelWorkbook() override;
+    ExcelWorkbook(const ExcelWorkbook&) = delete;
+    ExcelWorkbook& operator=(const ExcelWorkbook&) = delete;
+
+    QString FullName() const { return fileName_; }
+    bool Saved() const { return saved_; }
+
+    void text(const QString& cell, const QString& value) override;
+    void amount(const QString& cell, Currency value) override;
+    void date(const QString& cell, const QDate& value) override;
+    void formula(const QString& cell, const QString& formula, Currency value) override;
+
+    // Writes the file: first under a temporary name beside it, then renamed,
+    // so a failure leaves no half-written workbook. Throws PellamError when
+    // the file cannot be written.
+    void Save();
+
+private:
+    struct Impl;
+    void widen(int column, int characters);
+    std::unique_ptr<Impl> d;
+    QString fileName_;
+    bool saved_ = false;
+};
+
+} // namespace pellam
