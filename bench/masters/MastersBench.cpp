@@ -7,6 +7,7 @@
 //   bench_masters [--vouchers N] [--heads N] [--institutions N] [--runs N] [--books FILE]
 
 #include "masters/AccountsListQuery.h"
+#include "masters/FrmAccounts.h"
 #include "masters/DetailListModel.h"
 #include "masters/frmTreeList.h"
 #include "dialogs/ScriptedDialogs.h"
@@ -14,10 +15,6 @@
 #include "shell/MdiHost.h"
 #include "shell/PellamMenu.h"
 
-#if __has_include("masters/FrmAccounts.h")
-#include "masters/FrmAccounts.h"
-#define PELLAM_HAS_FRMACCOUNTS 1
-#endif
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -95,7 +92,6 @@ QTreeWidgetItem* nodeOf(QTreeWidget* tree, qint64 accno)
     return nullptr;
 }
 
-#ifdef PELLAM_HAS_FRMACCOUNTS
 // Down to the next head, then Enter to show it with its openings, as a
 // person walks the list.
 void walkDown(QWidget* grid, int times)
@@ -109,7 +105,6 @@ void walkDown(QWidget* grid, int times)
         }
     QCoreApplication::processEvents();
 }
-#endif
 
 } // namespace
 
@@ -170,7 +165,6 @@ int main(int argc, char** argv)
 
     closeChildWindows();
 
-#ifdef PELLAM_HAS_FRMACCOUNTS
     measure(QStringLiteral("FrmAccounts: open"), runs, [&] {
         auto* window = new FrmAccounts;
         showChild(window);
@@ -186,9 +180,6 @@ int main(int argc, char** argv)
         measure(QStringLiteral("FrmAccounts: walk 50 heads in ListGrid1 (Down, Enter)"), runs, [&] { walkDown(grid, 50); });
         out << QStringLiteral("  (now showing head %1)").arg(code->text()) << Qt::endl;
     }
-#else
-    out << "FrmAccounts: not in this build" << Qt::endl;
-#endif
     closeChildWindows();
     s.Conn.Close();
     return 0;
