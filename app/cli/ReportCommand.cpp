@@ -31,17 +31,17 @@ QStringList listOption(const CommandLine& line, const QString& option)
     return items;
 }
 
-app::LedgerReference referenceOption(const CommandLine& line)
+app::ReportReference referenceOption(const CommandLine& line)
 {
     const QString ref = line.has(QStringLiteral("ref")) ? line.text(QStringLiteral("ref")) : QStringLiteral("none");
     if (ref == QLatin1String("none"))
-        return app::LedgerReference::None;
+        return app::ReportReference::None;
     if (ref == QLatin1String("jou"))
-        return app::LedgerReference::JouNo;
+        return app::ReportReference::JouNo;
     if (ref == QLatin1String("bill"))
-        return app::LedgerReference::BillNo;
+        return app::ReportReference::BillNo;
     if (ref == QLatin1String("sl"))
-        return app::LedgerReference::SerialNo;
+        return app::ReportReference::SerialNo;
     throw UsageError(QStringLiteral("--ref must be none, jou, bill or sl, not '%1'").arg(ref));
 }
 

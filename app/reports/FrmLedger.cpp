@@ -216,10 +216,10 @@ std::optional<LedgerRequest> FrmLedger::checkedRequest()
         refuse(QStringLiteral(" From Date is after To Date"), txtdatefrom);
         return std::nullopt;
     }
-    r.reference = OptJou->isChecked()    ? LedgerReference::JouNo
-                  : OPtBill->isChecked() ? LedgerReference::BillNo
-                  : OptSl->isChecked()   ? LedgerReference::SerialNo
-                                         : LedgerReference::None;
+    r.reference = OptJou->isChecked()    ? ReportReference::JouNo
+                  : OPtBill->isChecked() ? ReportReference::BillNo
+                  : OptSl->isChecked()   ? ReportReference::SerialNo
+                                         : ReportReference::None;
     r.shopColumn = ChkSh->isChecked();
     r.lines = ChkLine->isChecked();
     r.narration = Check1->isChecked();

@@ -1,5 +1,7 @@
 #include "reports/LedgerSheet.h"
 
+#include "reports/ReportText.h"
+
 namespace pellam::app {
 
 namespace {
@@ -7,22 +9,6 @@ namespace {
 QString cell(char column, int row)
 {
     return QLatin1Char(column) + QString::number(row);
-}
-
-// The reference column as the voucher lines carry it; empty for none.
-QString reference(const LedgerVoucher& v, LedgerReference kind)
-{
-    switch (kind) {
-    case LedgerReference::JouNo:
-        return QString::number(v.jouNo);
-    case LedgerReference::SerialNo:
-        return QString::number(v.serial);
-    case LedgerReference::BillNo:
-        return v.billNo.left(5).trimmed();
-    case LedgerReference::None:
-        break;
-    }
-    return {};
 }
 
 } // namespace
@@ -49,7 +35,7 @@ void writeLedgerSheet(const LedgerDocument& doc, WorkbookSink& sheet)
         }
         for (const LedgerVoucher& v : head.vouchers) {
             ++row;
-            const QString ref = reference(v, doc.request.reference);
+            const QString ref = referenceText(doc.request.reference, v.jouNo, v.serial, v.billNo, 5).trimmed();
             if (!ref.isEmpty())
                 sheet.text(cell('B', row), ref);
             sheet.date(cell('D', row), v.date);

@@ -65,21 +65,8 @@ void writeHead(LineOut& out, const LedgerDocument& doc, const LedgerHead& head)
 
 QString ledgerLineStart(const LedgerVoucher& voucher, const LedgerRequest& request)
 {
-    QString start;
-    switch (request.reference) {
-    case LedgerReference::JouNo:
-        start = rightAligned(QString::number(voucher.jouNo), 5) + QLatin1Char(' ');
-        break;
-    case LedgerReference::SerialNo:
-        start = rightAligned(QString::number(voucher.serial), 5) + QLatin1Char(' ');
-        break;
-    case LedgerReference::BillNo:
-        start = voucher.billNo.isNull() ? blanks(6) : rightAligned(voucher.billNo.left(5), 5) + QLatin1Char(' ');
-        break;
-    case LedgerReference::None:
-        start = blanks(6);
-        break;
-    }
+    const QString ref = referenceText(request.reference, voucher.jouNo, voucher.serial, voucher.billNo, 5);
+    const QString start = ref.isEmpty() ? blanks(6) : rightAligned(ref, 5) + QLatin1Char(' ');
     if (request.shopColumn)
         return start + rightAligned(QString::number(voucher.shopId), 2) + QLatin1Char(' ');
     return start + blanks(3);

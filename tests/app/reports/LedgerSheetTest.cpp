@@ -53,7 +53,7 @@ TEST(LedgerSheet, HeadsOpeningsVouchersAndFormulasWithTheirValues)
 {
     LedgerBooks books;
     LedgerRequest r = LedgerBooks::request();
-    r.reference = LedgerReference::JouNo;
+    r.reference = ReportReference::JouNo;
     r.narration = true;
     RecordingSheet sheet;
     writeLedgerSheet(LedgerBuilder(state().Conn).build(r), sheet);
