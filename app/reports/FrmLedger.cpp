@@ -3,6 +3,7 @@
 #include "dialogs/Dialogs.h"
 #include "format/DateText.h"
 #include "reports/LedgerReport.h"
+#include "reports/ReportForm.h"
 #include "reports/ReportPrinter.h"
 #include "shell/AppState.h"
 #include "shell/Common.h"
@@ -11,72 +12,13 @@
 #include "shell/HelpKey.h"
 
 #include <QCheckBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
-#include <QTimer>
 
 namespace pellam::app {
-
-namespace {
-
-template <class W>
-W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-QListWidget* multiList(QWidget* parent, const char* name)
-{
-    auto* list = named(new QListWidget(parent), name);
-    list->setSelectionMode(QAbstractItemView::MultiSelection);
-    return list;
-}
-
-QLineEdit* dateBox(QWidget* parent, const char* name)
-{
-    QLineEdit* box = entryBox(parent, QString::fromLatin1(name), PellamUtility::NumberOnly);
-    box->setInputMask(QStringLiteral("99/99/9999"));
-    box->setText(datetext::format(QDate::currentDate()));
-    // The whole date is selected on entry, ready to be typed over.
-    box->installEventFilter(parent);
-    return box;
-}
-
-// Selects or clears every entry, keeping the current entry where it was.
-void selectEvery(QListWidget* list, bool select)
-{
-    const int current = list->currentRow();
-    for (int i = 0; i < list->count(); ++i)
-        list->item(i)->setSelected(select);
-    if (current >= 0)
-        list->setCurrentRow(current, QItemSelectionModel::NoUpdate);
-}
-
-template <class T>
-QList<T> selectedData(const QListWidget* list)
-{
-    QList<T> out;
-    for (int i = 0; i < list->count(); ++i)
-        if (list->item(i)->isSelected())
-            out << list->item(i)->data(Qt::UserRole).value<T>();
-    return out;
-}
-
-void refuse(const QString& text, QWidget* focus)
-{
-    MessageRequest m;
-    m.text = text;
-    m.icon = MessageIcon::Information;
-    dialogs().message(m);
-    focus->setFocus();
-}
-
-} // namespace
 
 FrmLedger::FrmLedger(QWidget* parent) : QWidget(parent)
 {
@@ -154,14 +96,6 @@ void FrmLedger::buildControls()
     click("CmdPrint", &FrmLedger::CmdPrint_Click);
     click("CmdExcel", &FrmLedger::CmdExcel_Click);
     resize(720, 460);
-}
-
-bool FrmLedger::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::FocusIn)
-        if (auto* box = qobject_cast<QLineEdit*>(watched))
-            QTimer::singleShot(0, box, &QLineEdit::selectAll);
-    return QWidget::eventFilter(watched, event);
 }
 
 void FrmLedger::FillLedgerHeads()

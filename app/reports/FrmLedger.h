@@ -34,9 +34,6 @@ public slots:
     void CmdPrint_Click();
     void CmdExcel_Click();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void buildControls();
     void FillLedgerHeads();
