@@ -1,4 +1,4 @@
-#include "app/reports/LedgerFixture.h"
+#include "app/reports/RecPayFixture.h"
 #include "cli/PellamTool.h"
 #include "support/QtPrinters.h"
 
@@ -86,5 +86,68 @@ TEST(ReportLedger, BadChoicesGiveOneLineAndNoFile)
         EXPECT_TRUE(r.out.isEmpty());
     }
     EXPECT_FALSE(QFile::exists(missing));
-    EXPECT_EQ(pellamTool({"report"}).err, QStringLiteral("pellam: report needs the report's name (reports: ledger)\n"));
+    EXPECT_EQ(pellamTool({"report"}).err, QStringLiteral("pellam: report needs the report's name (reports: ledger, recpay)\n"));
+}
+
+namespace {
+
+const QStringList kRecPay{"report", "recpay", "--date", "01/05/2026", "--from", "01/05/2026", "--to", "31/03/2027"};
+
+} // namespace
+
+TEST(ReportRecPay, TextIsTheSameAsThePreviewFile)
+{
+    test::RecPayBooks books;
+    const Result r = pellamTool(kRecPay + QStringList{"--ref", "jou", "--shop-column", "--narration"});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, test::expected(QStringLiteral("recpay_jou_shop_narration.txt")));
+
+    const QString file = books.home.file(QStringLiteral("cashbook.txt"));
+    const Result toFile = pellamTool(kRecPay + QStringList{"--shops", "2", "--ref", "bill", "--lines", "--out", file});
+    EXPECT_EQ(toFile.code, 0) << toFile.err.toStdString();
+    EXPECT_EQ(QString::fromUtf8(test::fileBytes(file)), test::expected(QStringLiteral("recpay_bill_lines.txt")));
+}
+
+TEST(ReportRecPay, PdfAndWorkbookFiles)
+{
+    test::RecPayBooks books;
+    const QString pdf = books.home.file(QStringLiteral("cashbook.pdf"));
+    Result r = pellamTool(kRecPay + QStringList{"--format", "pdf", "--out", pdf, "--page-offset", "10"});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    const QByteArray bytes = test::fileBytes(pdf);
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_EQ(QString::fromLatin1(bytes).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 1);
+
+    const QString xlsx = books.home.file(QStringLiteral("cashbook.xlsx"));
+    r = pellamTool(kRecPay + QStringList{"--format", "xlsx", "--out", xlsx});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(test::fileBytes(xlsx).startsWith("PK"));
+}
+
+TEST(ReportRecPay, BadChoicesGiveOneLineAndNoFile)
+{
+    test::RecPayBooks books;
+    const QString missing = books.home.file(QStringLiteral("no/such/cashbook.xlsx"));
+    const struct {
+        QStringList extra;
+        int code;
+        const char* err;
+    } cases[] = {
+        {{"--shops", "9"}, 2, "pellam: --shops: there is no institution '9'\n"},
+        {{"--heads", "DON"}, 2, "pellam: 'report recpay' takes no option '--heads'\n"},
+        {{"--from", "01/06/2026", "--to", "01/05/2026"}, 2, "pellam: From Date is after To Date\n"},
+        {{"--from", "1/13/2026"}, 2, "pellam: --from must be a date as dd/mm/yyyy, not '1/13/2026'\n"},
+        {{"--format", "pdf"}, 2, "pellam: --format pdf needs --out FILE\n"},
+        {{"--format", "xlsx", "--out", missing}, 1, nullptr},
+    };
+    for (const auto& c : cases) {
+        const Result r = pellamTool(kRecPay + c.extra);
+        EXPECT_EQ(r.code, c.code) << c.extra.join(' ').toStdString();
+        if (c.err)
+            EXPECT_EQ(r.err, QString::fromLatin1(c.err));
+        else
+            EXPECT_TRUE(r.err.contains(QStringLiteral("cashbook.xlsx"))) << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+    EXPECT_FALSE(QFile::exists(missing));
 }
