@@ -66,19 +66,7 @@ void FrmLedger::buildControls()
     dates->addWidget(txtPage);
     grid->addLayout(dates, 1, 0, 1, 2);
 
-    auto* includes = named(new QGroupBox(QStringLiteral("Includes"), this), "FraIncludes");
-    auto* inc = new QHBoxLayout(includes);
-    inc->addWidget(OptNone = named(new QRadioButton(QStringLiteral("None"), includes), "OptNone"));
-    inc->addWidget(OptJou = named(new QRadioButton(QStringLiteral("Jou. No"), includes), "OptJou"));
-    inc->addWidget(OPtBill = named(new QRadioButton(QStringLiteral("BillNo"), includes), "OPtBill"));
-    inc->addWidget(OptSl = named(new QRadioButton(QStringLiteral("Sl.No."), includes), "OptSl"));
-    OptNone->setChecked(true);
-    auto* checks = new QHBoxLayout;
-    checks->addWidget(includes);
-    checks->addWidget(ChkSh = named(new QCheckBox(QStringLiteral("Sh."), this), "ChkSh"));
-    checks->addWidget(ChkLine = named(new QCheckBox(QStringLiteral("Lines"), this), "ChkLine"));
-    checks->addWidget(Check1 = named(new QCheckBox(QStringLiteral("Narration"), this), "Check1"));
-    grid->addLayout(checks, 2, 0, 1, 2);
+    grid->addLayout(reportOptionRow(this, {"Includes", "Sl.No.", "Lines"}), 2, 0, 1, 2);
 
     QPushButton* prev = namedButton(this, QStringLiteral("Pre&view"), QStringLiteral("CmdPrev"));
     QPushButton* print = namedButton(this, QStringLiteral("&Print"), QStringLiteral("CmdPrint"));
@@ -150,13 +138,7 @@ std::optional<LedgerRequest> FrmLedger::checkedRequest()
         refuse(QStringLiteral(" From Date is after To Date"), txtdatefrom);
         return std::nullopt;
     }
-    r.reference = OptJou->isChecked()    ? ReportReference::JouNo
-                  : OPtBill->isChecked() ? ReportReference::BillNo
-                  : OptSl->isChecked()   ? ReportReference::SerialNo
-                                         : ReportReference::None;
-    r.shopColumn = ChkSh->isChecked();
-    r.lines = ChkLine->isChecked();
-    r.narration = Check1->isChecked();
+    readReportOptions(this, r);
     r.pageOffset = ReportPrinter::pageOffset(txtPage->text());
     return r;
 }

@@ -10,11 +10,8 @@
 #include "shell/FormParts.h"
 #include "shell/HelpKey.h"
 
-#include <QCheckBox>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QLabel>
-#include <QRadioButton>
 
 namespace pellam::app {
 
@@ -53,19 +50,7 @@ void FrmRecPay::buildControls()
     dates->addWidget(TxtPageNo);
     grid->addLayout(dates, 1, 0, 1, 2);
 
-    auto* include = named(new QGroupBox(QStringLiteral("Include"), this), "FraInclude");
-    auto* inc = new QHBoxLayout(include);
-    inc->addWidget(OptNone = named(new QRadioButton(QStringLiteral("None"), include), "OptNone"));
-    inc->addWidget(OptJou = named(new QRadioButton(QStringLiteral("Jou. No"), include), "OptJou"));
-    inc->addWidget(OPtBill = named(new QRadioButton(QStringLiteral("BillNo"), include), "OPtBill"));
-    inc->addWidget(OptSl = named(new QRadioButton(QStringLiteral("Sl. No."), include), "OptSl"));
-    OptNone->setChecked(true);
-    auto* checks = new QHBoxLayout;
-    checks->addWidget(include);
-    checks->addWidget(ChkSh = named(new QCheckBox(QStringLiteral("Sh."), this), "ChkSh"));
-    checks->addWidget(ChkLine = named(new QCheckBox(QStringLiteral("Line"), this), "ChkLine"));
-    checks->addWidget(Check1 = named(new QCheckBox(QStringLiteral("Narration"), this), "Check1"));
-    grid->addLayout(checks, 2, 0, 1, 2);
+    grid->addLayout(reportOptionRow(this, {"Include", "Sl. No.", "Line"}), 2, 0, 1, 2);
 
     const char* const captions[] = {"&Print", "Pre&view", "&To Excel"};
     for (short i = 0; i < 3; ++i) {
@@ -113,13 +98,7 @@ std::optional<ReportChoices> FrmRecPay::checkedRequest()
         }
     r.from = *from;
     r.to = *to;
-    r.reference = OptJou->isChecked()    ? ReportReference::JouNo
-                  : OPtBill->isChecked() ? ReportReference::BillNo
-                  : OptSl->isChecked()   ? ReportReference::SerialNo
-                                         : ReportReference::None;
-    r.shopColumn = ChkSh->isChecked();
-    r.lines = ChkLine->isChecked();
-    r.narration = Check1->isChecked();
+    readReportOptions(this, r);
     r.pageOffset = ReportPrinter::pageOffset(TxtPageNo->text());
     return r;
 }

@@ -5,11 +5,9 @@
 #include <QWidget>
 #include <optional>
 
-class QCheckBox;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QRadioButton;
 
 namespace pellam::app {
 
@@ -37,13 +35,6 @@ private:
     QListWidget* LstComp;
     QLineEdit* txtdatefrom;
     QLineEdit* txtdateto;
-    QRadioButton* OptNone;
-    QRadioButton* OptJou;
-    QRadioButton* OPtBill;
-    QRadioButton* OptSl;
-    QCheckBox* ChkSh;
-    QCheckBox* ChkLine;
-    QCheckBox* Check1;
     QLineEdit* TxtPageNo;
     QPushButton* CmdOK[3];
 };

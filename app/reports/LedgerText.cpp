@@ -65,11 +65,7 @@ void writeHead(LineOut& out, const LedgerDocument& doc, const LedgerHead& head)
 
 QString ledgerLineStart(const LedgerVoucher& voucher, const LedgerRequest& request)
 {
-    const QString ref = referenceText(request.reference, voucher.jouNo, voucher.serial, voucher.billNo, 5);
-    const QString start = ref.isEmpty() ? blanks(6) : rightAligned(ref, 5) + QLatin1Char(' ');
-    if (request.shopColumn)
-        return start + rightAligned(QString::number(voucher.shopId), 2) + QLatin1Char(' ');
-    return start + blanks(3);
+    return voucherLineStart(request, voucher.jouNo, voucher.serial, voucher.billNo, voucher.shopId, 5, 3);
 }
 
 void writeLedgerText(const LedgerDocument& doc, const std::function<void(const QString&)>& writeLine)

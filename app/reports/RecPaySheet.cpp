@@ -5,15 +5,6 @@
 
 namespace pellam::app {
 
-namespace {
-
-QString cell(char column, int row)
-{
-    return QLatin1Char(column) + QString::number(row);
-}
-
-} // namespace
-
 void writeRecPaySheet(const RecPayDocument& doc, WorkbookSink& sheet)
 {
     const ReportChoices& r = doc.request;
@@ -29,22 +20,22 @@ void writeRecPaySheet(const RecPayDocument& doc, WorkbookSink& sheet)
     int row = 5;
     const int first = row;
     if (doc.opening > Currency()) {
-        sheet.text(cell('D', row), QStringLiteral("To Balance B/d"));
-        sheet.amount(cell('E', row), doc.opening);
+        sheet.text(cellAt('D', row), QStringLiteral("To Balance B/d"));
+        sheet.amount(cellAt('E', row), doc.opening);
     } else {
-        sheet.text(cell('D', row), QStringLiteral("By Balance B/d"));
-        sheet.amount(cell('F', row), doc.opening.abs());
+        sheet.text(cellAt('D', row), QStringLiteral("By Balance B/d"));
+        sheet.amount(cellAt('F', row), doc.opening.abs());
     }
     for (const RecPayVoucher& v : doc.vouchers) {
         ++row;
         const QString ref = referenceText(r.reference, v.jouNo, v.serial, v.billNo, 7).trimmed();
         if (!ref.isEmpty())
-            sheet.text(cell('B', row), ref);
-        sheet.date(cell('C', row), v.date);
-        sheet.text(cell('D', row), v.accountName);
-        sheet.amount(cell(v.receipt ? 'E' : 'F', row), v.amount);
+            sheet.text(cellAt('B', row), ref);
+        sheet.date(cellAt('C', row), v.date);
+        sheet.text(cellAt('D', row), v.accountName);
+        sheet.amount(cellAt(v.receipt ? 'E' : 'F', row), v.amount);
         if (r.narration && !v.narration.trimmed().isEmpty())
-            sheet.text(cell('D', ++row), QLatin1Char('[') + v.narration.trimmed() + QLatin1Char(']'));
+            sheet.text(cellAt('D', ++row), QLatin1Char('[') + v.narration.trimmed() + QLatin1Char(']'));
     }
     // "=sum(e5:e9)": a column's cells from one row to another.
     const auto sum = [](char column, int from, int to) {
@@ -52,18 +43,18 @@ void writeRecPaySheet(const RecPayDocument& doc, WorkbookSink& sheet)
     };
     const int totals = ++row;
     const QString t = QString::number(totals);
-    sheet.text(cell('D', totals), QStringLiteral("Total"));
-    sheet.formula(cell('E', totals), sum('e', first, totals - 1), doc.receipts);
-    sheet.formula(cell('F', totals), sum('f', first, totals - 1), doc.payments);
+    sheet.text(cellAt('D', totals), QStringLiteral("Total"));
+    sheet.formula(cellAt('E', totals), sum('e', first, totals - 1), doc.receipts);
+    sheet.formula(cellAt('F', totals), sum('f', first, totals - 1), doc.payments);
     const int balance = ++row;
-    sheet.text(cell('D', balance), QStringLiteral("Balance"));
+    sheet.text(cellAt('D', balance), QStringLiteral("Balance"));
     if (doc.balanceIsPayment())
-        sheet.formula(cell('F', balance), QStringLiteral("=e") + t + QStringLiteral("-f") + t, doc.balance());
+        sheet.formula(cellAt('F', balance), QStringLiteral("=e") + t + QStringLiteral("-f") + t, doc.balance());
     else
-        sheet.formula(cell('E', balance), QStringLiteral("=f") + t + QStringLiteral("-e") + t, doc.balance());
+        sheet.formula(cellAt('E', balance), QStringLiteral("=f") + t + QStringLiteral("-e") + t, doc.balance());
     const int balanced = ++row;
-    sheet.formula(cell('E', balanced), sum('e', totals, balance), doc.balancedTotal());
-    sheet.formula(cell('F', balanced), sum('f', totals, balance), doc.balancedTotal());
+    sheet.formula(cellAt('E', balanced), sum('e', totals, balance), doc.balancedTotal());
+    sheet.formula(cellAt('F', balanced), sum('f', totals, balance), doc.balancedTotal());
 }
 
 } // namespace pellam::app

@@ -9,16 +9,6 @@ namespace {
 
 const QString kRule = blanks(5) + dashes(88);
 
-// The reference (8 characters) and institution columns of a voucher line.
-QString lineStart(const RecPayVoucher& v, const ReportChoices& r)
-{
-    const QString ref = referenceText(r.reference, v.jouNo, v.serial, v.billNo, 7);
-    const QString start = ref.isEmpty() ? blanks(8) : rightAligned(ref, 7) + QLatin1Char(' ');
-    if (r.shopColumn)
-        return start + rightAligned(QString::number(v.shopId), 2) + QLatin1Char(' ');
-    return start + blanks(2);
-}
-
 } // namespace
 
 QString recPayOpeningLine(const RecPayDocument& doc, const QString& toBalance, const QString& byBalance)
@@ -33,7 +23,7 @@ QStringList recPayVoucherLines(const RecPayDocument& doc, const RecPayVoucher& v
     const ReportChoices& r = doc.request;
     // Receipts carry the full year, payments two digits of it.
     const QString date = v.receipt ? datetext::format(v.date) : v.date.toString(QStringLiteral("dd/MM/yy"));
-    QStringList lines{blanks(5) + lineStart(v, r) + blanks(8) + date + QLatin1Char(' ') + fitted(v.accountName, 30) +
+    QStringList lines{blanks(5) + voucherLineStart(r, v.jouNo, v.serial, v.billNo, v.shopId, 7, 2) + blanks(8) + date + QLatin1Char(' ') + fitted(v.accountName, 30) +
                       amountText(v.amount, v.receipt ? 15 : 30)};
     if (r.narration) {
         const QStringList narration = narrationLines(v.narration, 32);

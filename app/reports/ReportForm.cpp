@@ -5,7 +5,10 @@
 #include "shell/AppState.h"
 #include "shell/FormParts.h"
 
+#include <QCheckBox>
 #include <QEvent>
+#include <QGroupBox>
+#include <QRadioButton>
 #include <QTimer>
 
 namespace pellam::app {
@@ -58,6 +61,38 @@ void refuse(const QString& text, QWidget* focus)
     m.icon = MessageIcon::Information;
     dialogs().message(m);
     focus->setFocus();
+}
+
+QHBoxLayout* reportOptionRow(QWidget* parent, const ReportOptionCaptions& captions)
+{
+    auto* frame = named(new QGroupBox(QString::fromLatin1(captions.frame), parent), "FraInclude");
+    auto* inc = new QHBoxLayout(frame);
+    inc->addWidget(named(new QRadioButton(QStringLiteral("None"), frame), "OptNone"));
+    inc->addWidget(named(new QRadioButton(QStringLiteral("Jou. No"), frame), "OptJou"));
+    inc->addWidget(named(new QRadioButton(QStringLiteral("BillNo"), frame), "OPtBill"));
+    inc->addWidget(named(new QRadioButton(QString::fromLatin1(captions.serial), frame), "OptSl"));
+    frame->findChild<QRadioButton*>(QStringLiteral("OptNone"))->setChecked(true);
+    auto* row = new QHBoxLayout;
+    row->addWidget(frame);
+    row->addWidget(named(new QCheckBox(QStringLiteral("Sh."), parent), "ChkSh"));
+    row->addWidget(named(new QCheckBox(QString::fromLatin1(captions.lines), parent), "ChkLine"));
+    row->addWidget(named(new QCheckBox(QStringLiteral("Narration"), parent), "Check1"));
+    return row;
+}
+
+void readReportOptions(const QWidget* form, ReportChoices& r)
+{
+    const auto on = [form](const char* name) {
+        const auto* box = form->findChild<const QAbstractButton*>(QString::fromLatin1(name));
+        return box && box->isChecked();
+    };
+    r.reference = on("OptJou")    ? ReportReference::JouNo
+                  : on("OPtBill") ? ReportReference::BillNo
+                  : on("OptSl")   ? ReportReference::SerialNo
+                                  : ReportReference::None;
+    r.shopColumn = on("ChkSh");
+    r.lines = on("ChkLine");
+    r.narration = on("Check1");
 }
 
 } // namespace pellam::app

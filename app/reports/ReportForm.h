@@ -1,5 +1,8 @@
 #pragma once
 
+#include "reports/ReportChoices.h"
+
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QList>
 #include <QListWidget>
@@ -24,6 +27,18 @@ QLineEdit* dateBox(QWidget* parent, const char* name);
 void selectEvery(QListWidget* list, bool select);
 // A check's message, and the focus back on the control at fault.
 void refuse(const QString& text, QWidget* focus);
+
+// Each window's own captions for the report options.
+struct ReportOptionCaptions {
+    const char* frame;
+    const char* serial;
+    const char* lines;
+};
+// The reference frame (OptNone, OptJou, OPtBill, OptSl) and the check boxes
+// ChkSh, ChkLine and Check1, in a row.
+QHBoxLayout* reportOptionRow(QWidget* parent, const ReportOptionCaptions& captions);
+// The reference and the check boxes as they stand on `form`.
+void readReportOptions(const QWidget* form, ReportChoices& r);
 
 // The item data of the selected entries, in list order.
 template <class T>

@@ -74,4 +74,19 @@ QString referenceText(ReportReference kind, qint64 jouNo, int serial, const QStr
     return {};
 }
 
+QString voucherLineStart(const ReportChoices& r, qint64 jouNo, int serial, const QString& billNo, qint64 shopId,
+                         int width, int shopBlanks)
+{
+    const QString ref = referenceText(r.reference, jouNo, serial, billNo, width);
+    const QString start = ref.isEmpty() ? blanks(width + 1) : rightAligned(ref, width) + QLatin1Char(' ');
+    if (r.shopColumn)
+        return start + rightAligned(QString::number(shopId), 2) + QLatin1Char(' ');
+    return start + blanks(shopBlanks);
+}
+
+QString cellAt(char column, int row)
+{
+    return QLatin1Char(column) + QString::number(row);
+}
+
 } // namespace pellam::app

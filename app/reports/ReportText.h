@@ -26,5 +26,12 @@ QStringList narrationLines(const QString& narration, int width = 33);
 // journal number, the serial number or the bill number's first `billWidth`
 // characters; empty for none or a voucher without a bill number.
 QString referenceText(ReportReference kind, qint64 jouNo, int serial, const QString& billNo, int billWidth);
+// The columns that begin a voucher line: the reference right-aligned in
+// `width` and a blank (blanks without one), then the institution number in
+// 2 and a blank when chosen, else `shopBlanks` blanks.
+QString voucherLineStart(const ReportChoices& r, qint64 jouNo, int serial, const QString& billNo, qint64 shopId,
+                         int width, int shopBlanks);
+// A cell's address as a sheet shows it: column letter and row number.
+QString cellAt(char column, int row);
 
 } // namespace pellam::app
