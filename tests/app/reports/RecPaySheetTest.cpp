@@ -36,7 +36,7 @@ TEST(RecPaySheet, CashBookRowsWithTotalsBalanceAndBalancedTotalsAsFormulas)
     EXPECT_EQ(sheet.cells, cells);
 }
 
-TEST(RecPaySheet, ABalanceInHandOnTheReceiptSide)
+TEST(RecPaySheet, NoCashMovementLeavesTheOpeningAsTheBalance)
 {
     RecPayBooks books;
     ReportChoices r = RecPayBooks::request();
