@@ -43,7 +43,7 @@ const QString kCommandList = QStringLiteral("init, check, backup, restore, close
 // The reports `pellam report` makes.
 const QStringList& reportNames()
 {
-    static const QStringList names{QStringLiteral("ledger")};
+    static const QStringList names{QStringLiteral("ledger"), QStringLiteral("recpay")};
     return names;
 }
 
@@ -74,6 +74,12 @@ QString CommandLine::usage()
         "                                the ledger of that date's books (default: every\n"
         "                                institution and head, the whole year, text on the\n"
         "                                terminal)\n"
+        "  report recpay [--date D] [--shops 1,3|all] [--from D] [--to D]\n"
+        "                [--ref none|jou|bill|sl] [--shop-column] [--lines] [--narration]\n"
+        "                [--page-offset N] [--format text|pdf|xlsx] [--out FILE]\n"
+        "                                the receipt and payment account (the cash book) of\n"
+        "                                that date's books (default: every institution, the\n"
+        "                                whole year, text on the terminal)\n"
         "\n"
         "--home DIR is the application folder (default: $PELLAM_HOME, else the user's data folder).\n"
         "The date defaults to today, the year to the one that holds today.\n");

@@ -217,7 +217,11 @@ void PellamTool::report(const CommandLine& line)
         db::Connection& c;
         ~CloseAtEnd() { c.Close(); }
     } closeAtEnd{conn};
-    ReportCommand(line, out_).ledger(year.start, year.end);
+    ReportCommand command(line, out_);
+    if (line.subject() == QLatin1String("recpay"))
+        command.recpay(year.start, year.end);
+    else
+        command.ledger(year.start, year.end);
 }
 
 } // namespace pellam::cli

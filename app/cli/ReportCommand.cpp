@@ -7,7 +7,12 @@
 #include "reports/LedgerPrint.h"
 #include "reports/LedgerSheet.h"
 #include "reports/LedgerText.h"
+#include "reports/RecPayBuilder.h"
+#include "reports/RecPayPrint.h"
+#include "reports/RecPaySheet.h"
+#include "reports/RecPayText.h"
 #include "reports/ReportPrinter.h"
+#include "reports/ReportRoutes.h"
 #include "shell/AppState.h"
 
 #include <QFile>
@@ -31,17 +36,17 @@ QStringList listOption(const CommandLine& line, const QString& option)
     return items;
 }
 
-app::LedgerReference referenceOption(const CommandLine& line)
+app::ReportReference referenceOption(const CommandLine& line)
 {
     const QString ref = line.has(QStringLiteral("ref")) ? line.text(QStringLiteral("ref")) : QStringLiteral("none");
     if (ref == QLatin1String("none"))
-        return app::LedgerReference::None;
+        return app::ReportReference::None;
     if (ref == QLatin1String("jou"))
-        return app::LedgerReference::JouNo;
+        return app::ReportReference::JouNo;
     if (ref == QLatin1String("bill"))
-        return app::LedgerReference::BillNo;
+        return app::ReportReference::BillNo;
     if (ref == QLatin1String("sl"))
-        return app::LedgerReference::SerialNo;
+        return app::ReportReference::SerialNo;
     throw UsageError(QStringLiteral("--ref must be none, jou, bill or sl, not '%1'").arg(ref));
 }
 
@@ -102,15 +107,11 @@ QList<int> ReportCommand::heads() const
     return chosen;
 }
 
-void ReportCommand::ledger(const QDate& yearStart, const QDate& yearEnd)
+void ReportCommand::choose(app::ReportChoices& r, const QDate& yearStart, const QDate& yearEnd) const
 {
-    app::LedgerRequest r;
     r.shops = shops();
-    r.heads = heads();
     if (r.shops.isEmpty())
         throw UsageError(QStringLiteral("Please Select atleast one shop"));
-    if (r.heads.isEmpty())
-        throw UsageError(QStringLiteral("Please Select atleast one Ledger"));
     r.from = line_.date(QStringLiteral("from"), yearStart);
     r.to = line_.date(QStringLiteral("to"), yearEnd);
     if (r.from > r.to)
@@ -120,46 +121,83 @@ void ReportCommand::ledger(const QDate& yearStart, const QDate& yearEnd)
     r.lines = line_.has(QStringLiteral("lines"));
     r.narration = line_.has(QStringLiteral("narration"));
     r.pageOffset = int(line_.number(QStringLiteral("page-offset"), 0, -99999, 99999));
+}
 
-    const QString format = line_.has(QStringLiteral("format")) ? line_.text(QStringLiteral("format")) : QStringLiteral("text");
-    const QString outFile = line_.text(QStringLiteral("out"));
-    if (format != QLatin1String("text") && format != QLatin1String("pdf") && format != QLatin1String("xlsx"))
-        throw UsageError(QStringLiteral("--format must be text, pdf or xlsx, not '%1'").arg(format));
-    if (format != QLatin1String("text") && outFile.isEmpty())
-        throw UsageError(QStringLiteral("--format %1 needs --out FILE").arg(format));
+ReportCommand::Output ReportCommand::output() const
+{
+    Output o;
+    o.format = line_.has(QStringLiteral("format")) ? line_.text(QStringLiteral("format")) : QStringLiteral("text");
+    o.file = line_.text(QStringLiteral("out"));
+    if (o.format != QLatin1String("text") && o.format != QLatin1String("pdf") && o.format != QLatin1String("xlsx"))
+        throw UsageError(QStringLiteral("--format must be text, pdf or xlsx, not '%1'").arg(o.format));
+    if (o.format != QLatin1String("text") && o.file.isEmpty())
+        throw UsageError(QStringLiteral("--format %1 needs --out FILE").arg(o.format));
+    return o;
+}
 
-    const app::LedgerDocument doc = app::LedgerBuilder(conn()).build(r);
-    if (doc.heads.isEmpty())
-        throw PellamError(3021, QStringLiteral("There is no records"));
-
-    if (format == QLatin1String("text")) {
-        if (outFile.isEmpty())
-            app::writeLedgerText(doc, [this](const QString& line) { out_ << line << '\n'; });
+void ReportCommand::write(const Output& o, int pageOffset, const app::LineWriter& text,
+                          const std::function<void(app::ReportPrinter&)>& print,
+                          const std::function<void(WorkbookSink&)>& sheet)
+{
+    if (o.format == QLatin1String("text")) {
+        if (o.file.isEmpty())
+            text([this](const QString& line) { out_ << line << '\n'; });
         else
-            writeWhole(outFile, [&doc](QSaveFile& file) {
-                app::writeLedgerText(doc, [&file](const QString& line) {
+            writeWhole(o.file, [&text](QSaveFile& file) {
+                text([&file](const QString& line) {
                     file.write(line.toUtf8());
                     file.write("\n");
                 });
             });
-    } else if (format == QLatin1String("pdf")) {
-        writeWhole(outFile, [](QSaveFile&) {}); // says now when the file cannot be made
-        PagePrinter::instance().usePdfFile(outFile);
-        app::ReportPrinter printer(r.pageOffset);
+    } else if (o.format == QLatin1String("pdf")) {
+        writeWhole(o.file, [](QSaveFile&) {}); // says now when the file cannot be made
+        PagePrinter::instance().usePdfFile(o.file);
+        app::ReportPrinter printer(pageOffset);
         printer.openAsSet();
         try {
-            app::printLedger(doc, printer);
+            print(printer);
             printer.end();
         } catch (...) {
             printer.abandon();
-            QFile::remove(outFile);
+            QFile::remove(o.file);
             throw;
         }
     } else {
-        ExcelWorkbook book(outFile);
-        app::writeLedgerSheet(doc, book);
+        ExcelWorkbook book(o.file);
+        sheet(book);
         book.Save();
     }
+}
+
+void ReportCommand::ledger(const QDate& yearStart, const QDate& yearEnd)
+{
+    app::LedgerRequest r;
+    choose(r, yearStart, yearEnd);
+    r.heads = heads();
+    if (r.heads.isEmpty())
+        throw UsageError(QStringLiteral("Please Select atleast one Ledger"));
+    const Output o = output();
+    const app::LedgerDocument doc = app::LedgerBuilder(conn()).build(r);
+    if (doc.heads.isEmpty())
+        throw PellamError(3021, QStringLiteral("There is no records"));
+    write(
+        o, r.pageOffset, [&doc](const auto& line) { app::writeLedgerText(doc, line); },
+        [&doc](app::ReportPrinter& p) { app::printLedger(doc, p); },
+        [&doc](WorkbookSink& sheet) { app::writeLedgerSheet(doc, sheet); });
+}
+
+void ReportCommand::recpay(const QDate& yearStart, const QDate& yearEnd)
+{
+    if (line_.has(QStringLiteral("heads")))
+        throw UsageError(QStringLiteral("'report recpay' takes no option '--heads'"));
+    app::ReportChoices r;
+    choose(r, yearStart, yearEnd);
+    const Output o = output();
+    const app::RecPayDocument doc = app::RecPayBuilder(conn()).build(r);
+    write(
+        o, r.pageOffset, [&doc](const auto& line) { app::writeRecPayText(doc, line); },
+        [&doc](app::ReportPrinter& p) { app::printRecPay(doc, p); },
+        [&doc](WorkbookSink& sheet) { app::writeRecPaySheet(doc, sheet); });
 }
 
 } // namespace pellam::cli

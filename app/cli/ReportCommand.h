@@ -1,21 +1,35 @@
 #pragma once
 
 #include "cli/CommandLine.h"
+#include "reports/ReportChoices.h"
+#include "reports/ReportRoutes.h"
 
 #include <QTextStream>
 
 namespace pellam::cli {
 
-// `pellam report ledger`: the ledger with the choices of its window, from
-// the books already open on the shared connection, as text (byte for byte
-// the preview's file), a PDF or a workbook. Wrong choices throw UsageError;
+// `pellam report ledger` and `pellam report recpay`: the report with the
+// choices of its window, from the books already open on the shared
+// connection, as text (byte for byte the preview's file), a PDF or a
+// workbook. Wrong choices throw UsageError;
 // an empty selection or a file that cannot be written throws PellamError.
 class ReportCommand {
 public:
     ReportCommand(const CommandLine& line, QTextStream& out) : line_(line), out_(out) {}
     void ledger(const QDate& yearStart, const QDate& yearEnd);
+    void recpay(const QDate& yearStart, const QDate& yearEnd);
 
 private:
+    struct Output {
+        QString format;   // text, pdf or xlsx
+        QString file;     // empty: text on the terminal
+    };
+    // The choices both reports share; the period defaults to the year.
+    void choose(app::ReportChoices& r, const QDate& yearStart, const QDate& yearEnd) const;
+    Output output() const;
+    // The report through the route the format names, into a whole file or none.
+    void write(const Output& o, int pageOffset, const app::LineWriter& text,
+               const std::function<void(app::ReportPrinter&)>& print, const std::function<void(WorkbookSink&)>& sheet);
     QList<qint64> shops() const;
     QList<int> heads() const;
 

@@ -3,6 +3,7 @@
 #include "dialogs/Dialogs.h"
 #include "format/DateText.h"
 #include "reports/LedgerReport.h"
+#include "reports/ReportForm.h"
 #include "reports/ReportPrinter.h"
 #include "shell/AppState.h"
 #include "shell/Common.h"
@@ -11,72 +12,13 @@
 #include "shell/HelpKey.h"
 
 #include <QCheckBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
-#include <QTimer>
 
 namespace pellam::app {
-
-namespace {
-
-template <class W>
-W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-QListWidget* multiList(QWidget* parent, const char* name)
-{
-    auto* list = named(new QListWidget(parent), name);
-    list->setSelectionMode(QAbstractItemView::MultiSelection);
-    return list;
-}
-
-QLineEdit* dateBox(QWidget* parent, const char* name)
-{
-    QLineEdit* box = entryBox(parent, QString::fromLatin1(name), PellamUtility::NumberOnly);
-    box->setInputMask(QStringLiteral("99/99/9999"));
-    box->setText(datetext::format(QDate::currentDate()));
-    // The whole date is selected on entry, ready to be typed over.
-    box->installEventFilter(parent);
-    return box;
-}
-
-// Selects or clears every entry, keeping the current entry where it was.
-void selectEvery(QListWidget* list, bool select)
-{
-    const int current = list->currentRow();
-    for (int i = 0; i < list->count(); ++i)
-        list->item(i)->setSelected(select);
-    if (current >= 0)
-        list->setCurrentRow(current, QItemSelectionModel::NoUpdate);
-}
-
-template <class T>
-QList<T> selectedData(const QListWidget* list)
-{
-    QList<T> out;
-    for (int i = 0; i < list->count(); ++i)
-        if (list->item(i)->isSelected())
-            out << list->item(i)->data(Qt::UserRole).value<T>();
-    return out;
-}
-
-void refuse(const QString& text, QWidget* focus)
-{
-    MessageRequest m;
-    m.text = text;
-    m.icon = MessageIcon::Information;
-    dialogs().message(m);
-    focus->setFocus();
-}
-
-} // namespace
 
 FrmLedger::FrmLedger(QWidget* parent) : QWidget(parent)
 {
@@ -124,19 +66,7 @@ void FrmLedger::buildControls()
     dates->addWidget(txtPage);
     grid->addLayout(dates, 1, 0, 1, 2);
 
-    auto* includes = named(new QGroupBox(QStringLiteral("Includes"), this), "FraIncludes");
-    auto* inc = new QHBoxLayout(includes);
-    inc->addWidget(OptNone = named(new QRadioButton(QStringLiteral("None"), includes), "OptNone"));
-    inc->addWidget(OptJou = named(new QRadioButton(QStringLiteral("Jou. No"), includes), "OptJou"));
-    inc->addWidget(OPtBill = named(new QRadioButton(QStringLiteral("BillNo"), includes), "OPtBill"));
-    inc->addWidget(OptSl = named(new QRadioButton(QStringLiteral("Sl.No."), includes), "OptSl"));
-    OptNone->setChecked(true);
-    auto* checks = new QHBoxLayout;
-    checks->addWidget(includes);
-    checks->addWidget(ChkSh = named(new QCheckBox(QStringLiteral("Sh."), this), "ChkSh"));
-    checks->addWidget(ChkLine = named(new QCheckBox(QStringLiteral("Lines"), this), "ChkLine"));
-    checks->addWidget(Check1 = named(new QCheckBox(QStringLiteral("Narration"), this), "Check1"));
-    grid->addLayout(checks, 2, 0, 1, 2);
+    grid->addLayout(reportOptionRow(this, {"Includes", "Sl.No.", "Lines"}), 2, 0, 1, 2);
 
     QPushButton* prev = namedButton(this, QStringLiteral("Pre&view"), QStringLiteral("CmdPrev"));
     QPushButton* print = namedButton(this, QStringLiteral("&Print"), QStringLiteral("CmdPrint"));
@@ -154,14 +84,6 @@ void FrmLedger::buildControls()
     click("CmdPrint", &FrmLedger::CmdPrint_Click);
     click("CmdExcel", &FrmLedger::CmdExcel_Click);
     resize(720, 460);
-}
-
-bool FrmLedger::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::FocusIn)
-        if (auto* box = qobject_cast<QLineEdit*>(watched))
-            QTimer::singleShot(0, box, &QLineEdit::selectAll);
-    return QWidget::eventFilter(watched, event);
 }
 
 void FrmLedger::FillLedgerHeads()
@@ -216,13 +138,7 @@ std::optional<LedgerRequest> FrmLedger::checkedRequest()
         refuse(QStringLiteral(" From Date is after To Date"), txtdatefrom);
         return std::nullopt;
     }
-    r.reference = OptJou->isChecked()    ? LedgerReference::JouNo
-                  : OPtBill->isChecked() ? LedgerReference::BillNo
-                  : OptSl->isChecked()   ? LedgerReference::SerialNo
-                                         : LedgerReference::None;
-    r.shopColumn = ChkSh->isChecked();
-    r.lines = ChkLine->isChecked();
-    r.narration = Check1->isChecked();
+    readReportOptions(this, r);
     r.pageOffset = ReportPrinter::pageOffset(txtPage->text());
     return r;
 }

@@ -5,11 +5,9 @@
 #include <QWidget>
 #include <optional>
 
-class QCheckBox;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QRadioButton;
 
 namespace pellam::app {
 
@@ -34,9 +32,6 @@ public slots:
     void CmdPrint_Click();
     void CmdExcel_Click();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void buildControls();
     void FillLedgerHeads();
@@ -46,13 +41,6 @@ private:
     QListWidget* LstAcc;
     QLineEdit* txtdatefrom;
     QLineEdit* txtdateto;
-    QRadioButton* OptNone;
-    QRadioButton* OptJou;
-    QRadioButton* OPtBill;
-    QRadioButton* OptSl;
-    QCheckBox* ChkSh;
-    QCheckBox* ChkLine;
-    QCheckBox* Check1;
     QLineEdit* txtPage;
     QPushButton* CmdExcel;
 };

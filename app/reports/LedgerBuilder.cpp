@@ -1,5 +1,6 @@
 #include "reports/LedgerBuilder.h"
 
+#include "reports/SqlList.h"
 #include "shell/Common.h"
 
 #include <QHash>
@@ -7,29 +8,6 @@
 namespace pellam::app {
 
 namespace {
-
-// "?,?,?" for a list of values bound in order.
-QString marks(qsizetype count)
-{
-    QStringList list;
-    for (qsizetype i = 0; i < count; ++i)
-        list << QStringLiteral("?");
-    return list.join(QLatin1Char(','));
-}
-
-template <class T>
-QVariantList values(const QList<T>& list)
-{
-    QVariantList out;
-    for (const T& v : list)
-        out << QVariant::fromValue(v);
-    return out;
-}
-
-QString iso(const QDate& date)
-{
-    return date.toString(Qt::ISODate);
-}
 
 QHash<int, int> indexByAccNo(const QList<LedgerHead>& heads)
 {
@@ -117,14 +95,7 @@ void LedgerBuilder::addVouchers(QList<LedgerHead>& heads, const LedgerRequest& r
                                 const QString& accounts)
 {
     const QHash<int, int> index = indexByAccNo(heads);
-    // One copy of each text (a head's name, a narration or bill number that
-    // recurs), shared by every line that shows it: a long ledger holds
-    // mostly the same few texts.
-    QHash<QString, QString> texts;
-    const auto shared = [&texts](const QString& text) {
-        const auto it = texts.constFind(text);
-        return it != texts.constEnd() ? *it : *texts.insert(text, text);
-    };
+    TextPool shared;
     const QString sql =
         QStringLiteral("select jousrlno, shopid, joudate, amount, narration, billno, dbaccno, craccno,"
                        " dbaccname, craccname from journalview"
@@ -133,10 +104,8 @@ void LedgerBuilder::addVouchers(QList<LedgerHead>& heads, const LedgerRequest& r
             .arg(shops, accounts);
     // The institutions are checked row by row ("+shopid"), so that the rows
     // come by the date index already in order, or by the heads' indexes
-    // when few heads are chosen. A month at a time, so that only a month of
-    // rows is held at once.
-    for (QDate start = request.from; start.isValid() && start <= request.to;) {
-        const QDate end = std::min(request.to, QDate(start.year(), start.month(), start.daysInMonth()));
+    // when few heads are chosen.
+    eachMonth(request.from, request.to, [&](const QDate& start, const QDate& end) {
         db::RecordSet rs = conn_.query(sql, values(request.heads) + values(request.heads) +
                                                 QVariantList{iso(start), iso(end)} + values(request.shops));
         // Columns by position: the names are looked up once, not per row.
@@ -170,8 +139,7 @@ void LedgerBuilder::addVouchers(QList<LedgerHead>& heads, const LedgerRequest& r
             if (creditSide != debitSide)
                 post(creditSide, false, DebitName);
         }
-        start = end.addDays(1);
-    }
+    });
 }
 
 } // namespace pellam::app

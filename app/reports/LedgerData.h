@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reports/ReportChoices.h"
 #include "types/Currency.h"
 
 #include <QDate>
@@ -8,20 +9,9 @@
 
 namespace pellam::app {
 
-// Which reference the voucher lines carry.
-enum class LedgerReference { None, JouNo, BillNo, SerialNo };
-
 // What the user chose for one ledger run.
-struct LedgerRequest {
-    QList<qint64> shops;      // institutions, in list order
+struct LedgerRequest : ReportChoices {
     QList<int> heads;         // ledger heads (accno)
-    QDate from;
-    QDate to;
-    LedgerReference reference = LedgerReference::None;
-    bool shopColumn = false;  // the institution number column
-    bool lines = false;       // a rule under every voucher
-    bool narration = false;   // the narration under its voucher
-    int pageOffset = 0;       // added to printed page numbers
 };
 
 struct LedgerVoucher {

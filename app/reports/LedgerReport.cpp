@@ -1,55 +1,16 @@
 #include "reports/LedgerReport.h"
 
 #include "dialogs/Dialogs.h"
-#include "excel/ExcelWorkbook.h"
 #include "reports/LedgerBuilder.h"
 #include "reports/LedgerPrint.h"
 #include "reports/LedgerSheet.h"
 #include "reports/LedgerText.h"
-#include "reports/ReportTextFile.h"
+#include "reports/ReportRoutes.h"
 #include "shell/AppState.h"
 #include "shell/Common.h"
 #include "shell/ErrorHandling.h"
 
 namespace pellam::app {
-
-namespace {
-
-void toPreview(const LedgerDocument& doc)
-{
-    ReportTextFile file(state().TempDir);
-    writeLedgerText(doc, [&file](const QString& line) { file.WriteLine(line); });
-    file.Close();
-    QString caption = QStringLiteral("Ledger Report");
-    ShowReportPreview(file.path(), caption);
-}
-
-void toPrinter(const LedgerDocument& doc)
-{
-    ReportPrinter printer(doc.request.pageOffset);
-    if (!printer.open())
-        return;
-    try {
-        printLedger(doc, printer);
-        printer.end();
-    } catch (...) {
-        printer.abandon();
-        throw;
-    }
-}
-
-void toWorkbook(const LedgerDocument& doc)
-{
-    std::unique_ptr<ExcelWorkbook> book;
-    QString folder = state().TempDir;
-    folder.chop(1);
-    if (!state().Util.CreateExcel(book, folder))
-        return;
-    writeLedgerSheet(doc, *book);
-    state().Util.CloseViewEx(book);
-}
-
-} // namespace
 
 void LedgerReport(const LedgerRequest& request, short target)
 {
@@ -66,13 +27,13 @@ void LedgerReport(const LedgerRequest& request, short target)
             }
             switch (target) {
             case LedgerPreview:
-                toPreview(doc);
+                toPreview([&doc](const auto& line) { writeLedgerText(doc, line); }, QStringLiteral("Ledger Report"));
                 break;
             case LedgerPrint:
-                toPrinter(doc);
+                toPrinter(request.pageOffset, [&doc](ReportPrinter& p) { printLedger(doc, p); });
                 break;
             case LedgerExcel:
-                toWorkbook(doc);
+                toWorkbook([&doc](WorkbookSink& sheet) { writeLedgerSheet(doc, sheet); });
                 break;
             default:
                 break;

@@ -1,75 +1,52 @@
 #include "reports/LedgerSheet.h"
 
+#include "reports/ReportText.h"
+
 namespace pellam::app {
-
-namespace {
-
-QString cell(char column, int row)
-{
-    return QLatin1Char(column) + QString::number(row);
-}
-
-// The reference column as the voucher lines carry it; empty for none.
-QString reference(const LedgerVoucher& v, LedgerReference kind)
-{
-    switch (kind) {
-    case LedgerReference::JouNo:
-        return QString::number(v.jouNo);
-    case LedgerReference::SerialNo:
-        return QString::number(v.serial);
-    case LedgerReference::BillNo:
-        return v.billNo.left(5).trimmed();
-    case LedgerReference::None:
-        break;
-    }
-    return {};
-}
-
-} // namespace
 
 void writeLedgerSheet(const LedgerDocument& doc, WorkbookSink& sheet)
 {
     int row = 0; // the last row written
     for (const LedgerHead& head : doc.heads) {
         row += 3;
-        sheet.text(cell('B', row), QStringLiteral("B/V No"));
-        sheet.text(cell('C', row), QStringLiteral("J/F No"));
-        sheet.text(cell('D', row), QStringLiteral("Date"));
-        sheet.text(cell('E', row), QStringLiteral("Account Name"));
-        sheet.text(cell('F', row), QStringLiteral("Debit"));
-        sheet.text(cell('G', row), QStringLiteral("Credit"));
+        sheet.text(cellAt('B', row), QStringLiteral("B/V No"));
+        sheet.text(cellAt('C', row), QStringLiteral("J/F No"));
+        sheet.text(cellAt('D', row), QStringLiteral("Date"));
+        sheet.text(cellAt('E', row), QStringLiteral("Account Name"));
+        sheet.text(cellAt('F', row), QStringLiteral("Debit"));
+        sheet.text(cellAt('G', row), QStringLiteral("Credit"));
 
         const int first = ++row;
         if (head.opening > Currency()) {
-            sheet.text(cell('E', row), QStringLiteral("To Balance B/d"));
-            sheet.amount(cell('F', row), head.opening);
+            sheet.text(cellAt('E', row), QStringLiteral("To Balance B/d"));
+            sheet.amount(cellAt('F', row), head.opening);
         } else {
-            sheet.text(cell('E', row), QStringLiteral("By Balance B/d"));
-            sheet.amount(cell('G', row), head.opening.abs());
+            sheet.text(cellAt('E', row), QStringLiteral("By Balance B/d"));
+            sheet.amount(cellAt('G', row), head.opening.abs());
         }
         for (const LedgerVoucher& v : head.vouchers) {
             ++row;
-            const QString ref = reference(v, doc.request.reference);
+            const QString ref = referenceText(doc.request.reference, v.jouNo, v.serial, v.billNo, 5).trimmed();
             if (!ref.isEmpty())
-                sheet.text(cell('B', row), ref);
-            sheet.date(cell('D', row), v.date);
-            sheet.text(cell('E', row), v.otherName);
-            sheet.amount(cell(v.debit ? 'F' : 'G', row), v.amount);
+                sheet.text(cellAt('B', row), ref);
+            sheet.date(cellAt('D', row), v.date);
+            sheet.text(cellAt('E', row), v.otherName);
+            sheet.amount(cellAt(v.debit ? 'F' : 'G', row), v.amount);
             if (doc.request.narration && !v.narration.trimmed().isEmpty())
-                sheet.text(cell('E', ++row), QLatin1Char('[') + v.narration.trimmed() + QLatin1Char(']'));
+                sheet.text(cellAt('E', ++row), QLatin1Char('[') + v.narration.trimmed() + QLatin1Char(']'));
         }
         const int last = row;
         const int totals = ++row;
         const QString from = QString::number(first), to = QString::number(last);
-        sheet.formula(cell('F', totals), QStringLiteral("=sum(f%1:f%2)").arg(from, to), head.debitTotal);
-        sheet.formula(cell('G', totals), QStringLiteral("=sum(g%1:g%2)").arg(from, to), head.creditTotal);
+        sheet.formula(cellAt('F', totals), QStringLiteral("=sum(f%1:f%2)").arg(from, to), head.debitTotal);
+        sheet.formula(cellAt('G', totals), QStringLiteral("=sum(g%1:g%2)").arg(from, to), head.creditTotal);
         ++row;
         const QString t = QString::number(totals);
         if (head.debitTotal > head.creditTotal)
-            sheet.formula(cell('G', row), QStringLiteral("=f") + t + QStringLiteral("-g") + t,
+            sheet.formula(cellAt('G', row), QStringLiteral("=f") + t + QStringLiteral("-g") + t,
                           head.debitTotal - head.creditTotal);
         else
-            sheet.formula(cell('F', row), QStringLiteral("=g") + t + QStringLiteral("-f") + t,
+            sheet.formula(cellAt('F', row), QStringLiteral("=g") + t + QStringLiteral("-f") + t,
                           head.creditTotal - head.debitTotal);
     }
 }

@@ -65,24 +65,7 @@ void writeHead(LineOut& out, const LedgerDocument& doc, const LedgerHead& head)
 
 QString ledgerLineStart(const LedgerVoucher& voucher, const LedgerRequest& request)
 {
-    QString start;
-    switch (request.reference) {
-    case LedgerReference::JouNo:
-        start = rightAligned(QString::number(voucher.jouNo), 5) + QLatin1Char(' ');
-        break;
-    case LedgerReference::SerialNo:
-        start = rightAligned(QString::number(voucher.serial), 5) + QLatin1Char(' ');
-        break;
-    case LedgerReference::BillNo:
-        start = voucher.billNo.isNull() ? blanks(6) : rightAligned(voucher.billNo.left(5), 5) + QLatin1Char(' ');
-        break;
-    case LedgerReference::None:
-        start = blanks(6);
-        break;
-    }
-    if (request.shopColumn)
-        return start + rightAligned(QString::number(voucher.shopId), 2) + QLatin1Char(' ');
-    return start + blanks(3);
+    return voucherLineStart(request, voucher.jouNo, voucher.serial, voucher.billNo, voucher.shopId, 5, 3);
 }
 
 void writeLedgerText(const LedgerDocument& doc, const std::function<void(const QString&)>& writeLine)

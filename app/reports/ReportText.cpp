@@ -6,14 +6,12 @@ namespace pellam::app {
 
 namespace {
 
-constexpr int kNarrationWidth = 33;
-
 // The first line of `text` and what is left after it.
-std::pair<QString, QString> breakAt33(const QString& text)
+std::pair<QString, QString> breakAt(const QString& text, int width)
 {
-    int cut = int(text.left(kNarrationWidth).lastIndexOf(QLatin1Char(' ')));
+    int cut = int(text.left(width).lastIndexOf(QLatin1Char(' ')));
     if (cut <= 0)
-        cut = kNarrationWidth;
+        cut = width;
     return {text.left(cut).trimmed(), text.mid(cut).trimmed()};
 }
 
@@ -44,21 +42,51 @@ QString amountText(Currency amount, int width)
     return state().Util.NumFormat(amount.toString(2), short(width));
 }
 
-QStringList narrationLines(const QString& narration)
+QStringList narrationLines(const QString& narration, int width)
 {
     const QString trimmed = narration.trimmed();
     if (trimmed.isEmpty())
         return {};
     QString rest = QLatin1Char('[') + trimmed + QLatin1Char(']');
     QStringList lines;
-    for (int i = 0; i < 2 && rest.size() > kNarrationWidth; ++i) {
-        auto [line, remainder] = breakAt33(rest);
+    for (int i = 0; i < 2 && rest.size() > width; ++i) {
+        auto [line, remainder] = breakAt(rest, width);
         lines << line;
         rest = remainder;
     }
     if (!rest.isEmpty())
         lines << rest;
     return lines;
+}
+
+QString referenceText(ReportReference kind, qint64 jouNo, int serial, const QString& billNo, int billWidth)
+{
+    switch (kind) {
+    case ReportReference::JouNo:
+        return QString::number(jouNo);
+    case ReportReference::SerialNo:
+        return QString::number(serial);
+    case ReportReference::BillNo:
+        return billNo.left(billWidth);
+    case ReportReference::None:
+        break;
+    }
+    return {};
+}
+
+QString voucherLineStart(const ReportChoices& r, qint64 jouNo, int serial, const QString& billNo, qint64 shopId,
+                         int width, int shopBlanks)
+{
+    const QString ref = referenceText(r.reference, jouNo, serial, billNo, width);
+    const QString start = ref.isEmpty() ? blanks(width + 1) : rightAligned(ref, width) + QLatin1Char(' ');
+    if (r.shopColumn)
+        return start + rightAligned(QString::number(shopId), 2) + QLatin1Char(' ');
+    return start + blanks(shopBlanks);
+}
+
+QString cellAt(char column, int row)
+{
+    return QLatin1Char(column) + QString::number(row);
 }
 
 } // namespace pellam::app

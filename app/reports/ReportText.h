@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reports/ReportChoices.h"
 #include "types/Currency.h"
 
 #include <QString>
@@ -18,8 +19,19 @@ QString rightAligned(const QString& text, int width);
 // An amount with two decimals and Indian grouping, right-aligned in `width`.
 QString amountText(Currency amount, int width);
 // A narration as it is printed under its voucher: "[" + trimmed text + "]",
-// broken into at most three lines at the last blank within 33 characters
-// (at 33 when there is none). Empty for a blank narration.
-QStringList narrationLines(const QString& narration);
+// broken into at most three lines at the last blank within `width`
+// characters (at `width` when there is none). Empty for a blank narration.
+QStringList narrationLines(const QString& narration, int width = 33);
+// A voucher's reference as its line carries it, not yet aligned: the
+// journal number, the serial number or the bill number's first `billWidth`
+// characters; empty for none or a voucher without a bill number.
+QString referenceText(ReportReference kind, qint64 jouNo, int serial, const QString& billNo, int billWidth);
+// The columns that begin a voucher line: the reference right-aligned in
+// `width` and a blank (blanks without one), then the institution number in
+// 2 and a blank when chosen, else `shopBlanks` blanks.
+QString voucherLineStart(const ReportChoices& r, qint64 jouNo, int serial, const QString& billNo, qint64 shopId,
+                         int width, int shopBlanks);
+// A cell's address as a sheet shows it: column letter and row number.
+QString cellAt(char column, int row);
 
 } // namespace pellam::app

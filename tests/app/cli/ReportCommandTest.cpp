@@ -1,4 +1,4 @@
-#include "app/reports/LedgerFixture.h"
+#include "app/reports/RecPayFixture.h"
 #include "cli/PellamTool.h"
 #include "support/QtPrinters.h"
 
@@ -24,6 +24,44 @@ Result pellamTool(const QStringList& arguments)
 }
 
 const QStringList kLedger{"report", "ledger", "--date", "01/05/2026", "--from", "01/05/2026", "--to", "31/03/2027"};
+const QStringList kRecPay{"report", "recpay", "--date", "01/05/2026", "--from", "01/05/2026", "--to", "31/03/2027"};
+
+// A PDF of `pages` pages and a workbook, both where --out says.
+void expectPdfAndWorkbook(const QStringList& report, test::TempHome& home, int pages)
+{
+    const QString pdf = home.file(QStringLiteral("report.pdf"));
+    Result r = pellamTool(report + QStringList{"--format", "pdf", "--out", pdf, "--page-offset", "10"});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    const QByteArray bytes = test::fileBytes(pdf);
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_EQ(QString::fromLatin1(bytes).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), pages);
+
+    const QString xlsx = home.file(QStringLiteral("report.xlsx"));
+    r = pellamTool(report + QStringList{"--format", "xlsx", "--out", xlsx});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(test::fileBytes(xlsx).startsWith("PK"));
+}
+
+struct BadChoice {
+    QStringList extra;
+    int code;
+    const char* err; // null: the message names the file that cannot be written
+};
+
+// Each wrong call says so on one line, prints nothing and leaves no file.
+void expectRefused(const QStringList& report, std::initializer_list<BadChoice> cases, const QString& missing)
+{
+    for (const BadChoice& c : cases) {
+        const Result r = pellamTool(report + c.extra);
+        EXPECT_EQ(r.code, c.code) << c.extra.join(' ').toStdString();
+        if (c.err)
+            EXPECT_EQ(r.err, QString::fromLatin1(c.err));
+        else
+            EXPECT_TRUE(r.err.contains(missing)) << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+    EXPECT_FALSE(QFile::exists(missing));
+}
 
 } // namespace
 
@@ -45,46 +83,54 @@ TEST(ReportLedger, TextIsTheSameAsThePreviewFile)
 TEST(ReportLedger, PdfAndWorkbookFiles)
 {
     test::LedgerBooks books;
-    const QString pdf = books.home.file(QStringLiteral("ledger.pdf"));
-    Result r = pellamTool(kLedger + QStringList{"--format", "pdf", "--out", pdf, "--page-offset", "10"});
-    EXPECT_EQ(r.code, 0) << r.err.toStdString();
-    const QByteArray bytes = test::fileBytes(pdf);
-    EXPECT_TRUE(bytes.startsWith("%PDF"));
-    EXPECT_EQ(QString::fromLatin1(bytes).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 3);
-
-    const QString xlsx = books.home.file(QStringLiteral("ledger.xlsx"));
-    r = pellamTool(kLedger + QStringList{"--format", "xlsx", "--out", xlsx});
-    EXPECT_EQ(r.code, 0) << r.err.toStdString();
-    EXPECT_TRUE(test::fileBytes(xlsx).startsWith("PK"));
+    expectPdfAndWorkbook(kLedger, books.home, 3);
 }
 
 TEST(ReportLedger, BadChoicesGiveOneLineAndNoFile)
 {
     test::LedgerBooks books;
-    const QString missing = books.home.file(QStringLiteral("no/such/ledger.pdf"));
-    const struct {
-        QStringList extra;
-        int code;
-        const char* err;
-    } cases[] = {
-        {{"--shops", "9"}, 2, "pellam: --shops: there is no institution '9'\n"},
-        {{"--heads", "XYZ"}, 2, "pellam: --heads: there is no ledger head with the code 'XYZ'\n"},
-        {{"--from", "01/06/2026", "--to", "01/05/2026"}, 2, "pellam: From Date is after To Date\n"},
-        {{"--to", "31/02/2027"}, 2, "pellam: --to must be a date as dd/mm/yyyy, not '31/02/2027'\n"},
-        {{"--ref", "page"}, 2, "pellam: --ref must be none, jou, bill or sl, not 'page'\n"},
-        {{"--format", "xlsx"}, 2, "pellam: --format xlsx needs --out FILE\n"},
-        {{"--heads", "CASH"}, 1, "pellam: error 3021: There is no records\n"},
-        {{"--format", "pdf", "--out", missing}, 1, nullptr},
-    };
-    for (const auto& c : cases) {
-        const Result r = pellamTool(kLedger + c.extra);
-        EXPECT_EQ(r.code, c.code) << c.extra.join(' ').toStdString();
-        if (c.err)
-            EXPECT_EQ(r.err, QString::fromLatin1(c.err));
-        else
-            EXPECT_TRUE(r.err.contains(missing)) << r.err.toStdString();
-        EXPECT_TRUE(r.out.isEmpty());
-    }
-    EXPECT_FALSE(QFile::exists(missing));
-    EXPECT_EQ(pellamTool({"report"}).err, QStringLiteral("pellam: report needs the report's name (reports: ledger)\n"));
+    expectRefused(kLedger,
+                  {{{"--shops", "9"}, 2, "pellam: --shops: there is no institution '9'\n"},
+                   {{"--heads", "XYZ"}, 2, "pellam: --heads: there is no ledger head with the code 'XYZ'\n"},
+                   {{"--from", "01/06/2026", "--to", "01/05/2026"}, 2, "pellam: From Date is after To Date\n"},
+                   {{"--to", "31/02/2027"}, 2, "pellam: --to must be a date as dd/mm/yyyy, not '31/02/2027'\n"},
+                   {{"--ref", "page"}, 2, "pellam: --ref must be none, jou, bill or sl, not 'page'\n"},
+                   {{"--format", "xlsx"}, 2, "pellam: --format xlsx needs --out FILE\n"},
+                   {{"--heads", "CASH"}, 1, "pellam: error 3021: There is no records\n"},
+                   {{"--format", "pdf", "--out", books.home.file(QStringLiteral("no/such/ledger.pdf"))}, 1, nullptr}},
+                  books.home.file(QStringLiteral("no/such/ledger.pdf")));
+    EXPECT_EQ(pellamTool({"report"}).err, QStringLiteral("pellam: report needs the report's name (reports: ledger, recpay)\n"));
+}
+
+TEST(ReportRecPay, TextIsTheSameAsThePreviewFile)
+{
+    test::RecPayBooks books;
+    const Result r = pellamTool(kRecPay + QStringList{"--ref", "jou", "--shop-column", "--narration"});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, test::expected(QStringLiteral("recpay_jou_shop_narration.txt")));
+
+    const QString file = books.home.file(QStringLiteral("cashbook.txt"));
+    const Result toFile = pellamTool(kRecPay + QStringList{"--shops", "2", "--ref", "bill", "--lines", "--out", file});
+    EXPECT_EQ(toFile.code, 0) << toFile.err.toStdString();
+    EXPECT_EQ(QString::fromUtf8(test::fileBytes(file)), test::expected(QStringLiteral("recpay_bill_lines.txt")));
+}
+
+TEST(ReportRecPay, PdfAndWorkbookFiles)
+{
+    test::RecPayBooks books;
+    expectPdfAndWorkbook(kRecPay, books.home, 1);
+}
+
+TEST(ReportRecPay, BadChoicesGiveOneLineAndNoFile)
+{
+    test::RecPayBooks books;
+    const QString missing = books.home.file(QStringLiteral("no/such/cashbook.xlsx"));
+    expectRefused(kRecPay,
+                  {{{"--shops", "9"}, 2, "pellam: --shops: there is no institution '9'\n"},
+                   {{"--heads", "DON"}, 2, "pellam: 'report recpay' takes no option '--heads'\n"},
+                   {{"--from", "01/06/2026", "--to", "01/05/2026"}, 2, "pellam: From Date is after To Date\n"},
+                   {{"--from", "1/13/2026"}, 2, "pellam: --from must be a date as dd/mm/yyyy, not '1/13/2026'\n"},
+                   {{"--format", "pdf"}, 2, "pellam: --format pdf needs --out FILE\n"},
+                   {{"--format", "xlsx", "--out", missing}, 1, nullptr}},
+                  missing);
 }

@@ -1,3 +1,4 @@
+#include "FormDriver.h"
 #include "LedgerFixture.h"
 #include "app/RecordingHelp.h"
 #include "dialogs/ScriptedDialogs.h"
@@ -19,21 +20,10 @@
 using namespace pellam;
 using namespace pellam::app;
 using test::LedgerBooks;
+using test::child;
+using test::click;
 
 namespace {
-
-template <class W>
-W* child(QWidget& w, const char* name)
-{
-    W* found = w.findChild<W*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
-
-void click(QWidget& w, const char* name)
-{
-    child<QPushButton>(w, name)->click();
-}
 
 QStringList texts(const QListWidget* list, bool selectedOnly = false)
 {

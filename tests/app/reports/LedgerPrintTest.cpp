@@ -1,4 +1,5 @@
 #include "LedgerFixture.h"
+#include "PrintRun.h"
 #include "dialogs/ScriptedDialogs.h"
 #include "printing/PagePrinter.h"
 #include "reports/LedgerBuilder.h"
@@ -6,7 +7,6 @@
 #include "reports/LedgerReport.h"
 #include "support/QtPrinters.h"
 
-#include <QRegularExpression>
 #include <QSet>
 #include <gtest/gtest.h>
 
@@ -16,42 +16,16 @@ using test::LedgerBooks;
 
 namespace {
 
-int pdfPages(const QString& path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    return int(QString::fromLatin1(f.readAll()).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
-}
-
-// The lines printed on one page, in order.
-QStringList page(const ReportPrinter& printer, int number)
-{
-    QStringList lines;
-    for (const PrintedLine& l : printer.printed())
-        if (l.page == number)
-            lines << l.text;
-    return lines;
-}
-
-struct PrintRun {
-    test::TempHome pdfHome;
-    QString pdf = pdfHome.file(QStringLiteral("ledger.pdf"));
-    ScriptedDialogsGuard scripted;
-    ReportPrinter printer;
-
-    explicit PrintRun(int offset) : printer(offset)
-    {
-        PagePrinter::instance().usePdfFile(pdf);
-        scripted->answerPrinter(true);
-    }
+struct PrintRun : test::PrintRun {
+    using test::PrintRun::PrintRun;
     void print(const LedgerRequest& r)
     {
-        ASSERT_TRUE(printer.open());
-        printLedger(LedgerBuilder(state().Conn).build(r), printer);
-        printer.end();
+        run([&](ReportPrinter& p) { printLedger(LedgerBuilder(state().Conn).build(r), p); });
     }
 };
+
+using test::page;
+using test::pdfPages;
 
 } // namespace
 

@@ -34,13 +34,13 @@ TEST(LedgerText, MatchesTheLayoutLineForLine)
         LedgerRequest request;
     };
     LedgerRequest jou = LedgerBooks::request();
-    jou.reference = LedgerReference::JouNo;
+    jou.reference = ReportReference::JouNo;
     jou.shopColumn = true;
     jou.narration = true;
     LedgerRequest bill = LedgerBooks::request();
     bill.shops = {2};
     bill.heads = {test::Cash, test::Donations};
-    bill.reference = LedgerReference::BillNo;
+    bill.reference = ReportReference::BillNo;
     bill.lines = true;
     for (const Case& c : {Case{"ledger_jou_shop_narration.txt", jou}, Case{"ledger_bill_lines.txt", bill}})
         EXPECT_EQ(textOf(c.request), test::expected(QString::fromLatin1(c.file))) << c.file;
@@ -50,7 +50,7 @@ TEST(LedgerText, SerialNumbersRestartForEveryHead)
 {
     LedgerBooks books;
     LedgerRequest r = LedgerBooks::request();
-    r.reference = LedgerReference::SerialNo;
+    r.reference = ReportReference::SerialNo;
     const QStringList lines = textOf(r).split(QLatin1Char('\n'));
     QStringList serials;
     for (const QString& line : lines)
@@ -64,7 +64,7 @@ TEST(LedgerReport, PreviewWritesAFreshFileInTheTemporaryFolderAndShowsIt)
     LedgerBooks books;
     ScriptedDialogsGuard scripted;
     LedgerRequest r = LedgerBooks::request();
-    r.reference = LedgerReference::JouNo;
+    r.reference = ReportReference::JouNo;
     r.shopColumn = true;
     r.narration = true;
     const QList<QWidget*> before = QApplication::allWidgets();

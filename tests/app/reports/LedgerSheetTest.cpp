@@ -1,59 +1,24 @@
 #include "LedgerFixture.h"
+#include "RecordingSheet.h"
 #include "dialogs/ScriptedDialogs.h"
 #include "reports/LedgerBuilder.h"
 #include "reports/LedgerReport.h"
 #include "reports/LedgerSheet.h"
 #include "support/QtPrinters.h"
 
-#include <QMap>
 #include <gtest/gtest.h>
 
 using namespace pellam;
 using namespace pellam::app;
 using test::LedgerBooks;
 
-namespace {
-
-// Every cell as "kind:value" by its address: t text, n number, d date,
-// f formula with its computed value.
-class RecordingSheet : public WorkbookSink {
-public:
-    QMap<QString, QString> cells;
-    void text(const QString& c, const QString& v) override { put(c, QStringLiteral("t:") + v); }
-    void amount(const QString& c, Currency v) override { put(c, QStringLiteral("n:") + v.toString(2)); }
-    void date(const QString& c, const QDate& v) override { put(c, QStringLiteral("d:") + v.toString(Qt::ISODate)); }
-    void formula(const QString& c, const QString& f, Currency v) override
-    {
-        put(c, QStringLiteral("f:") + f + QLatin1Char('=') + v.toString(2));
-    }
-
-    // The cells of rows first to last.
-    QMap<QString, QString> rows(int first, int last) const
-    {
-        QMap<QString, QString> out;
-        for (auto it = cells.cbegin(); it != cells.cend(); ++it) {
-            const int row = it.key().mid(1).toInt();
-            if (row >= first && row <= last)
-                out.insert(it.key(), it.value());
-        }
-        return out;
-    }
-
-private:
-    void put(const QString& c, const QString& v)
-    {
-        EXPECT_FALSE(cells.contains(c)) << "written twice: " << c.toStdString();
-        cells.insert(c, v);
-    }
-};
-
-} // namespace
+using test::RecordingSheet;
 
 TEST(LedgerSheet, HeadsOpeningsVouchersAndFormulasWithTheirValues)
 {
     LedgerBooks books;
     LedgerRequest r = LedgerBooks::request();
-    r.reference = LedgerReference::JouNo;
+    r.reference = ReportReference::JouNo;
     r.narration = true;
     RecordingSheet sheet;
     writeLedgerSheet(LedgerBuilder(state().Conn).build(r), sheet);

@@ -1,0 +1,80 @@
+#include "reports/RecPayPrint.h"
+
+#include "format/DateText.h"
+#include "reports/RecPayText.h"
+#include "reports/ReportText.h"
+
+namespace pellam::app {
+
+namespace {
+
+const QString kMargin = blanks(5);
+const QString kRule = kMargin + dashes(89);
+const QString kMeasure = QStringLiteral("Page : Page :");
+
+class RecPayPages {
+public:
+    RecPayPages(const RecPayDocument& doc, ReportPrinter& printer) : doc_(doc), p_(printer) {}
+
+    void print()
+    {
+        const ReportChoices& r = doc_.request;
+        size_ = p_.fitFont(kMargin + dashes(87), 20, 8);
+        p_.pageNumber(kMeasure);
+        p_.setFontSize(size_ + 5);
+        p_.centred(doc_.title);
+        if (!doc_.place.isEmpty())
+            p_.centred(doc_.place);
+        p_.centred(QStringLiteral("R E C E I P T   A N D  P A Y M E N T"));
+        p_.setFontSize(size_ + 3);
+        p_.centred(QStringLiteral("From  ") + datetext::format(r.from) + QStringLiteral("  -------> To ") +
+                   datetext::format(r.to));
+        p_.setFontSize(size_);
+        p_.line(kRule);
+        p_.line(kMargin +
+                QStringLiteral(" B/V No.   L/F    Date      Account name                         Receipt Rs.  Payment Rs."));
+        p_.line(kRule);
+
+        body(recPayOpeningLine(doc_, QStringLiteral("                   To Balance B/d"),
+                               QStringLiteral("                   By Balance B/d")));
+        if (r.lines)
+            body(blanks(8) + dashes(86));
+        for (const RecPayVoucher& v : doc_.vouchers)
+            for (const QString& line : recPayVoucherLines(doc_, v))
+                body(line);
+        body(kRule);
+        body(recPayTotalsLine(doc_, QStringLiteral("                  Total         ")));
+        body(recPayBalanceLine(doc_, QStringLiteral("                 Balance        ")));
+        body(kRule);
+        body(recPayBalancedLine(doc_, 32));
+    }
+
+private:
+    // A body line, on a new page with the page number and column heading
+    // again when this one is full.
+    void body(const QString& text)
+    {
+        if (p_.pageFull()) {
+            p_.newPage();
+            p_.pageNumber(kMeasure);
+            p_.line(kRule);
+            p_.line(kMargin +
+                    QStringLiteral(" B/V No.   L/F    Date      Account name                        Receipt Rs.   Payment Rs."));
+            p_.line(kRule);
+        }
+        p_.line(text);
+    }
+
+    const RecPayDocument& doc_;
+    ReportPrinter& p_;
+    double size_ = 12;
+};
+
+} // namespace
+
+void printRecPay(const RecPayDocument& doc, ReportPrinter& printer)
+{
+    RecPayPages(doc, printer).print();
+}
+
+} // namespace pellam::app

@@ -1,0 +1,70 @@
+#include "RecPayFixture.h"
+#include "RecordingSheet.h"
+#include "dialogs/ScriptedDialogs.h"
+#include "reports/RecPayBuilder.h"
+#include "reports/RecPayReport.h"
+#include "reports/RecPaySheet.h"
+
+#include <gtest/gtest.h>
+
+using namespace pellam;
+using namespace pellam::app;
+using test::RecordingSheet;
+using test::RecPayBooks;
+
+TEST(RecPaySheet, CashBookRowsWithTotalsBalanceAndBalancedTotalsAsFormulas)
+{
+    RecPayBooks books;
+    ReportChoices r = RecPayBooks::request();
+    r.shops = {2};
+    r.reference = ReportReference::BillNo;
+    r.narration = true;
+    RecordingSheet sheet;
+    writeRecPaySheet(RecPayBuilder(state().Conn).build(r), sheet);
+    const QMap<QString, QString> cells{
+        {"B1", "t:DISPENSARY CASH BOOK"}, {"B2", "t:Receipt and Payments From 01/05/2026 To 31/03/2027"},
+        {"B4", "t:B/V No"}, {"C4", "t:Date"}, {"D4", "t:Account Name"}, {"E4", "t:Receipt"}, {"F4", "t:Payment"},
+        {"D5", "t:By Balance B/d"}, {"F5", "n:150.00"},
+        {"C6", "d:2026-05-02"}, {"D6", "t:ST. MARY'S FEES"}, {"F6", "n:500.00"},
+        {"D7", "t:[PAID FOR UNIFORMS TO THE TAILORS]"},
+        {"B8", "t:1234567"}, {"C8", "d:2026-08-31"}, {"D8", "t:DONATIONS"}, {"E8", "n:200000.00"},
+        {"D9", "t:[ANNUAL DONATION FROM THE OLD STUDENTS ASSOCIATION FOR THE NEW LIBRARY BUILDING]"},
+        {"B10", "t:77"}, {"C10", "d:2026-10-10"}, {"D10", "t:ST. MARY'S FEES"}, {"E10", "n:300.00"},
+        {"D11", "t:Total"}, {"E11", "f:=sum(e5:e10)=200300.00"}, {"F11", "f:=sum(f5:f10)=650.00"},
+        {"D12", "t:Balance"}, {"F12", "f:=e11-f11=199650.00"},
+        {"E13", "f:=sum(e11:e12)=200300.00"}, {"F13", "f:=sum(f11:f12)=200300.00"}};
+    EXPECT_EQ(sheet.cells, cells);
+}
+
+TEST(RecPaySheet, NoCashMovementLeavesTheOpeningAsTheBalance)
+{
+    RecPayBooks books;
+    ReportChoices r = RecPayBooks::request();
+    r.shops = {1};
+    r.from = r.to = QDate(2026, 5, 2);
+    RecordingSheet sheet;
+    writeRecPaySheet(RecPayBuilder(state().Conn).build(r), sheet);
+    // The school's cash: 1,000.00 + 12,34,567.50 brought down; nothing moves.
+    EXPECT_EQ(sheet.rows(5, 9), (QMap<QString, QString>{{"D5", "t:To Balance B/d"}, {"E5", "n:1235567.50"},
+                                                         {"D6", "t:Total"}, {"E6", "f:=sum(e5:e5)=1235567.50"},
+                                                         {"F6", "f:=sum(f5:f5)=0.00"}, {"D7", "t:Balance"},
+                                                         {"F7", "f:=e6-f6=1235567.50"},
+                                                         {"E8", "f:=sum(e6:e7)=1235567.50"},
+                                                         {"F8", "f:=sum(f6:f7)=1235567.50"}}));
+}
+
+TEST(RecPaySheet, TheExcelButtonsRouteWritesARealWorkbook)
+{
+    RecPayBooks books;
+    ScriptedDialogsGuard scripted;
+    scripted->answerInput(QStringLiteral("cashbook")).answer(MessageAnswer::No);
+    RecPayReport(RecPayBooks::request(), RecPayToExcel);
+    QString folder = state().TempDir;
+    folder.chop(1);
+    const QString file = folder + QStringLiteral("/cashbook.xlsx");
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.read(2), QByteArray("PK"));
+    EXPECT_EQ(scripted->texts(),
+              QStringList{file + QStringLiteral("\rReport is created Successfully \rDo you want to view it")});
+}
