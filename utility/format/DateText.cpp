@@ -33,7 +33,18 @@ std::optional<QDate> parse(const QString& text)
 
 QString format(const QDate& date)
 {
-    return date.isValid() ? date.toString(QStringLiteral("dd/MM/yyyy")) : QString();
+    if (!date.isValid())
+        return {};
+    int year = 0, month = 0, day = 0;
+    date.getDate(&year, &month, &day);
+    if (year < 1000 || year > 9999)
+        return date.toString(QStringLiteral("dd/MM/yyyy"));
+    // Written by hand: reports format a date on every line.
+    const char16_t text[10] = {char16_t(u'0' + day / 10),    char16_t(u'0' + day % 10),         u'/',
+                               char16_t(u'0' + month / 10),  char16_t(u'0' + month % 10),       u'/',
+                               char16_t(u'0' + year / 1000), char16_t(u'0' + year / 100 % 10),
+                               char16_t(u'0' + year / 10 % 10), char16_t(u'0' + year % 10)};
+    return QString(reinterpret_cast<const QChar*>(text), 10);
 }
 
 } // namespace pellam::datetext

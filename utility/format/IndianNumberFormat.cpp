@@ -3,6 +3,7 @@
 #include "format/NumericText.h"
 
 #include <QLocale>
+#include <optional>
 #include <cmath>
 
 namespace pellam {
@@ -44,6 +45,46 @@ QString fractionPart(const QString& digits, int decimals)
     return q;
 }
 
+// Plain amount text ("-1234.50", "7.", ".5", ""), read without the general
+// number reader: reports format a million amounts at a time. Nothing for
+// any other text, which takes the general path.
+std::optional<QString> formatPlain(const QString& digits, int decimals)
+{
+    const QChar* p = digits.constData();
+    const qsizetype n = digits.size();
+    qsizetype i = 0;
+    const bool negative = n > 0 && p[0] == u'-';
+    if (negative)
+        ++i;
+    unsigned long long whole = 0;
+    int wholeDigits = 0;
+    for (; i < n && p[i] >= u'0' && p[i] <= u'9'; ++i) {
+        if (++wholeDigits > 18)
+            return std::nullopt;
+        whole = whole * 10 + (p[i].unicode() - '0');
+    }
+    QString q = QStringLiteral(".");
+    bool fractionNonZero = false;
+    if (i < n) {
+        if (p[i] != u'.')
+            return std::nullopt;
+        for (qsizetype k = i + 1; k < n; ++k) {
+            if (p[k] < u'0' || p[k] > u'9')
+                return std::nullopt;
+            fractionNonZero = fractionNonZero || p[k] != u'0';
+        }
+        q = digits.mid(i);
+    }
+    if (!fractionNonZero)
+        q = QLatin1Char('.') + QString(decimals, QLatin1Char('0'));
+    else
+        while (q.size() - 1 < decimals)
+            q += QLatin1Char('0');
+    if (negative && (whole != 0 || fractionNonZero))
+        return QLatin1Char('-') + QString::number(whole) + q;
+    return (whole < 1000 ? QString::number(whole) : groupIndian(whole)) + q;
+}
+
 } // namespace
 
 QString groupIndian(unsigned long long value)
@@ -68,6 +109,8 @@ FormattedNumber formatIndian(const QString& digits, int width, int decimals, boo
     QString f;
     if (regional) {
         f = QLocale::system().toString(double(numeric::leadingValue(digits)), 'f', decimals);
+    } else if (const auto plain = formatPlain(digits, decimals)) {
+        f = *plain;
     } else {
         const QString q = fractionPart(digits, decimals);
         const qsizetype point = digits.indexOf(QLatin1Char('.'));

@@ -19,4 +19,7 @@ TEST(DateText, ReadsDayFirstWhateverTheLocale)
                             "123/4/2024"})
         EXPECT_EQ(dt::parse(QString::fromLatin1(bad)), std::nullopt) << bad;
     EXPECT_EQ(dt::format(QDate(2026, 12, 6)), QStringLiteral("06/12/2026"));
+    EXPECT_EQ(dt::format(QDate(2027, 3, 31)), QStringLiteral("31/03/2027"));
+    EXPECT_EQ(dt::format(QDate(999, 1, 2)), QDate(999, 1, 2).toString(QStringLiteral("dd/MM/yyyy")));
+    EXPECT_EQ(dt::format(QDate()), QString());
 }

@@ -46,6 +46,13 @@ TEST(NumFormat, GroupsTheIndianWayAndAlignsRight)
         {"-", 6, 2, "  0.00"},
         {"-0.5", 6, 2, " -0.50"},          // a negative under one rupee keeps its sign
         {"12345.678", 12, 3, "  12,345.678"},
+        {"-0.00", 6, 2, "  0.00"},         // minus nothing is nothing
+        {"-0", 6, 2, "  0.00"},
+        {"-0012.5", 8, 2, "  -12.50"},
+        {"0005", 6, 2, "  5.00"},
+        {"999999999999999999", 1, 2, "9,99,99,99,99,99,99,99,999.00"},
+        {"1234567.5x", 15, 2, "   12,34,567.5x"},
+        {" 1234", 9, 2, " 1,234.00"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(util.NumFormat(QString::fromLatin1(c.digits), c.width, c.decimals), QString::fromLatin1(c.expected))
