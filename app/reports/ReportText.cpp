@@ -1,6 +1,6 @@
 #include "reports/ReportText.h"
 
-#include "shell/AppState.h"
+#include "format/IndianNumberFormat.h"
 
 namespace pellam::app {
 
@@ -39,7 +39,8 @@ QString rightAligned(const QString& text, int width)
 
 QString amountText(Currency amount, int width)
 {
-    return state().Util.NumFormat(amount.toString(2), short(width));
+    // The same text as NumFormat of the amount's plain text, without the round trip.
+    return formatIndianAmount(amount, width);
 }
 
 QStringList narrationLines(const QString& narration, int width)

@@ -102,6 +102,39 @@ QString groupIndian(unsigned long long value)
     return text;
 }
 
+QString formatIndianAmount(Currency amount, int width)
+{
+    const std::int64_t paise = amount.paise();
+    const bool negative = paise < 0;
+    const std::uint64_t magnitude = negative ? std::uint64_t(0) - std::uint64_t(paise) : std::uint64_t(paise);
+    std::uint64_t whole = magnitude / 100;
+    const int fraction = int(magnitude % 100);
+    // Filled from the right: decimals, then the rupees in groups.
+    char16_t text[64];
+    int at = 64;
+    text[--at] = char16_t(u'0' + fraction % 10);
+    text[--at] = char16_t(u'0' + fraction / 10);
+    text[--at] = u'.';
+    const bool grouped = !negative && whole >= 1000;
+    int written = 0;
+    do {
+        if (grouped && (written == 3 || (written > 3 && (written - 3) % 2 == 0)))
+            text[--at] = u',';
+        text[--at] = char16_t(u'0' + whole % 10);
+        whole /= 10;
+        ++written;
+    } while (whole > 0);
+    if (negative)
+        text[--at] = u'-';
+    const int length = 64 - at;
+    QString out;
+    out.reserve(std::max(width, length));
+    if (length < width)
+        out.fill(QLatin1Char(' '), width - length);
+    out.append(reinterpret_cast<const QChar*>(text + at), length);
+    return out;
+}
+
 FormattedNumber formatIndian(const QString& digits, int width, int decimals, bool regional)
 {
     FormattedNumber out;

@@ -2,6 +2,7 @@
 
 #include "UtilExport.h"
 #include "errors/PellamError.h"
+#include "types/Currency.h"
 
 #include <QString>
 #include <optional>
@@ -22,6 +23,11 @@ struct PELLAM_UTIL_EXPORT FormattedNumber {
 // desktop's own number format is used instead of Indian grouping.
 PELLAM_UTIL_EXPORT FormattedNumber formatIndian(const QString& digits, int width, int decimals,
                                                 bool regional = false);
+
+// An amount with two decimals, right-aligned in `width`, exactly as
+// formatIndian gives its plain text ("-1234.50" ungrouped, "12,34,567.50"),
+// written straight from the amount for reports that print millions of them.
+PELLAM_UTIL_EXPORT QString formatIndianAmount(Currency amount, int width);
 
 // Indian grouping of a whole number of any size: 1234567 -> "12,34,567".
 PELLAM_UTIL_EXPORT QString groupIndian(unsigned long long value);

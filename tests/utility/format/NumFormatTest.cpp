@@ -1,4 +1,5 @@
 #include "PellamUtility.h"
+#include "format/IndianNumberFormat.h"
 #include "dialogs/ScriptedDialogs.h"
 
 #include "support/QtPrinters.h"
@@ -81,4 +82,18 @@ TEST(NumFormat, ReportsAnIntegerPartBeyondItsRange)
     EXPECT_EQ(scripted->messages()[0].icon, pellam::MessageIcon::Information);
     EXPECT_EQ(scripted->messages()[0].title, PellamUtility::kTitle);
     EXPECT_EQ(text, QStringLiteral("99999999999999999999.00"));
+}
+
+TEST(NumFormat, AmountsFormatLikeTheirPlainText)
+{
+    const PellamUtility util;
+    // Every kind of amount a report prints: signs, grouping edges, paise.
+    const char* amounts[] = {"0",          "0.05",      "-0.05",        "-0.5",          "7",
+                             "999.99",     "1000",      "-1000",        "1234567.5",     "99999.99",
+                             "100000",     "-123456.78", "12345678901.23", "922337203685.47", "10000000"};
+    for (const char* a : amounts) {
+        const pellam::Currency c = *pellam::Currency::parse(QString::fromLatin1(a));
+        for (int width : {1, 12, 15})
+            EXPECT_EQ(pellam::formatIndianAmount(c, width), util.NumFormat(c.toString(2), short(width))) << a << " in " << width;
+    }
 }
