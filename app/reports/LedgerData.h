@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "reports/ReportChoices.h"
 #include "types/Currency.h"
 
@@ -37,6 +39,9 @@ struct LedgerHead {
 };
 
 // One ledger, computed once and written by any route.
+// Told the name of each head as its turn comes, so the status bar can show it.
+using HeadStarted = std::function<void(const QString& headName)>;
+
 struct LedgerDocument {
     LedgerRequest request;
     QString title;            // the institution's ledger heading

@@ -15,7 +15,10 @@ const QString kColumns =
 
 class LedgerPages {
 public:
-    LedgerPages(const LedgerDocument& doc, ReportPrinter& printer) : doc_(doc), p_(printer) {}
+    LedgerPages(const LedgerDocument& doc, ReportPrinter& printer, const HeadStarted& headStarted)
+        : doc_(doc), p_(printer), headStarted_(headStarted)
+    {
+    }
 
     void print()
     {
@@ -23,6 +26,8 @@ public:
         for (qsizetype i = 0; i < doc_.heads.size(); ++i) {
             if (i > 0)
                 p_.newPage();
+            if (headStarted_)
+                headStarted_(doc_.heads[i].name);
             printHead(doc_.heads[i]);
         }
     }
@@ -92,14 +97,15 @@ private:
 
     const LedgerDocument& doc_;
     ReportPrinter& p_;
+    const HeadStarted& headStarted_;
     double size_ = 12;
 };
 
 } // namespace
 
-void printLedger(const LedgerDocument& doc, ReportPrinter& printer)
+void printLedger(const LedgerDocument& doc, ReportPrinter& printer, const HeadStarted& headStarted)
 {
-    LedgerPages(doc, printer).print();
+    LedgerPages(doc, printer, headStarted).print();
 }
 
 } // namespace pellam::app

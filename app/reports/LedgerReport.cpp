@@ -25,15 +25,16 @@ void LedgerReport(const LedgerRequest& request, short target)
                 dialogs().message(m);
                 return;
             }
+            const HeadStarted showHead = [](const QString& name) { ShowStatus(name); };
             switch (target) {
             case LedgerPreview:
-                toPreview([&doc](const auto& line) { writeLedgerText(doc, line); }, QStringLiteral("Ledger Report"));
+                toPreview([&](const auto& line) { writeLedgerText(doc, line, showHead); }, QStringLiteral("Ledger Report"));
                 break;
             case LedgerPrint:
-                toPrinter(request.pageOffset, [&doc](ReportPrinter& p) { printLedger(doc, p); });
+                toPrinter(request.pageOffset, [&](ReportPrinter& p) { printLedger(doc, p, showHead); });
                 break;
             case LedgerExcel:
-                toWorkbook([&doc](WorkbookSink& sheet) { writeLedgerSheet(doc, sheet); });
+                toWorkbook([&](WorkbookSink& sheet) { writeLedgerSheet(doc, sheet, showHead); });
                 break;
             default:
                 break;

@@ -4,10 +4,12 @@
 
 namespace pellam::app {
 
-void writeLedgerSheet(const LedgerDocument& doc, WorkbookSink& sheet)
+void writeLedgerSheet(const LedgerDocument& doc, WorkbookSink& sheet, const HeadStarted& headStarted)
 {
     int row = 0; // the last row written
     for (const LedgerHead& head : doc.heads) {
+        if (headStarted)
+            headStarted(head.name);
         row += 3;
         sheet.text(cellAt('B', row), QStringLiteral("B/V No"));
         sheet.text(cellAt('C', row), QStringLiteral("J/F No"));

@@ -68,11 +68,15 @@ QString ledgerLineStart(const LedgerVoucher& voucher, const LedgerRequest& reque
     return voucherLineStart(request, voucher.jouNo, voucher.serial, voucher.billNo, voucher.shopId, 5, 3);
 }
 
-void writeLedgerText(const LedgerDocument& doc, const std::function<void(const QString&)>& writeLine)
+void writeLedgerText(const LedgerDocument& doc, const std::function<void(const QString&)>& writeLine,
+                     const HeadStarted& headStarted)
 {
     LineOut out{writeLine};
-    for (const LedgerHead& head : doc.heads)
+    for (const LedgerHead& head : doc.heads) {
+        if (headStarted)
+            headStarted(head.name);
         writeHead(out, doc, head);
+    }
 }
 
 QStringList ledgerTextLines(const LedgerDocument& doc)

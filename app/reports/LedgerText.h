@@ -13,7 +13,8 @@ QString ledgerLineStart(const LedgerVoucher& voucher, const LedgerRequest& reque
 
 // The ledger as the lines of its text file, every head in turn, handed
 // over one by one so that a long ledger is never held as text.
-void writeLedgerText(const LedgerDocument& doc, const std::function<void(const QString&)>& writeLine);
+void writeLedgerText(const LedgerDocument& doc, const std::function<void(const QString&)>& writeLine,
+                     const HeadStarted& headStarted = {});
 QStringList ledgerTextLines(const LedgerDocument& doc);
 
 } // namespace pellam::app

@@ -6,6 +6,7 @@
 #include "reports/FrmPreview.h"
 #include "shell/MenuWiring.h"
 #include "shell/PellamMenu.h"
+#include "shell/ShellView.h"
 #include "support/QtPrinters.h"
 
 #include <QApplication>
@@ -33,6 +34,13 @@ QStringList texts(const QListWidget* list, bool selectedOnly = false)
             out << list->item(i)->text();
     return out;
 }
+
+// The status texts a run shows, in order.
+struct StatusLog : ShellView {
+    QStringList texts;
+    void setStatusText(const QString& text) override { texts << text; }
+    void setProgress(int, int, int) override {}
+};
 
 } // namespace
 
@@ -97,7 +105,14 @@ TEST(FrmLedger, PreviewRunsTheLedgerOfTheChoicesOnTheWindow)
     child<QCheckBox>(form, "ChkSh")->setChecked(true);
     child<QCheckBox>(form, "Check1")->setChecked(true);
     const QList<QWidget*> before = QApplication::allWidgets();
+    StatusLog status;
+    setShellView(&status);
     click(form, "CmdPrev");
+    setShellView(nullptr);
+    EXPECT_EQ(status.texts, (QStringList{QStringLiteral("Preparing To Make Report"), QStringLiteral("Building Fund"),
+                                         QStringLiteral("Donations"), QStringLiteral("St. Mary's Fees"),
+                                         QStringLiteral("Printing  Completed")}))
+        << "each head's name shows in the status bar as its turn comes";
     EXPECT_TRUE(scripted->messages().empty());
     const QList<FrmPreview*> shown = test::previewsSince(before);
     ASSERT_EQ(shown.size(), 1);
