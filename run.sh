@@ -25,7 +25,7 @@ The same books can be used without a window:
   $BUILD_DIR/bin/pellam --home "$DEMO_HOME" check
   $BUILD_DIR/bin/pellam --home "$DEMO_HOME" backup
   $BUILD_DIR/bin/pellam --help
-Or start the program under a virtual display:  xvfb-run ./run.sh
+Or start the program under a virtual display (Debian package xvfb):  xvfb-run ./run.sh
 MSG
   exit 0
 fi
