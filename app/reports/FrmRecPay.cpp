@@ -78,24 +78,16 @@ std::optional<ReportChoices> FrmRecPay::checkedRequest()
         refuse(QStringLiteral(" Invalid to Date"), txtdateto);
         return std::nullopt;
     }
-    ReportChoices r;
-    r.shops = selectedData<qint64>(LstComp);
-    if (r.shops.isEmpty()) {
-        refuse(QStringLiteral(" Please Select atleast one shop"), LstComp);
+    const std::optional<QList<qint64>> shops = chosenInstitutions(LstComp);
+    if (!shops)
         return std::nullopt;
-    }
     // A period that ends before it begins would only give an empty cash book.
     if (*from > *to) {
         refuse(QStringLiteral(" From Date is after To Date"), txtdatefrom);
         return std::nullopt;
     }
-    // The heading is the first chosen institution's: it becomes the list's
-    // current entry.
-    for (int i = 0; i < LstComp->count(); ++i)
-        if (LstComp->item(i)->isSelected()) {
-            LstComp->setCurrentRow(i, QItemSelectionModel::NoUpdate);
-            break;
-        }
+    ReportChoices r;
+    r.shops = *shops;
     r.from = *from;
     r.to = *to;
     readReportOptions(this, r);

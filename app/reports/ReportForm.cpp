@@ -63,6 +63,21 @@ void refuse(const QString& text, QWidget* focus)
     focus->setFocus();
 }
 
+std::optional<QList<qint64>> chosenInstitutions(QListWidget* list)
+{
+    const QList<qint64> shops = selectedData<qint64>(list);
+    if (shops.isEmpty()) {
+        refuse(QStringLiteral(" Please Select atleast one shop"), list);
+        return std::nullopt;
+    }
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->isSelected()) {
+            list->setCurrentRow(i, QItemSelectionModel::NoUpdate);
+            break;
+        }
+    return shops;
+}
+
 QHBoxLayout* reportOptionRow(QWidget* parent, const ReportOptionCaptions& captions)
 {
     auto* frame = named(new QGroupBox(QString::fromLatin1(captions.frame), parent), "FraInclude");

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QList>
 #include <QListWidget>
+#include <optional>
 
 namespace pellam::app {
 
@@ -27,6 +28,10 @@ QLineEdit* dateBox(QWidget* parent, const char* name);
 void selectEvery(QListWidget* list, bool select);
 // A check's message, and the focus back on the control at fault.
 void refuse(const QString& text, QWidget* focus);
+// The chosen institutions in list order, the first of them made the list's
+// current entry (its heading heads the report); nothing, after " Please
+// Select atleast one shop", when none is chosen.
+std::optional<QList<qint64>> chosenInstitutions(QListWidget* list);
 
 // Each window's own captions for the report options.
 struct ReportOptionCaptions {

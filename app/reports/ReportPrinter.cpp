@@ -78,6 +78,13 @@ void ReportPrinter::pageNumber(const QString& measure)
     line(QStringLiteral("Page :") + number);
 }
 
+void ReportPrinter::pageNumberAtEdge()
+{
+    const QString text = QStringLiteral("Page :") + QString::number(printer_.Page());
+    printer_.setCurrentX(printer_.ScaleWidth() - (printer_.TextWidth(text) + 200));
+    line(text);
+}
+
 void ReportPrinter::line(const QString& text)
 {
     printed_.push_back({pageNumberNow(), printer_.CurrentX(), printer_.FontSize(), text});

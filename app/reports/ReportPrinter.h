@@ -44,6 +44,9 @@ public:
     // "Page :" and the number, ending short of the right limit by the width
     // of `measure` followed by the number.
     void pageNumber(const QString& measure);
+    // The statements' page number line: "Page :" and the printer's own page
+    // number, ending 200 twips short of the printable width.
+    void pageNumberAtEdge();
     void line(const QString& text = {});
     // A title centred on the printed line.
     void centred(const QString& text);
