@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the program need.
+# Installs the Debian packages the build, the tests and the program need
+# (unzip: tests read back the workbooks the reports write).
 # Idempotent: apt-get runs only when a package is missing.
 set -euo pipefail
 
@@ -9,6 +10,7 @@ packages=(
   libsqlite3-dev libxlsxwriter-dev libsodium-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
+  unzip
 )
 
 missing=()

@@ -6,25 +6,28 @@
 #include <QFileInfo>
 #include <xlsxwriter.h>
 
+#include <algorithm>
+#include <map>
+#include <vector>
+
 namespace pellam {
 
 WorkbookSink::~WorkbookSink() = default;
-
-struct ExcelWorkbook::Impl {
-    lxw_workbook* book = nullptr;
-    lxw_worksheet* sheet = nullptr;
-    lxw_format* amount = nullptr;
-    lxw_format* date = nullptr;
-    lxw_format* literal = nullptr; // text that must never become a formula
-    QByteArray partName;
-    QHash<int, int> widths; // column -> characters of its longest text
-};
 
 namespace {
 
 struct Address {
     lxw_row_t row;
     lxw_col_t col;
+    friend bool operator<(Address a, Address b) { return a.row != b.row ? a.row < b.row : a.col < b.col; }
+};
+
+struct Range {
+    Address first, last;
+    bool contains(Address a) const
+    {
+        return a.row >= first.row && a.row <= last.row && a.col >= first.col && a.col <= last.col;
+    }
 };
 
 Address address(const QString& cell)
@@ -33,12 +36,80 @@ Address address(const QString& cell)
     return {lxw_name_to_row(a.constData()), lxw_name_to_col(a.constData())};
 }
 
+Range range(const QString& text)
+{
+    const QStringList ends = text.split(QLatin1Char(':'));
+    return {address(ends.front()), address(ends.back())};
+}
+
 bool looksLikeFormula(const QString& text)
 {
     return !text.isEmpty() && QStringLiteral("=+-@").contains(text.front());
 }
 
+// How a cell is shown: its number format, then a border when it has one.
+enum Look { Plain, Literal, Amount, Date, Looks };
+
+struct Cell {
+    enum Kind { Text, Number, When, Formula } kind = Text;
+    Look look = Plain;
+    QByteArray text; // the string or the formula, UTF-8
+    double number = 0;
+    lxw_datetime when{};
+};
+
 } // namespace
+
+struct ExcelWorkbook::Impl {
+    lxw_workbook* book = nullptr;
+    lxw_worksheet* sheet = nullptr;
+    lxw_format* formats[2][Looks] = {};
+    QByteArray partName;
+    QHash<int, int> widths; // column -> characters of its longest text
+    std::map<Address, Cell> cells;
+    std::vector<std::pair<Range, QByteArray>> merges;
+    std::vector<Range> bordered;
+
+    lxw_format* format(Look look, bool border)
+    {
+        lxw_format*& f = formats[border][look];
+        if (!f && (look != Plain || border)) {
+            f = workbook_add_format(book);
+            static const char* const numbers[Looks] = {nullptr, "@", "##,##,##0.00", "dd/mm/yyyy"};
+            if (numbers[look])
+                format_set_num_format(f, numbers[look]);
+            if (border)
+                format_set_border(f, LXW_BORDER_THIN);
+        }
+        return f;
+    }
+    bool hasBorder(Address a) const
+    {
+        return std::any_of(bordered.cbegin(), bordered.cend(), [a](const Range& r) { return r.contains(a); });
+    }
+    bool merged(Address a) const
+    {
+        return std::any_of(merges.cbegin(), merges.cend(), [a](const auto& m) { return m.first.contains(a); });
+    }
+    void write(Address a, const Cell& c)
+    {
+        lxw_format* f = format(c.look, hasBorder(a));
+        switch (c.kind) {
+        case Cell::Text:
+            worksheet_write_string(sheet, a.row, a.col, c.text.constData(), f);
+            break;
+        case Cell::Number:
+            worksheet_write_number(sheet, a.row, a.col, c.number, f);
+            break;
+        case Cell::When:
+            worksheet_write_datetime(sheet, a.row, a.col, const_cast<lxw_datetime*>(&c.when), f);
+            break;
+        case Cell::Formula:
+            worksheet_write_formula_num(sheet, a.row, a.col, c.text.constData(), f, c.number);
+            break;
+        }
+    }
+};
 
 ExcelWorkbook::ExcelWorkbook(const QString& fileName) : d(std::make_unique<Impl>()), fileName_(fileName)
 {
@@ -49,12 +120,6 @@ ExcelWorkbook::ExcelWorkbook(const QString& fileName) : d(std::make_unique<Impl>
     if (!d->book)
         throw PellamError(7, QStringLiteral("Out of memory"), QStringLiteral("ExcelWorkbook"));
     d->sheet = workbook_add_worksheet(d->book, nullptr);
-    d->amount = workbook_add_format(d->book);
-    format_set_num_format(d->amount, "##,##,##0.00");
-    d->date = workbook_add_format(d->book);
-    format_set_num_format(d->date, "dd/mm/yyyy");
-    d->literal = workbook_add_format(d->book);
-    format_set_num_format(d->literal, "@");
 }
 
 ExcelWorkbook::~ExcelWorkbook()
@@ -72,37 +137,48 @@ void ExcelWorkbook::widen(int column, int characters)
 void ExcelWorkbook::text(const QString& cell, const QString& value)
 {
     const Address a = address(cell);
-    const QByteArray utf8 = value.toUtf8();
     // A string cell is never evaluated; the text format keeps it text when
     // the user edits it too.
-    worksheet_write_string(d->sheet, a.row, a.col, utf8.constData(), looksLikeFormula(value) ? d->literal : nullptr);
+    d->cells[a] = {Cell::Text, looksLikeFormula(value) ? Literal : Plain, value.toUtf8(), 0, {}};
     widen(a.col, int(value.size()));
 }
 
 void ExcelWorkbook::amount(const QString& cell, Currency value)
 {
     const Address a = address(cell);
-    worksheet_write_number(d->sheet, a.row, a.col, value.toDouble(), d->amount);
+    d->cells[a] = {Cell::Number, Amount, {}, value.toDouble(), {}};
     widen(a.col, int(value.toString(2).size()) + 4);
 }
 
 void ExcelWorkbook::date(const QString& cell, const QDate& value)
 {
     const Address a = address(cell);
-    lxw_datetime when{};
-    when.year = value.year();
-    when.month = value.month();
-    when.day = value.day();
-    worksheet_write_datetime(d->sheet, a.row, a.col, &when, d->date);
+    Cell c;
+    c.kind = Cell::When;
+    c.look = Date;
+    c.when.year = value.year();
+    c.when.month = value.month();
+    c.when.day = value.day();
+    d->cells[a] = c;
     widen(a.col, 10);
 }
 
 void ExcelWorkbook::formula(const QString& cell, const QString& formula, Currency value)
 {
     const Address a = address(cell);
-    const QByteArray utf8 = formula.toUtf8();
-    worksheet_write_formula_num(d->sheet, a.row, a.col, utf8.constData(), d->amount, value.toDouble());
+    d->cells[a] = {Cell::Formula, Amount, formula.toUtf8(), value.toDouble(), {}};
     widen(a.col, int(value.toString(2).size()) + 4);
+}
+
+void ExcelWorkbook::mergedText(const QString& cells, const QString& value)
+{
+    // The text spans the range, so it widens no single column.
+    d->merges.emplace_back(range(cells), value.toUtf8());
+}
+
+void ExcelWorkbook::borders(const QString& cells)
+{
+    d->bordered.push_back(range(cells));
 }
 
 void ExcelWorkbook::Save()
@@ -111,6 +187,18 @@ void ExcelWorkbook::Save()
         return;
     for (auto it = d->widths.cbegin(); it != d->widths.cend(); ++it)
         worksheet_set_column(d->sheet, lxw_col_t(it.key()), lxw_col_t(it.key()), it.value() + 2, nullptr);
+    for (const auto& [where, text] : d->merges)
+        worksheet_merge_range(d->sheet, where.first.row, where.first.col, where.last.row, where.last.col,
+                              text.constData(), d->format(Plain, d->hasBorder(where.first)));
+    for (const auto& [where, cell] : d->cells)
+        if (!d->merged(where))
+            d->write(where, cell);
+    // Blank cells inside a bordered range are framed too.
+    for (const Range& r : d->bordered)
+        for (lxw_row_t row = r.first.row; row <= r.last.row; ++row)
+            for (lxw_col_t col = r.first.col; col <= r.last.col; ++col)
+                if (!d->cells.count({row, col}) && !d->merged({row, col}))
+                    worksheet_write_blank(d->sheet, row, col, d->format(Plain, true));
     saved_ = true; // workbook_close frees the workbook whatever it answers
     const lxw_error error = workbook_close(d->book);
     const QString part = QFile::decodeName(d->partName);

@@ -10,7 +10,8 @@
 namespace pellam {
 
 // A workbook of one sheet, kept in memory until Save writes it as an .xlsx
-// file. Columns are as wide as their longest text. Text that begins with
+// file; cells are written then, so borders set after the cells still reach
+// them. Columns are as wide as their longest text. Text that begins with
 // = + - or @ stays text, so no spreadsheet runs it as a formula.
 class PELLAM_UTIL_EXPORT ExcelWorkbook : public WorkbookSink {
 public:
@@ -26,6 +27,8 @@ public:
     void amount(const QString& cell, Currency value) override;
     void date(const QString& cell, const QDate& value) override;
     void formula(const QString& cell, const QString& formula, Currency value) override;
+    void mergedText(const QString& range, const QString& value) override;
+    void borders(const QString& range) override;
 
     // Writes the file: first under a temporary name beside it, then renamed,
     // so a failure leaves no half-written workbook. Throws PellamError when

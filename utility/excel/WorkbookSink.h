@@ -18,6 +18,10 @@ public:
     virtual void amount(const QString& cell, Currency value) = 0;
     virtual void date(const QString& cell, const QDate& value) = 0;
     virtual void formula(const QString& cell, const QString& formula, Currency value) = 0;
+    // One text across the cells of a range ("B3:D3"), shown as one cell.
+    virtual void mergedText(const QString& range, const QString& value) = 0;
+    // A continuous line round every cell of a range ("B3:D9").
+    virtual void borders(const QString& range) = 0;
 };
 
 } // namespace pellam

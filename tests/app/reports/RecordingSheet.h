@@ -9,10 +9,12 @@
 namespace pellam::test {
 
 // Every cell as "kind:value" by its address: t text, n number, d date,
-// f formula with its computed value.
+// f formula with its computed value; a merged range's text as "m:value" by
+// the range ("B3:D3"); the framed ranges in order.
 class RecordingSheet : public WorkbookSink {
 public:
     QMap<QString, QString> cells;
+    QStringList framed;
     void text(const QString& c, const QString& v) override { put(c, QStringLiteral("t:") + v); }
     void amount(const QString& c, Currency v) override { put(c, QStringLiteral("n:") + v.toString(2)); }
     void date(const QString& c, const QDate& v) override { put(c, QStringLiteral("d:") + v.toString(Qt::ISODate)); }
@@ -20,6 +22,8 @@ public:
     {
         put(c, QStringLiteral("f:") + f + QLatin1Char('=') + v.toString(2));
     }
+    void mergedText(const QString& r, const QString& v) override { put(r, QStringLiteral("m:") + v); }
+    void borders(const QString& r) override { framed << r; }
 
     // The cells of rows first to last.
     QMap<QString, QString> rows(int first, int last) const

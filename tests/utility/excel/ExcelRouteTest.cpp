@@ -7,6 +7,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 using namespace pellam;
@@ -121,4 +123,41 @@ TEST(CreateExcel, AFileThatCannotBeWrittenIsSaidAndLeavesNothing)
     std::unique_ptr<ExcelWorkbook> none;
     util.CloseViewEx(none);
     EXPECT_EQ(scripted->texts(), QStringList{QStringLiteral("Invalid Application")});
+}
+
+namespace {
+
+// A part of a saved workbook, read with unzip.
+QString workbookPart(const QString& file, const QString& part)
+{
+    QProcess unzip;
+    unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), file, part});
+    unzip.waitForFinished();
+    return QString::fromUtf8(unzip.readAllStandardOutput());
+}
+
+} // namespace
+
+TEST(ExcelWorkbook, MergedTitlesAndBordersSetAfterTheCellsReachTheFile)
+{
+    test::TempHome home;
+    const QString file = home.file(QStringLiteral("summary.xlsx"));
+    ExcelWorkbook book(file);
+    book.mergedText(QStringLiteral("B3:D3"), QStringLiteral("ST. MARY'S SCHOOL"));
+    book.text(QStringLiteral("B4"), QStringLiteral("DONATIONS"));
+    book.amount(QStringLiteral("C4"), Currency::fromPaise(150050));
+    book.borders(QStringLiteral("B3:D5"));
+    book.text(QStringLiteral("B6"), QStringLiteral("Total"));
+    book.Save();
+
+    const QString sheet = workbookPart(file, QStringLiteral("xl/worksheets/sheet1.xml"));
+    EXPECT_TRUE(sheet.contains(QStringLiteral("<mergeCell ref=\"B3:D3\"/>"))) << sheet.toStdString();
+    // Every cell of the framed range is written, the blank ones too, and
+    // carries a style; the total below it does not.
+    for (const char* cell : {"B3", "C3", "D3", "B4", "C4", "D4", "B5", "C5", "D5"})
+        EXPECT_TRUE(sheet.contains(QRegularExpression(QStringLiteral("<c r=\"%1\"[^>]* s=\"[1-9]").arg(QLatin1String(cell)))))
+            << cell;
+    EXPECT_TRUE(sheet.contains(QRegularExpression(QStringLiteral("<c r=\"B6\" t=\"s\">"))));
+    EXPECT_TRUE(workbookPart(file, QStringLiteral("xl/styles.xml")).contains(QStringLiteral("<left style=\"thin\">")));
+    EXPECT_TRUE(workbookPart(file, QStringLiteral("xl/sharedStrings.xml")).contains(QStringLiteral("<t>ST. MARY'S SCHOOL</t>")));
 }
