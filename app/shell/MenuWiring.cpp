@@ -6,6 +6,7 @@
 #include "masters/frmTreeList.h"
 #include "reports/FrmLedger.h"
 #include "reports/FrmRecPay.h"
+#include "reports/FrmRecPaySum.h"
 #include "shell/FrmUser.h"
 #include "shell/MdiHost.h"
 #include "shell/PellamMenu.h"
@@ -30,6 +31,7 @@ void wireMenu(PellamMenu& menu)
     menu.setOpener(QStringLiteral("Acc"), [] { showSingle<masters::frmTreeList>(); });
     menu.setOpener(QStringLiteral("MnRLedger"), [] { showSingle<FrmLedger>(); });
     menu.setOpener(QStringLiteral("MnRp"), [] { showSingle<FrmRecPay>(); });
+    menu.setOpener(QStringLiteral("MnRptR"), [] { showSingle<FrmRecPaySum>(); });
     menu.setOpener(QStringLiteral("mnBk"), [&menu] {
         FrmBackUp backup(&menu);
         backup.exec();

@@ -1,0 +1,38 @@
+#include "reports/SummaryBuilder.h"
+
+#include "reports/JournalSums.h"
+#include "shell/Common.h"
+
+namespace pellam::app {
+
+QString SummaryDocument::dateLine() const
+{
+    return QStringLiteral("        Date From ") + request.fromText + QStringLiteral("   to  ") + request.toText;
+}
+
+SummaryDocument SummaryBuilder::build(const SummaryRequest& request)
+{
+    SummaryDocument doc;
+    doc.request = request;
+    QString place;
+    doc.title = ReportTitle(4, request.shops.isEmpty() ? 0 : int(request.shops.front()), place);
+    ShowStatus(QStringLiteral("Generating report"));
+    const int cash = conn_.scalar(QStringLiteral("select accno from CurCashAccount")).toInt();
+    enum { Period, Before };
+    const JournalSums sums(conn_, request.shops,
+                           {DateBucket::between(request.from, request.to), DateBucket::before(request.from)});
+    for (const StatementHead& h : statementHeads(conn_, request.shops)) {
+        SummaryHead line{h.name, sums.credits(h.accno, Period), sums.debits(h.accno, Period)};
+        doc.incomeTotal += line.income;
+        doc.expenseTotal += line.expense;
+        doc.heads << line;
+    }
+    if (request.withOpening) {
+        ShowStatus(QStringLiteral("calucating opening"));
+        doc.opening = cashOpening(conn_, cash, request.shops) + sums.debits(cash, Before) - sums.credits(cash, Before);
+        ShowStatus(QStringLiteral("Report Completed"));
+    }
+    return doc;
+}
+
+} // namespace pellam::app

@@ -1,0 +1,54 @@
+#include "reports/SummarySheet.h"
+
+#include "reports/ReportText.h"
+
+namespace pellam::app {
+
+namespace {
+
+// "=sum(c6:c9)": a column's cells from one row to another.
+QString sum(char column, int from, int to)
+{
+    return QStringLiteral("=sum(%1%2:%1%3)").arg(QLatin1Char(column)).arg(from).arg(to);
+}
+
+} // namespace
+
+void writeSummarySheet(const SummaryDocument& doc, WorkbookSink& sheet)
+{
+    sheet.mergedText(QStringLiteral("B3:D3"), doc.title);
+    sheet.mergedText(QStringLiteral("B4:D4"), QStringLiteral("           RECEIPT & PAYMENT SUMMARY  "));
+    sheet.mergedText(QStringLiteral("B5:D5"), doc.dateLine());
+    sheet.text(QStringLiteral("B6"), QStringLiteral("ACCOUNT"));
+    sheet.text(QStringLiteral("C6"), QStringLiteral("INCOME"));
+    sheet.text(QStringLiteral("D6"), QStringLiteral("EXPENSE"));
+    int row = 7;
+    for (const SummaryHead& h : doc.heads) {
+        sheet.text(cellAt('B', row), h.name);
+        sheet.amount(cellAt('C', row), h.income);
+        sheet.amount(cellAt('D', row), h.expense);
+        ++row;
+    }
+    sheet.borders(QStringLiteral("B3:D%1").arg(row));
+    const int lastHead = row - 1;
+    const int totals = row;
+    sheet.text(cellAt('B', totals), QStringLiteral("Total"));
+    sheet.formula(cellAt('C', totals), sum('c', 6, lastHead), doc.incomeTotal);
+    sheet.formula(cellAt('D', totals), sum('d', 6, lastHead), doc.expenseTotal);
+    if (!doc.request.withOpening)
+        return;
+    const int opening = ++row;
+    sheet.text(cellAt('B', opening), QStringLiteral("Op.Balance"));
+    sheet.amount(cellAt('C', opening), doc.opening);
+    // The net total adds the opening to the totals row alone: the heads
+    // above it are already in the totals.
+    const int net = ++row;
+    sheet.text(cellAt('B', net), QStringLiteral("Net Total"));
+    sheet.formula(cellAt('C', net), sum('c', totals, opening), doc.netIncome());
+    sheet.formula(cellAt('D', net), sum('d', totals, opening), doc.expenseTotal);
+    const int closing = ++row;
+    sheet.text(cellAt('B', closing), QStringLiteral("CL.Balance"));
+    sheet.amount(cellAt('D', closing), doc.closing());
+}
+
+} // namespace pellam::app
