@@ -32,7 +32,8 @@ const QMap<QString, CommandSpec>& commands()
          {{QStringLiteral("date"), QStringLiteral("shops"), QStringLiteral("from"), QStringLiteral("to"),
            QStringLiteral("heads"), QStringLiteral("ref"), QStringLiteral("page-offset"), QStringLiteral("format"),
            QStringLiteral("out")},
-          {QStringLiteral("shop-column"), QStringLiteral("lines"), QStringLiteral("narration")}}},
+          {QStringLiteral("shop-column"), QStringLiteral("lines"), QStringLiteral("narration"),
+           QStringLiteral("with-opening")}}},
         {QStringLiteral("help"), {}},
     };
     return specs;
@@ -43,7 +44,7 @@ const QString kCommandList = QStringLiteral("init, check, backup, restore, close
 // The reports `pellam report` makes.
 const QStringList& reportNames()
 {
-    static const QStringList names{QStringLiteral("ledger"), QStringLiteral("recpay")};
+    static const QStringList names{QStringLiteral("ledger"), QStringLiteral("recpay"), QStringLiteral("summary")};
     return names;
 }
 
@@ -80,6 +81,11 @@ QString CommandLine::usage()
         "                                the receipt and payment account (the cash book) of\n"
         "                                that date's books (default: every institution, the\n"
         "                                whole year, text on the terminal)\n"
+        "  report summary [--date D] [--shops 1,3|all] [--from D] [--to D] [--with-opening]\n"
+        "                 [--format text|pdf|xlsx] [--out FILE]\n"
+        "                                every head's income and expense for the period\n"
+        "                                (default: every institution, the whole year);\n"
+        "                                --with-opening adds the cash opening and closing\n"
         "\n"
         "--home DIR is the application folder (default: $PELLAM_HOME, else the user's data folder).\n"
         "The date defaults to today, the year to the one that holds today.\n");

@@ -34,6 +34,8 @@ public:
     QString subject() const { return subject_; }
     bool has(const QString& option) const { return options_.contains(option); }
     QString text(const QString& option) const { return options_.value(option); }
+    // The options given, by name, in no particular order.
+    QStringList options() const { return options_.keys(); }
     // A whole number from `low` to `high`, or `fallback` when not given.
     qint64 number(const QString& option, qint64 fallback, qint64 low, qint64 high) const;
     // A day/month/year date, or `fallback` when not given.

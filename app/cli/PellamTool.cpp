@@ -218,10 +218,13 @@ void PellamTool::report(const CommandLine& line)
         ~CloseAtEnd() { c.Close(); }
     } closeAtEnd{conn};
     ReportCommand command(line, out_);
-    if (line.subject() == QLatin1String("recpay"))
-        command.recpay(year.start, year.end);
-    else
+    const QString report = line.subject();
+    if (report == QLatin1String("ledger"))
         command.ledger(year.start, year.end);
+    else if (report == QLatin1String("recpay"))
+        command.recpay(year.start, year.end);
+    else if (report == QLatin1String("summary"))
+        command.summary(year.start, year.end);
 }
 
 } // namespace pellam::cli

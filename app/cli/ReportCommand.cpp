@@ -2,6 +2,7 @@
 
 #include "errors/PellamError.h"
 #include "excel/ExcelWorkbook.h"
+#include "format/DateText.h"
 #include "printing/PagePrinter.h"
 #include "reports/LedgerBuilder.h"
 #include "reports/LedgerPrint.h"
@@ -13,6 +14,10 @@
 #include "reports/RecPayText.h"
 #include "reports/ReportPrinter.h"
 #include "reports/ReportRoutes.h"
+#include "reports/SummaryBuilder.h"
+#include "reports/SummaryPrint.h"
+#include "reports/SummarySheet.h"
+#include "reports/SummaryText.h"
 #include "shell/AppState.h"
 
 #include <QFile>
@@ -107,15 +112,38 @@ QList<int> ReportCommand::heads() const
     return chosen;
 }
 
+void ReportCommand::allowOnly(const QString& report, const QStringList& options) const
+{
+    static const QStringList everyReport{QStringLiteral("date"), QStringLiteral("shops"), QStringLiteral("format"),
+                                         QStringLiteral("out")};
+    QStringList given = line_.options();
+    given.sort();
+    for (const QString& option : given)
+        if (!everyReport.contains(option) && !options.contains(option))
+            throw UsageError(QStringLiteral("'report %1' takes no option '--%2'").arg(report, option));
+}
+
+QList<qint64> ReportCommand::chosenShops() const
+{
+    const QList<qint64> chosen = shops();
+    if (chosen.isEmpty())
+        throw UsageError(QStringLiteral("Please Select atleast one shop"));
+    return chosen;
+}
+
+std::pair<QDate, QDate> ReportCommand::period(const QDate& yearStart, const QDate& yearEnd) const
+{
+    const QDate from = line_.date(QStringLiteral("from"), yearStart);
+    const QDate to = line_.date(QStringLiteral("to"), yearEnd);
+    if (from > to)
+        throw UsageError(QStringLiteral("From Date is after To Date"));
+    return {from, to};
+}
+
 void ReportCommand::choose(app::ReportChoices& r, const QDate& yearStart, const QDate& yearEnd) const
 {
-    r.shops = shops();
-    if (r.shops.isEmpty())
-        throw UsageError(QStringLiteral("Please Select atleast one shop"));
-    r.from = line_.date(QStringLiteral("from"), yearStart);
-    r.to = line_.date(QStringLiteral("to"), yearEnd);
-    if (r.from > r.to)
-        throw UsageError(QStringLiteral("From Date is after To Date"));
+    r.shops = chosenShops();
+    std::tie(r.from, r.to) = period(yearStart, yearEnd);
     r.reference = referenceOption(line_);
     r.shopColumn = line_.has(QStringLiteral("shop-column"));
     r.lines = line_.has(QStringLiteral("lines"));
@@ -169,8 +197,19 @@ void ReportCommand::write(const Output& o, int pageOffset, const app::LineWriter
     }
 }
 
+namespace {
+
+// The options of the voucher reports' windows.
+const QStringList kVoucherReportOptions{QStringLiteral("from"),        QStringLiteral("to"),
+                                        QStringLiteral("ref"),         QStringLiteral("shop-column"),
+                                        QStringLiteral("lines"),       QStringLiteral("narration"),
+                                        QStringLiteral("page-offset")};
+
+} // namespace
+
 void ReportCommand::ledger(const QDate& yearStart, const QDate& yearEnd)
 {
+    allowOnly(QStringLiteral("ledger"), kVoucherReportOptions + QStringList{QStringLiteral("heads")});
     app::LedgerRequest r;
     choose(r, yearStart, yearEnd);
     r.heads = heads();
@@ -188,8 +227,7 @@ void ReportCommand::ledger(const QDate& yearStart, const QDate& yearEnd)
 
 void ReportCommand::recpay(const QDate& yearStart, const QDate& yearEnd)
 {
-    if (line_.has(QStringLiteral("heads")))
-        throw UsageError(QStringLiteral("'report recpay' takes no option '--heads'"));
+    allowOnly(QStringLiteral("recpay"), kVoucherReportOptions);
     app::ReportChoices r;
     choose(r, yearStart, yearEnd);
     const Output o = output();
@@ -198,6 +236,24 @@ void ReportCommand::recpay(const QDate& yearStart, const QDate& yearEnd)
         o, r.pageOffset, [&doc](const auto& line) { app::writeRecPayText(doc, line); },
         [&doc](app::ReportPrinter& p) { app::printRecPay(doc, p); },
         [&doc](WorkbookSink& sheet) { app::writeRecPaySheet(doc, sheet); });
+}
+
+void ReportCommand::summary(const QDate& yearStart, const QDate& yearEnd)
+{
+    allowOnly(QStringLiteral("summary"),
+              {QStringLiteral("from"), QStringLiteral("to"), QStringLiteral("with-opening")});
+    app::SummaryRequest r;
+    r.shops = chosenShops();
+    std::tie(r.from, r.to) = period(yearStart, yearEnd);
+    r.fromText = datetext::format(r.from);
+    r.toText = datetext::format(r.to);
+    r.withOpening = line_.has(QStringLiteral("with-opening"));
+    const Output o = output();
+    const app::SummaryDocument doc = app::SummaryBuilder(conn()).build(r);
+    write(
+        o, 0, [&doc](const auto& line) { app::writeSummaryText(doc, line); },
+        [&doc](app::ReportPrinter& p) { app::printSummary(doc, p); },
+        [&doc](WorkbookSink& sheet) { app::writeSummarySheet(doc, sheet); });
 }
 
 } // namespace pellam::cli

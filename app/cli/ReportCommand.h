@@ -8,7 +8,7 @@
 
 namespace pellam::cli {
 
-// `pellam report ledger` and `pellam report recpay`: the report with the
+// `pellam report ledger`, `recpay` and the statements: the report with the
 // choices of its window, from the books already open on the shared
 // connection, as text (byte for byte the preview's file), a PDF or a
 // workbook. Wrong choices throw UsageError;
@@ -18,13 +18,21 @@ public:
     ReportCommand(const CommandLine& line, QTextStream& out) : line_(line), out_(out) {}
     void ledger(const QDate& yearStart, const QDate& yearEnd);
     void recpay(const QDate& yearStart, const QDate& yearEnd);
+    void summary(const QDate& yearStart, const QDate& yearEnd);
 
 private:
     struct Output {
         QString format;   // text, pdf or xlsx
         QString file;     // empty: text on the terminal
     };
-    // The choices both reports share; the period defaults to the year.
+    // Refuses any option the report does not take, besides --date,
+    // --shops, --format and --out, which every report takes.
+    void allowOnly(const QString& report, const QStringList& options) const;
+    // The chosen institutions, at least one.
+    QList<qint64> chosenShops() const;
+    // The period given, the year by default; never one that ends before it begins.
+    std::pair<QDate, QDate> period(const QDate& yearStart, const QDate& yearEnd) const;
+    // The choices both voucher reports share.
     void choose(app::ReportChoices& r, const QDate& yearStart, const QDate& yearEnd) const;
     Output output() const;
     // The report through the route the format names, into a whole file or none.

@@ -1,4 +1,5 @@
 #include "app/reports/RecPayFixture.h"
+#include "app/reports/StatementFixture.h"
 #include "cli/PellamTool.h"
 #include "support/QtPrinters.h"
 
@@ -30,7 +31,7 @@ const QStringList kRecPay{"report", "recpay", "--date", "01/05/2026", "--from", 
 void expectPdfAndWorkbook(const QStringList& report, test::TempHome& home, int pages)
 {
     const QString pdf = home.file(QStringLiteral("report.pdf"));
-    Result r = pellamTool(report + QStringList{"--format", "pdf", "--out", pdf, "--page-offset", "10"});
+    Result r = pellamTool(report + QStringList{"--format", "pdf", "--out", pdf});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     const QByteArray bytes = test::fileBytes(pdf);
     EXPECT_TRUE(bytes.startsWith("%PDF"));
@@ -83,7 +84,7 @@ TEST(ReportLedger, TextIsTheSameAsThePreviewFile)
 TEST(ReportLedger, PdfAndWorkbookFiles)
 {
     test::LedgerBooks books;
-    expectPdfAndWorkbook(kLedger, books.home, 3);
+    expectPdfAndWorkbook(kLedger + QStringList{"--page-offset", "10"}, books.home, 3);
 }
 
 TEST(ReportLedger, BadChoicesGiveOneLineAndNoFile)
@@ -99,7 +100,7 @@ TEST(ReportLedger, BadChoicesGiveOneLineAndNoFile)
                    {{"--heads", "CASH"}, 1, "pellam: error 3021: There is no records\n"},
                    {{"--format", "pdf", "--out", books.home.file(QStringLiteral("no/such/ledger.pdf"))}, 1, nullptr}},
                   books.home.file(QStringLiteral("no/such/ledger.pdf")));
-    EXPECT_EQ(pellamTool({"report"}).err, QStringLiteral("pellam: report needs the report's name (reports: ledger, recpay)\n"));
+    EXPECT_EQ(pellamTool({"report"}).err, QStringLiteral("pellam: report needs the report's name (reports: ledger, recpay, summary)\n"));
 }
 
 TEST(ReportRecPay, TextIsTheSameAsThePreviewFile)
@@ -118,7 +119,7 @@ TEST(ReportRecPay, TextIsTheSameAsThePreviewFile)
 TEST(ReportRecPay, PdfAndWorkbookFiles)
 {
     test::RecPayBooks books;
-    expectPdfAndWorkbook(kRecPay, books.home, 1);
+    expectPdfAndWorkbook(kRecPay + QStringList{"--page-offset", "10"}, books.home, 1);
 }
 
 TEST(ReportRecPay, BadChoicesGiveOneLineAndNoFile)
@@ -133,4 +134,31 @@ TEST(ReportRecPay, BadChoicesGiveOneLineAndNoFile)
                    {{"--format", "pdf"}, 2, "pellam: --format pdf needs --out FILE\n"},
                    {{"--format", "xlsx", "--out", missing}, 1, nullptr}},
                   missing);
+}
+
+TEST(ReportSummary, TextPdfAndWorkbookWithTheWindowsChoices)
+{
+    test::StatementBooks books;
+    const QStringList summary{"report", "summary", "--date", "01/05/2026"};
+    Result r = pellamTool(summary + QStringList{"--with-opening"});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, test::expected(QStringLiteral("summary_year_with_opening.txt")));
+    r = pellamTool(summary + QStringList{"--shops", "1", "--from", "01/05/2026", "--to", "31/01/2027"});
+    EXPECT_EQ(r.out, test::expected(QStringLiteral("summary_school_no_opening.txt")));
+    expectPdfAndWorkbook(summary, books.home, 1);
+}
+
+TEST(ReportSummary, BadChoicesGiveOneLineAndNoFile)
+{
+    test::StatementBooks books;
+    const QString missing = books.home.file(QStringLiteral("no/such/summary.txt"));
+    expectRefused({"report", "summary", "--date", "01/05/2026"},
+                  {{{"--heads", "DON"}, 2, "pellam: 'report summary' takes no option '--heads'\n"},
+                   {{"--lines"}, 2, "pellam: 'report summary' takes no option '--lines'\n"},
+                   {{"--from", "01/06/2026", "--to", "01/05/2026"}, 2, "pellam: From Date is after To Date\n"},
+                   {{"--out", missing}, 1, nullptr}},
+                  missing);
+    // The voucher reports refuse the summary's own choice.
+    EXPECT_EQ(pellamTool(kLedger + QStringList{"--with-opening"}).err,
+              QStringLiteral("pellam: 'report ledger' takes no option '--with-opening'\n"));
 }
