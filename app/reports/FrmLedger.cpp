@@ -36,14 +36,7 @@ void FrmLedger::buildControls()
     setWindowTitle(QStringLiteral("Ledger Report"));
     auto* grid = new QGridLayout(this);
 
-    auto* shops = new QVBoxLayout;
-    shops->addWidget(new QLabel(QStringLiteral("Shop List"), this));
-    LstComp = multiList(this, "LstComp");
-    shops->addWidget(LstComp);
-    auto* shopButtons = buttonRow({namedButton(this, QStringLiteral("Sel  All"), QStringLiteral("CmdSAll")),
-                                   namedButton(this, QStringLiteral("Sel Non"), QStringLiteral("CmdSNo"))});
-    shops->addLayout(shopButtons);
-    grid->addLayout(shops, 0, 0);
+    grid->addLayout(institutionPicker(this, "Shop List", LstComp), 0, 0);
 
     auto* heads = named(new QGroupBox(QStringLiteral("Ledger Heads"), this), "FraHeads");
     auto* headsLayout = new QVBoxLayout(heads);
@@ -76,8 +69,6 @@ void FrmLedger::buildControls()
     const auto click = [this](const char* name, void (FrmLedger::*slot)()) {
         connect(findChild<QPushButton*>(QString::fromLatin1(name)), &QPushButton::clicked, this, slot);
     };
-    click("CmdSAll", &FrmLedger::CmdSAll_Click);
-    click("CmdSNo", &FrmLedger::CmdSNo_Click);
     click("cmdSelAll", &FrmLedger::cmdSelAll_Click);
     click("CmdSelNone", &FrmLedger::CmdSelNone_Click);
     click("CmdPrev", &FrmLedger::CmdPrev_Click);
@@ -99,8 +90,6 @@ void FrmLedger::FillLedgerHeads()
     }
 }
 
-void FrmLedger::CmdSAll_Click() { selectEvery(LstComp, true); }
-void FrmLedger::CmdSNo_Click() { selectEvery(LstComp, false); }
 void FrmLedger::cmdSelAll_Click() { selectEvery(LstAcc, true); }
 void FrmLedger::CmdSelNone_Click() { selectEvery(LstAcc, false); }
 void FrmLedger::CmdPrev_Click() { LedgerReport(LedgerPreview); }

@@ -24,8 +24,6 @@ public:
     std::optional<LedgerRequest> checkedRequest();
 
 public slots:
-    void CmdSAll_Click();
-    void CmdSNo_Click();
     void cmdSelAll_Click();
     void CmdSelNone_Click();
     void CmdPrev_Click();

@@ -30,14 +30,7 @@ void FrmRecPay::buildControls()
     setWindowTitle(QStringLiteral("Reciept & Payment"));
     auto* grid = new QGridLayout(this);
 
-    auto* shops = new QVBoxLayout;
-    shops->addWidget(new QLabel(QStringLiteral("Select a Company"), this));
-    LstComp = multiList(this, "LstComp");
-    shops->addWidget(LstComp);
-    QPushButton* all = namedButton(this, QStringLiteral("Sel  All"), QStringLiteral("CmdSAll"));
-    QPushButton* none = namedButton(this, QStringLiteral("Sel Non"), QStringLiteral("CmdSNo"));
-    shops->addLayout(buttonRow({all, none}));
-    grid->addLayout(shops, 0, 0, 1, 2);
+    grid->addLayout(institutionPicker(this, "Select a Company", LstComp), 0, 0, 1, 2);
 
     auto* dates = new QHBoxLayout;
     dates->addWidget(new QLabel(QStringLiteral("Date From :"), this));
@@ -58,13 +51,9 @@ void FrmRecPay::buildControls()
         connect(CmdOK[i], &QPushButton::clicked, this, [this, i] { CmdOK_Click(i); });
     }
     grid->addLayout(buttonRow({CmdOK[0], CmdOK[1], CmdOK[2]}), 3, 0, 1, 2);
-    connect(all, &QPushButton::clicked, this, &FrmRecPay::CmdSAll_Click);
-    connect(none, &QPushButton::clicked, this, &FrmRecPay::CmdSNo_Click);
     resize(560, 400);
 }
 
-void FrmRecPay::CmdSAll_Click() { selectEvery(LstComp, true); }
-void FrmRecPay::CmdSNo_Click() { selectEvery(LstComp, false); }
 
 std::optional<ReportChoices> FrmRecPay::checkedRequest()
 {

@@ -25,8 +25,6 @@ public:
     std::optional<ReportChoices> checkedRequest();
 
 public slots:
-    void CmdSAll_Click();
-    void CmdSNo_Click();
     void CmdOK_Click(short index);
 
 private:

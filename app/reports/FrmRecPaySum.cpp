@@ -32,14 +32,7 @@ void FrmRecPaySum::buildControls()
     setWindowTitle(QStringLiteral("Reciept & Payment Summary"));
     auto* grid = new QGridLayout(this);
 
-    auto* shops = new QVBoxLayout;
-    shops->addWidget(new QLabel(QStringLiteral("Select a Company"), this));
-    LstComp = multiList(this, "LstComp");
-    shops->addWidget(LstComp);
-    QPushButton* all = namedButton(this, QStringLiteral("Sel  All"), QStringLiteral("CmdSAll"));
-    QPushButton* none = namedButton(this, QStringLiteral("Sel Non"), QStringLiteral("CmdSNo"));
-    shops->addLayout(buttonRow({all, none}));
-    grid->addLayout(shops, 0, 0);
+    grid->addLayout(institutionPicker(this, "Select a Company", LstComp), 0, 0);
 
     auto* dates = new QHBoxLayout;
     dates->addWidget(new QLabel(QStringLiteral("Date From :"), this));
@@ -55,16 +48,12 @@ void FrmRecPaySum::buildControls()
     CmdCancel = namedButton(this, QStringLiteral("&Print"), QStringLiteral("CmdCancel"));
     CmdExcel = namedButton(this, QStringLiteral("To Excel"), QStringLiteral("CmdExcel"));
     grid->addLayout(buttonRow({CmdOk, CmdCancel, CmdExcel}), 3, 0);
-    connect(all, &QPushButton::clicked, this, &FrmRecPaySum::CmdSAll_Click);
-    connect(none, &QPushButton::clicked, this, &FrmRecPaySum::CmdSNo_Click);
     connect(CmdOk, &QPushButton::clicked, this, &FrmRecPaySum::CmdOk_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &FrmRecPaySum::CmdCancel_Click);
     connect(CmdExcel, &QPushButton::clicked, this, &FrmRecPaySum::CmdExcel_Click);
     resize(520, 380);
 }
 
-void FrmRecPaySum::CmdSAll_Click() { selectEvery(LstComp, true); }
-void FrmRecPaySum::CmdSNo_Click() { selectEvery(LstComp, false); }
 void FrmRecPaySum::CmdOk_Click() { run(SummaryToPreview); }
 void FrmRecPaySum::CmdCancel_Click() { run(SummaryToPrinter); }
 void FrmRecPaySum::CmdExcel_Click() { run(SummaryToExcel); }

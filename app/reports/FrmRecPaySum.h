@@ -25,8 +25,6 @@ public:
     std::optional<SummaryRequest> checkedRequest();
 
 public slots:
-    void CmdSAll_Click();
-    void CmdSNo_Click();
     void CmdOk_Click();
     void CmdCancel_Click();
     void CmdExcel_Click();

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -43,6 +44,20 @@ QLineEdit* dateBox(QWidget* parent, const char* name)
     box->setText(datetext::format(QDate::currentDate()));
     box->installEventFilter(new SelectAllOnFocus(box));
     return box;
+}
+
+QVBoxLayout* institutionPicker(QWidget* form, const char* label, QListWidget*& list)
+{
+    auto* column = new QVBoxLayout;
+    column->addWidget(new QLabel(QString::fromLatin1(label), form));
+    list = multiList(form, "LstComp");
+    column->addWidget(list);
+    QPushButton* all = namedButton(form, QStringLiteral("Sel  All"), QStringLiteral("CmdSAll"));
+    QPushButton* none = namedButton(form, QStringLiteral("Sel Non"), QStringLiteral("CmdSNo"));
+    column->addLayout(buttonRow({all, none}));
+    QObject::connect(all, &QPushButton::clicked, list, [list] { selectEvery(list, true); });
+    QObject::connect(none, &QPushButton::clicked, list, [list] { selectEvery(list, false); });
+    return column;
 }
 
 void selectEvery(QListWidget* list, bool select)

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QList>
 #include <QListWidget>
+#include <QVBoxLayout>
 #include <optional>
 
 namespace pellam::app {
@@ -21,6 +22,10 @@ W* named(W* widget, const char* name)
 
 // A list of which any number of entries may be chosen.
 QListWidget* multiList(QWidget* parent, const char* name);
+// The institutions' list `LstComp` under its label, with "Sel  All"
+// (`CmdSAll`) and "Sel Non" (`CmdSNo`) below it; the list is handed back
+// in `list`.
+QVBoxLayout* institutionPicker(QWidget* form, const char* label, QListWidget*& list);
 // A day/month/year box set to today, wholly selected on entry, ready to be
 // typed over.
 QLineEdit* dateBox(QWidget* parent, const char* name);
