@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 #include <xlsxwriter.h>
 
 namespace pellam {
@@ -16,6 +17,7 @@ struct ExcelWorkbook::Impl {
     lxw_format* amount = nullptr;
     lxw_format* date = nullptr;
     lxw_format* literal = nullptr; // text that must never become a formula
+    lxw_format* centred = nullptr; // a text across merged cells
     QByteArray partName;
     QHash<int, int> widths; // column -> characters of its longest text
 };
@@ -55,6 +57,8 @@ ExcelWorkbook::ExcelWorkbook(const QString& fileName) : d(std::make_unique<Impl>
     format_set_num_format(d->date, "dd/mm/yyyy");
     d->literal = workbook_add_format(d->book);
     format_set_num_format(d->literal, "@");
+    d->centred = workbook_add_format(d->book);
+    format_set_align(d->centred, LXW_ALIGN_CENTER);
 }
 
 ExcelWorkbook::~ExcelWorkbook()
@@ -103,6 +107,16 @@ void ExcelWorkbook::formula(const QString& cell, const QString& formula, Currenc
     const QByteArray utf8 = formula.toUtf8();
     worksheet_write_formula_num(d->sheet, a.row, a.col, utf8.constData(), d->amount, value.toDouble());
     widen(a.col, int(value.toString(2).size()) + 4);
+}
+
+void ExcelWorkbook::mergedText(const QString& range, const QString& value)
+{
+    const QStringList ends = range.split(QLatin1Char(':'));
+    const Address first = address(ends.front());
+    const Address last = address(ends.back());
+    const QByteArray utf8 = value.toUtf8();
+    // A merged cell is written as a string, so it is never evaluated.
+    worksheet_merge_range(d->sheet, first.row, first.col, last.row, last.col, utf8.constData(), d->centred);
 }
 
 void ExcelWorkbook::Save()

@@ -26,6 +26,7 @@ public:
     void amount(const QString& cell, Currency value) override;
     void date(const QString& cell, const QDate& value) override;
     void formula(const QString& cell, const QString& formula, Currency value) override;
+    void mergedText(const QString& range, const QString& value) override;
 
     // Writes the file: first under a temporary name beside it, then renamed,
     // so a failure leaves no half-written workbook. Throws PellamError when

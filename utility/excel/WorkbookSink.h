@@ -18,6 +18,9 @@ public:
     virtual void amount(const QString& cell, Currency value) = 0;
     virtual void date(const QString& cell, const QDate& value) = 0;
     virtual void formula(const QString& cell, const QString& formula, Currency value) = 0;
+    // A text across the cells of `range` ("C2:J2"), merged into one and
+    // centred in it.
+    virtual void mergedText(const QString& range, const QString& value) = 0;
 };
 
 } // namespace pellam

@@ -13,12 +13,19 @@ namespace pellam::test {
 class RecordingSheet : public WorkbookSink {
 public:
     QMap<QString, QString> cells;
+    QStringList merged; // the merged ranges, in order
     void text(const QString& c, const QString& v) override { put(c, QStringLiteral("t:") + v); }
     void amount(const QString& c, Currency v) override { put(c, QStringLiteral("n:") + v.toString(2)); }
     void date(const QString& c, const QDate& v) override { put(c, QStringLiteral("d:") + v.toString(Qt::ISODate)); }
     void formula(const QString& c, const QString& f, Currency v) override
     {
         put(c, QStringLiteral("f:") + f + QLatin1Char('=') + v.toString(2));
+    }
+    // The text stands in the range's first cell.
+    void mergedText(const QString& range, const QString& v) override
+    {
+        merged << range;
+        put(range.section(QLatin1Char(':'), 0, 0), QStringLiteral("t:") + v);
     }
 
     // The cells of rows first to last.
