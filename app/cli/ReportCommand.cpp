@@ -7,6 +7,10 @@
 #include "reports/LedgerPrint.h"
 #include "reports/LedgerSheet.h"
 #include "reports/LedgerText.h"
+#include "reports/QuarterlyBuilder.h"
+#include "reports/QuarterlyPrint.h"
+#include "reports/QuarterlySheet.h"
+#include "reports/QuarterlyText.h"
 #include "reports/RecPayBuilder.h"
 #include "reports/RecPayPrint.h"
 #include "reports/RecPaySheet.h"
@@ -107,11 +111,24 @@ QList<int> ReportCommand::heads() const
     return chosen;
 }
 
+QList<qint64> ReportCommand::someShops() const
+{
+    const QList<qint64> chosen = shops();
+    if (chosen.isEmpty())
+        throw UsageError(QStringLiteral("Please Select atleast one shop"));
+    return chosen;
+}
+
+void ReportCommand::refuseOptions(const QString& name, const QStringList& options) const
+{
+    for (const QString& option : options)
+        if (line_.has(option))
+            throw UsageError(QStringLiteral("'report %1' takes no option '--%2'").arg(name, option));
+}
+
 void ReportCommand::choose(app::ReportChoices& r, const QDate& yearStart, const QDate& yearEnd) const
 {
-    r.shops = shops();
-    if (r.shops.isEmpty())
-        throw UsageError(QStringLiteral("Please Select atleast one shop"));
+    r.shops = someShops();
     r.from = line_.date(QStringLiteral("from"), yearStart);
     r.to = line_.date(QStringLiteral("to"), yearEnd);
     if (r.from > r.to)
@@ -188,8 +205,7 @@ void ReportCommand::ledger(const QDate& yearStart, const QDate& yearEnd)
 
 void ReportCommand::recpay(const QDate& yearStart, const QDate& yearEnd)
 {
-    if (line_.has(QStringLiteral("heads")))
-        throw UsageError(QStringLiteral("'report recpay' takes no option '--heads'"));
+    refuseOptions(QStringLiteral("recpay"), {QStringLiteral("heads")});
     app::ReportChoices r;
     choose(r, yearStart, yearEnd);
     const Output o = output();
@@ -198,6 +214,30 @@ void ReportCommand::recpay(const QDate& yearStart, const QDate& yearEnd)
         o, r.pageOffset, [&doc](const auto& line) { app::writeRecPayText(doc, line); },
         [&doc](app::ReportPrinter& p) { app::printRecPay(doc, p); },
         [&doc](WorkbookSink& sheet) { app::writeRecPaySheet(doc, sheet); });
+}
+
+void ReportCommand::quarterly(const QDate& yearStart, const QDate& yearEnd, const QDate& date)
+{
+    refuseOptions(QStringLiteral("quarterly"),
+                  {QStringLiteral("heads"), QStringLiteral("from"), QStringLiteral("to"), QStringLiteral("ref"),
+                   QStringLiteral("shop-column"), QStringLiteral("narration"), QStringLiteral("page-offset")});
+    app::QuarterRequest r;
+    r.shops = someShops();
+    r.quarter = line_.has(QStringLiteral("quarter")) ? line_.text(QStringLiteral("quarter")) : app::quarterOf(date.month());
+    if (!app::quarterStartMonth(r.quarter))
+        throw UsageError(QStringLiteral("--quarter must be first, second, third or fourth, not '%1'").arg(r.quarter));
+    r.lines = line_.has(QStringLiteral("lines"));
+    r.yearStart = yearStart;
+    r.yearEnd = yearEnd;
+    const Output o = output();
+    const std::optional<int> cash = app::statementCashAccount(conn());
+    if (!cash)
+        throw PellamError(3021, QStringLiteral("Cannot find the cash account"));
+    const app::QuarterlyDocument doc = app::QuarterlyBuilder(conn()).build(r, *cash);
+    write(
+        o, 0, [&doc](const auto& line) { app::writeQuarterlyText(doc, line); },
+        [&doc](app::ReportPrinter& p) { app::printQuarterly(doc, p); },
+        [&doc](WorkbookSink& sheet) { app::writeQuarterlySheet(doc, sheet); });
 }
 
 } // namespace pellam::cli

@@ -8,7 +8,7 @@
 
 namespace pellam::cli {
 
-// `pellam report ledger` and `pellam report recpay`: the report with the
+// `pellam report ledger`, `recpay` and `quarterly`: the report with the
 // choices of its window, from the books already open on the shared
 // connection, as text (byte for byte the preview's file), a PDF or a
 // workbook. Wrong choices throw UsageError;
@@ -18,19 +18,25 @@ public:
     ReportCommand(const CommandLine& line, QTextStream& out) : line_(line), out_(out) {}
     void ledger(const QDate& yearStart, const QDate& yearEnd);
     void recpay(const QDate& yearStart, const QDate& yearEnd);
+    // The quarter defaults to the one that holds `date`.
+    void quarterly(const QDate& yearStart, const QDate& yearEnd, const QDate& date);
 
 private:
     struct Output {
         QString format;   // text, pdf or xlsx
         QString file;     // empty: text on the terminal
     };
-    // The choices both reports share; the period defaults to the year.
+    // The choices the voucher reports share; the period defaults to the year.
     void choose(app::ReportChoices& r, const QDate& yearStart, const QDate& yearEnd) const;
+    // Refuses the options the report `name` has no use for.
+    void refuseOptions(const QString& name, const QStringList& options) const;
     Output output() const;
     // The report through the route the format names, into a whole file or none.
     void write(const Output& o, int pageOffset, const app::LineWriter& text,
                const std::function<void(app::ReportPrinter&)>& print, const std::function<void(WorkbookSink&)>& sheet);
     QList<qint64> shops() const;
+    // The chosen institutions; at least one.
+    QList<qint64> someShops() const;
     QList<int> heads() const;
 
     const CommandLine& line_;
