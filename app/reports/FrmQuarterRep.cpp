@@ -30,14 +30,9 @@ void FrmQuarterRep::buildControls()
     setWindowTitle(QStringLiteral("Quarterly Report"));
     auto* grid = new QGridLayout(this);
 
-    auto* shops = new QVBoxLayout;
-    shops->addWidget(new QLabel(QStringLiteral("Select a Company"), this));
-    LstComp = multiList(this, "LstComp");
-    shops->addWidget(LstComp);
-    QPushButton* all = namedButton(this, QStringLiteral("Sel  All"), QStringLiteral("CmdSAll"));
-    QPushButton* none = namedButton(this, QStringLiteral("Sel Non"), QStringLiteral("CmdSNo"));
-    shops->addLayout(buttonRow({all, none}));
-    grid->addLayout(shops, 0, 0, 1, 2);
+    const InstitutionPicker shops = institutionPicker(this);
+    LstComp = shops.list;
+    grid->addLayout(shops.layout, 0, 0, 1, 2);
 
     // A list to pick from: typing could only give a quarter that is refused.
     auto* quarter = new QHBoxLayout;
@@ -57,8 +52,8 @@ void FrmQuarterRep::buildControls()
     connect(CmdCancel, &QPushButton::clicked, this, [this] { QuarterlyReport(QuarterlyToPrinter); });
     connect(CmdExcel, &QPushButton::clicked, this, [this] { QuarterlyReport(QuarterlyToExcel); });
     connect(CmdOk, &QPushButton::clicked, this, [this] { QuarterlyReport(QuarterlyToPreview); });
-    connect(all, &QPushButton::clicked, this, &FrmQuarterRep::CmdSAll_Click);
-    connect(none, &QPushButton::clicked, this, &FrmQuarterRep::CmdSNo_Click);
+    connect(shops.all, &QPushButton::clicked, this, &FrmQuarterRep::CmdSAll_Click);
+    connect(shops.none, &QPushButton::clicked, this, &FrmQuarterRep::CmdSNo_Click);
     resize(460, 360);
 }
 

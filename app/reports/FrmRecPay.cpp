@@ -30,14 +30,9 @@ void FrmRecPay::buildControls()
     setWindowTitle(QStringLiteral("Reciept & Payment"));
     auto* grid = new QGridLayout(this);
 
-    auto* shops = new QVBoxLayout;
-    shops->addWidget(new QLabel(QStringLiteral("Select a Company"), this));
-    LstComp = multiList(this, "LstComp");
-    shops->addWidget(LstComp);
-    QPushButton* all = namedButton(this, QStringLiteral("Sel  All"), QStringLiteral("CmdSAll"));
-    QPushButton* none = namedButton(this, QStringLiteral("Sel Non"), QStringLiteral("CmdSNo"));
-    shops->addLayout(buttonRow({all, none}));
-    grid->addLayout(shops, 0, 0, 1, 2);
+    const InstitutionPicker shops = institutionPicker(this);
+    LstComp = shops.list;
+    grid->addLayout(shops.layout, 0, 0, 1, 2);
 
     auto* dates = new QHBoxLayout;
     dates->addWidget(new QLabel(QStringLiteral("Date From :"), this));
@@ -58,8 +53,8 @@ void FrmRecPay::buildControls()
         connect(CmdOK[i], &QPushButton::clicked, this, [this, i] { CmdOK_Click(i); });
     }
     grid->addLayout(buttonRow({CmdOK[0], CmdOK[1], CmdOK[2]}), 3, 0, 1, 2);
-    connect(all, &QPushButton::clicked, this, &FrmRecPay::CmdSAll_Click);
-    connect(none, &QPushButton::clicked, this, &FrmRecPay::CmdSNo_Click);
+    connect(shops.all, &QPushButton::clicked, this, &FrmRecPay::CmdSAll_Click);
+    connect(shops.none, &QPushButton::clicked, this, &FrmRecPay::CmdSNo_Click);
     resize(560, 400);
 }
 

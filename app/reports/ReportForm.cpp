@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -34,6 +35,19 @@ QListWidget* multiList(QWidget* parent, const char* name)
     auto* list = named(new QListWidget(parent), name);
     list->setSelectionMode(QAbstractItemView::MultiSelection);
     return list;
+}
+
+InstitutionPicker institutionPicker(QWidget* parent)
+{
+    InstitutionPicker p;
+    p.layout = new QVBoxLayout;
+    p.layout->addWidget(new QLabel(QStringLiteral("Select a Company"), parent));
+    p.list = multiList(parent, "LstComp");
+    p.layout->addWidget(p.list);
+    p.all = namedButton(parent, QStringLiteral("Sel  All"), QStringLiteral("CmdSAll"));
+    p.none = namedButton(parent, QStringLiteral("Sel Non"), QStringLiteral("CmdSNo"));
+    p.layout->addLayout(buttonRow({p.all, p.none}));
+    return p;
 }
 
 QLineEdit* dateBox(QWidget* parent, const char* name)

@@ -3,6 +3,8 @@
 #include "reports/ReportChoices.h"
 
 #include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QLineEdit>
 #include <QList>
 #include <QListWidget>
@@ -21,6 +23,17 @@ W* named(W* widget, const char* name)
 
 // A list of which any number of entries may be chosen.
 QListWidget* multiList(QWidget* parent, const char* name);
+
+// The institutions a report counts: "Select a Company" over the list
+// `LstComp`, then the buttons `CmdSAll` "Sel  All" and `CmdSNo` "Sel Non",
+// left for the window to connect.
+struct InstitutionPicker {
+    QVBoxLayout* layout;
+    QListWidget* list;
+    QPushButton* all;
+    QPushButton* none;
+};
+InstitutionPicker institutionPicker(QWidget* parent);
 // A day/month/year box set to today, wholly selected on entry, ready to be
 // typed over.
 QLineEdit* dateBox(QWidget* parent, const char* name);

@@ -1,10 +1,10 @@
 #include "QuarterlyFixture.h"
 #include "RecordingSheet.h"
+#include "WorkbookMade.h"
 #include "dialogs/ScriptedDialogs.h"
 #include "reports/QuarterlyReport.h"
 #include "reports/QuarterlySheet.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace pellam;
@@ -41,12 +41,5 @@ TEST(QuarterlySheet, TheExcelRouteWritesARealWorkbook)
     ScriptedDialogsGuard scripted;
     scripted->answerInput(QStringLiteral("quarter")).answer(MessageAnswer::No);
     QuarterlyReport(QuarterlyBooks::request("First"), QuarterlyToExcel);
-    QString folder = state().TempDir;
-    folder.chop(1);
-    const QString file = folder + QStringLiteral("/quarter.xlsx");
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.read(2), QByteArray("PK"));
-    EXPECT_EQ(scripted->texts(),
-              QStringList{file + QStringLiteral("\rReport is created Successfully \rDo you want to view it")});
+    test::expectWorkbookMade(scripted, QStringLiteral("quarter"));
 }
