@@ -31,7 +31,7 @@ const QMap<QString, CommandSpec>& commands()
         {QStringLiteral("report"),
          {{QStringLiteral("date"), QStringLiteral("shops"), QStringLiteral("from"), QStringLiteral("to"),
            QStringLiteral("heads"), QStringLiteral("ref"), QStringLiteral("page-offset"), QStringLiteral("format"),
-           QStringLiteral("out")},
+           QStringLiteral("out"), QStringLiteral("quarter")},
           {QStringLiteral("shop-column"), QStringLiteral("lines"), QStringLiteral("narration"),
            QStringLiteral("with-opening")}}},
         {QStringLiteral("help"), {}},
@@ -44,7 +44,8 @@ const QString kCommandList = QStringLiteral("init, check, backup, restore, close
 // The reports `pellam report` makes.
 const QStringList& reportNames()
 {
-    static const QStringList names{QStringLiteral("ledger"), QStringLiteral("recpay"), QStringLiteral("summary")};
+    static const QStringList names{QStringLiteral("ledger"), QStringLiteral("recpay"), QStringLiteral("summary"),
+                                   QStringLiteral("quarterly")};
     return names;
 }
 
@@ -86,6 +87,10 @@ QString CommandLine::usage()
         "                                every head's income and expense for the period\n"
         "                                (default: every institution, the whole year);\n"
         "                                --with-opening adds the cash opening and closing\n"
+        "  report quarterly [--date D] [--shops 1,3|all] [--quarter first|second|third|fourth]\n"
+        "                   [--lines] [--format text|pdf|xlsx] [--out FILE]\n"
+        "                                the quarterly statement (default: every institution,\n"
+        "                                the quarter that holds the date)\n"
         "\n"
         "--home DIR is the application folder (default: $PELLAM_HOME, else the user's data folder).\n"
         "The date defaults to today, the year to the one that holds today.\n");

@@ -8,6 +8,14 @@
 #include "reports/LedgerPrint.h"
 #include "reports/LedgerSheet.h"
 #include "reports/LedgerText.h"
+#include "reports/QuarterlyBuilder.h"
+#include "reports/QuarterlyPrint.h"
+#include "reports/QuarterlySheet.h"
+#include "reports/QuarterlyText.h"
+#include "reports/QuarterlyBuilder.h"
+#include "reports/QuarterlyPrint.h"
+#include "reports/QuarterlySheet.h"
+#include "reports/QuarterlyText.h"
 #include "reports/RecPayBuilder.h"
 #include "reports/RecPayPrint.h"
 #include "reports/RecPaySheet.h"
@@ -254,6 +262,28 @@ void ReportCommand::summary(const QDate& yearStart, const QDate& yearEnd)
         o, 0, [&doc](const auto& line) { app::writeSummaryText(doc, line); },
         [&doc](app::ReportPrinter& p) { app::printSummary(doc, p); },
         [&doc](WorkbookSink& sheet) { app::writeSummarySheet(doc, sheet); });
+}
+
+void ReportCommand::quarterly(const QDate& yearStart, const QDate& yearEnd, const QDate& date)
+{
+    allowOnly(QStringLiteral("quarterly"), {QStringLiteral("quarter"), QStringLiteral("lines")});
+    app::QuarterRequest r;
+    r.shops = chosenShops();
+    r.quarter = line_.has(QStringLiteral("quarter")) ? line_.text(QStringLiteral("quarter")) : app::quarterOf(date.month());
+    if (!app::quarterStartMonth(r.quarter))
+        throw UsageError(QStringLiteral("--quarter must be first, second, third or fourth, not '%1'").arg(r.quarter));
+    r.lines = line_.has(QStringLiteral("lines"));
+    r.yearStart = yearStart;
+    r.yearEnd = yearEnd;
+    const Output o = output();
+    const std::optional<int> cash = app::statementCashAccount(conn());
+    if (!cash)
+        throw PellamError(3021, QStringLiteral("Cannot find the cash account"));
+    const app::QuarterlyDocument doc = app::QuarterlyBuilder(conn()).build(r, *cash);
+    write(
+        o, 0, [&doc](const auto& line) { app::writeQuarterlyText(doc, line); },
+        [&doc](app::ReportPrinter& p) { app::printQuarterly(doc, p); },
+        [&doc](WorkbookSink& sheet) { app::writeQuarterlySheet(doc, sheet); });
 }
 
 } // namespace pellam::cli

@@ -19,6 +19,8 @@ public:
     void ledger(const QDate& yearStart, const QDate& yearEnd);
     void recpay(const QDate& yearStart, const QDate& yearEnd);
     void summary(const QDate& yearStart, const QDate& yearEnd);
+    // The quarter defaults to the one that holds `date`.
+    void quarterly(const QDate& yearStart, const QDate& yearEnd, const QDate& date);
 
 private:
     struct Output {
@@ -34,11 +36,15 @@ private:
     std::pair<QDate, QDate> period(const QDate& yearStart, const QDate& yearEnd) const;
     // The choices both voucher reports share.
     void choose(app::ReportChoices& r, const QDate& yearStart, const QDate& yearEnd) const;
+    // Refuses the options the report `name` has no use for.
+    void refuseOptions(const QString& name, const QStringList& options) const;
     Output output() const;
     // The report through the route the format names, into a whole file or none.
     void write(const Output& o, int pageOffset, const app::LineWriter& text,
                const std::function<void(app::ReportPrinter&)>& print, const std::function<void(WorkbookSink&)>& sheet);
     QList<qint64> shops() const;
+    // The chosen institutions; at least one.
+    QList<qint64> someShops() const;
     QList<int> heads() const;
 
     const CommandLine& line_;

@@ -1,3 +1,4 @@
+#include "app/reports/QuarterlyFixture.h"
 #include "app/reports/RecPayFixture.h"
 #include "app/reports/StatementFixture.h"
 #include "cli/PellamTool.h"
@@ -100,7 +101,7 @@ TEST(ReportLedger, BadChoicesGiveOneLineAndNoFile)
                    {{"--heads", "CASH"}, 1, "pellam: error 3021: There is no records\n"},
                    {{"--format", "pdf", "--out", books.home.file(QStringLiteral("no/such/ledger.pdf"))}, 1, nullptr}},
                   books.home.file(QStringLiteral("no/such/ledger.pdf")));
-    EXPECT_EQ(pellamTool({"report"}).err, QStringLiteral("pellam: report needs the report's name (reports: ledger, recpay, summary)\n"));
+    EXPECT_EQ(pellamTool({"report"}).err, QStringLiteral("pellam: report needs the report's name (reports: ledger, recpay, summary, quarterly)\n"));
 }
 
 TEST(ReportRecPay, TextIsTheSameAsThePreviewFile)
@@ -161,4 +162,40 @@ TEST(ReportSummary, BadChoicesGiveOneLineAndNoFile)
     // The voucher reports refuse the summary's own choice.
     EXPECT_EQ(pellamTool(kLedger + QStringList{"--with-opening"}).err,
               QStringLiteral("pellam: 'report ledger' takes no option '--with-opening'\n"));
+}
+
+TEST(ReportQuarterly, TextIsTheSameAsThePreviewFileForTheQuarterOfTheDate)
+{
+    test::QuarterlyBooks books;
+    // January's quarter is the fourth.
+    Result r = pellamTool({"report", "quarterly", "--date", "15/01/2027", "--lines"});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, test::expected(QStringLiteral("quarterly_fourth_lines.txt")));
+
+    r = pellamTool({"report", "quarterly", "--date", "15/01/2027", "--shops", "all", "--quarter", "first"});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, test::expected(QStringLiteral("quarterly_first.txt")));
+}
+
+TEST(ReportQuarterly, PdfAndWorkbookFiles)
+{
+    test::QuarterlyBooks books;
+    for (const char* format : {"pdf", "xlsx"}) {
+        const QString file = books.home.file(QStringLiteral("quarter.") + QString::fromLatin1(format));
+        const Result r = pellamTool({"report", "quarterly", "--date", "01/05/2026", "--format", format, "--out", file});
+        EXPECT_EQ(r.code, 0) << r.err.toStdString();
+        EXPECT_TRUE(test::fileBytes(file).startsWith(format == QLatin1String("pdf") ? "%PDF" : "PK")) << format;
+    }
+}
+
+TEST(ReportQuarterly, BadChoicesGiveOneLineAndNoFile)
+{
+    test::QuarterlyBooks books;
+    const QString missing = books.home.file(QStringLiteral("no/such/quarter.pdf"));
+    expectRefused({"report", "quarterly", "--date", "01/05/2026"},
+                  {{{"--quarter", "fifth"}, 2, "pellam: --quarter must be first, second, third or fourth, not 'fifth'\n"},
+                   {{"--shops", "9"}, 2, "pellam: --shops: there is no institution '9'\n"},
+                   {{"--from", "01/06/2026"}, 2, "pellam: 'report quarterly' takes no option '--from'\n"},
+                   {{"--format", "pdf", "--out", missing}, 1, nullptr}},
+                  missing);
 }

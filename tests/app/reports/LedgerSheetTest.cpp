@@ -1,5 +1,6 @@
 #include "LedgerFixture.h"
 #include "RecordingSheet.h"
+#include "WorkbookMade.h"
 #include "dialogs/ScriptedDialogs.h"
 #include "reports/LedgerBuilder.h"
 #include "reports/LedgerReport.h"
@@ -59,10 +60,5 @@ TEST(LedgerSheet, TheRunWritesARealWorkbookWhereTheUserNamedIt)
     folder.chop(1);
     ASSERT_EQ(scripted->inputs().size(), 1u);
     EXPECT_EQ(scripted->inputs()[0].prompt, folder + QLatin1Char('/'));
-    const QString file = folder + QStringLiteral("/ledger.xlsx");
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.read(2), QByteArray("PK"));
-    EXPECT_EQ(scripted->texts(),
-              QStringList{file + QStringLiteral("\rReport is created Successfully \rDo you want to view it")});
+    test::expectWorkbookMade(scripted, QStringLiteral("ledger"));
 }

@@ -1,5 +1,6 @@
 #include "RecPayFixture.h"
 #include "RecordingSheet.h"
+#include "WorkbookMade.h"
 #include "dialogs/ScriptedDialogs.h"
 #include "reports/RecPayBuilder.h"
 #include "reports/RecPayReport.h"
@@ -59,12 +60,5 @@ TEST(RecPaySheet, TheExcelButtonsRouteWritesARealWorkbook)
     ScriptedDialogsGuard scripted;
     scripted->answerInput(QStringLiteral("cashbook")).answer(MessageAnswer::No);
     RecPayReport(RecPayBooks::request(), RecPayToExcel);
-    QString folder = state().TempDir;
-    folder.chop(1);
-    const QString file = folder + QStringLiteral("/cashbook.xlsx");
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.read(2), QByteArray("PK"));
-    EXPECT_EQ(scripted->texts(),
-              QStringList{file + QStringLiteral("\rReport is created Successfully \rDo you want to view it")});
+    test::expectWorkbookMade(scripted, QStringLiteral("cashbook"));
 }

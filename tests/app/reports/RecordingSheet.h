@@ -9,12 +9,12 @@
 namespace pellam::test {
 
 // Every cell as "kind:value" by its address: t text, n number, d date,
-// f formula with its computed value; a merged range's text as "m:value" by
-// the range ("B3:D3"); the framed ranges in order.
+// f formula with its computed value; a merged range's text in its first cell.
 class RecordingSheet : public WorkbookSink {
 public:
     QMap<QString, QString> cells;
-    QStringList framed;
+    QStringList merged; // the merged ranges, in order
+    QStringList framed; // the ranges given borders, in order
     void text(const QString& c, const QString& v) override { put(c, QStringLiteral("t:") + v); }
     void amount(const QString& c, Currency v) override { put(c, QStringLiteral("n:") + v.toString(2)); }
     void date(const QString& c, const QDate& v) override { put(c, QStringLiteral("d:") + v.toString(Qt::ISODate)); }
@@ -22,8 +22,13 @@ public:
     {
         put(c, QStringLiteral("f:") + f + QLatin1Char('=') + v.toString(2));
     }
-    void mergedText(const QString& r, const QString& v) override { put(r, QStringLiteral("m:") + v); }
-    void borders(const QString& r) override { framed << r; }
+    // The text stands in the range's first cell.
+    void mergedText(const QString& range, const QString& v) override
+    {
+        merged << range;
+        put(range.section(QLatin1Char(':'), 0, 0), QStringLiteral("t:") + v);
+    }
+    void borders(const QString& range) override { framed << range; }
 
     // The cells of rows first to last.
     QMap<QString, QString> rows(int first, int last) const

@@ -89,9 +89,9 @@ TEST(SummarySheet, CellsFormulasMergesAndBorders)
     RecordingSheet sheet;
     writeSummarySheet(build(request({1}, "01/05/2026", "31/01/2027", true)), sheet);
     const QMap<QString, QString> cells{
-        {"B3:D3", "m:ST. MARY'S SCHOOL STATEMENT OF ACCOUNTS"},
-        {"B4:D4", "m:           RECEIPT & PAYMENT SUMMARY  "},
-        {"B5:D5", "m:        Date From 01/05/2026   to  31/01/2027"},
+        {"B3", "t:ST. MARY'S SCHOOL STATEMENT OF ACCOUNTS"},
+        {"B4", "t:           RECEIPT & PAYMENT SUMMARY  "},
+        {"B5", "t:        Date From 01/05/2026   to  31/01/2027"},
         {"B6", "t:ACCOUNT"}, {"C6", "t:INCOME"}, {"D6", "t:EXPENSE"},
         {"B7", "t:DONATIONS"}, {"C7", "n:1300.00"}, {"D7", "n:0.00"},
         {"B8", "t:SALARIES"}, {"C8", "n:0.00"}, {"D8", "n:300.00"},
@@ -101,6 +101,7 @@ TEST(SummarySheet, CellsFormulasMergesAndBorders)
         {"B12", "t:Net Total"}, {"C12", "f:=sum(c10:c11)=135456.78"}, {"D12", "f:=sum(d10:d11)=300.00"},
         {"B13", "t:CL.Balance"}, {"D13", "n:135156.78"}};
     EXPECT_EQ(sheet.cells, cells);
+    EXPECT_EQ(sheet.merged, (QStringList{"B3:D3", "B4:D4", "B5:D5"}));
     EXPECT_EQ(sheet.framed, QStringList{QStringLiteral("B3:D10")});
 
     // Without the opening the sheet ends with the totals.

@@ -1,0 +1,73 @@
+#include "reports/QuarterlyPrint.h"
+
+#include "reports/QuarterlyText.h"
+#include "reports/ReportText.h"
+
+namespace pellam::app {
+
+namespace {
+
+const QString kMargin = blanks(8);
+// The text file's heading with one blank less before the total column.
+const QString kHeading = QStringLiteral(" NAME                                  INCOME         EXPENSE          INCOME         "
+                                        "EXPENSE          INCOME         EXPENSE         INCOME         EXPENSE");
+
+class QuarterlyPages {
+public:
+    QuarterlyPages(const QuarterlyDocument& doc, ReportPrinter& printer) : doc_(doc), p_(printer) {}
+
+    void print()
+    {
+        const double size = p_.fitFont(kMargin + quarterRule(), 15, 6);
+        p_.pageNumberAtEdge();
+        // The titles two sizes apart above the body's size.
+        p_.setFontSize(size + 4);
+        p_.centred(doc_.title);
+        if (!doc_.place.isEmpty())
+            p_.centred(doc_.place);
+        p_.setFontSize(size + 2);
+        p_.centred(doc_.quarter + QStringLiteral("    Q U A R T E R L Y     S T A T E M E N T  -  '") +
+                   doc_.yearStart.toString(QStringLiteral("yy")) + QStringLiteral(" - '") +
+                   doc_.yearEnd.toString(QStringLiteral("yy")));
+        p_.setFontSize(size);
+        p_.line(kMargin + quarterRule());
+        columnHeading();
+        p_.line(kMargin + quarterRule());
+
+        for (const QuarterHead& head : doc_.heads) {
+            if (p_.pageFull())
+                nextPage();
+            for (const QString& line : quarterHeadLines(doc_, head))
+                p_.line(kMargin + line);
+        }
+        for (const QString& line : quarterClosingLines(doc_))
+            p_.line(line.isEmpty() ? line : kMargin + line);
+    }
+
+private:
+    void columnHeading()
+    {
+        p_.line(kMargin + quarterCaptionLine(doc_, {46, 23, 25, 26}));
+        p_.line(kMargin + kHeading);
+    }
+
+    void nextPage()
+    {
+        p_.newPage();
+        p_.pageNumberAtEdge();
+        p_.line(kMargin + quarterRule(126));
+        columnHeading();
+    }
+
+    const QuarterlyDocument& doc_;
+    ReportPrinter& p_;
+};
+
+} // namespace
+
+void printQuarterly(const QuarterlyDocument& doc, ReportPrinter& printer)
+{
+    QuarterlyPages(doc, printer).print();
+}
+
+} // namespace pellam::app

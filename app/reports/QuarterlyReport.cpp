@@ -1,0 +1,60 @@
+#include "reports/QuarterlyReport.h"
+
+#include "reports/QuarterlyBuilder.h"
+#include "reports/QuarterlyPrint.h"
+#include "reports/QuarterlySheet.h"
+#include "reports/QuarterlyText.h"
+#include "reports/ReportRoutes.h"
+#include "shell/AppState.h"
+#include "shell/Common.h"
+#include "shell/ErrorHandling.h"
+#include "shell/Say.h"
+
+namespace pellam::app {
+
+QString quarterRefusal()
+{
+    return QStringLiteral(" Please Select a Quarter");
+}
+
+void QuarterlyReport(const QuarterRequest& request, short target)
+{
+    if (!quarterStartMonth(request.quarter)) {
+        say(quarterRefusal(), MessageIcon::Information);
+        return;
+    }
+    ShowStatus(QStringLiteral("preparing to Make report"));
+    bool generated = false;
+    runStep(
+        [&] {
+            const std::optional<int> cash = statementCashAccount(state().Conn);
+            if (!cash) {
+                say(QStringLiteral("Cannot find the cash account"), MessageIcon::Information);
+                return;
+            }
+            const QuarterlyDocument doc =
+                QuarterlyBuilder(state().Conn).build(request, *cash, [](const QString& text) { ShowStatus(text); });
+            ShowStatus(QStringLiteral("Report Generated"));
+            switch (target) {
+            case QuarterlyToPrinter:
+                toPrinter(0, [&doc](ReportPrinter& p) { printQuarterly(doc, p); });
+                break;
+            case QuarterlyToExcel:
+                toWorkbook([&doc](WorkbookSink& sheet) { writeQuarterlySheet(doc, sheet); });
+                break;
+            case QuarterlyToPreview:
+                toPreview([&doc](const auto& line) { writeQuarterlyText(doc, line); },
+                          QStringLiteral("Quarterly Report"));
+                break;
+            default:
+                break;
+            }
+            generated = true;
+        },
+        QStringLiteral("QuarterlyReport"), QStringLiteral("FrmQuarterRep"));
+    if (!generated)
+        ShowStatus(QString());
+    ShowProgress(100, 2, 100);
+}
+
+} // namespace pellam::app
