@@ -5,6 +5,7 @@
 #include "masters/FrmShAccSetup.h"
 #include "masters/frmTreeList.h"
 #include "reports/FrmLedger.h"
+#include "reports/FrmMonthRep.h"
 #include "reports/FrmRecPay.h"
 #include "shell/FrmUser.h"
 #include "shell/MdiHost.h"
@@ -30,6 +31,7 @@ void wireMenu(PellamMenu& menu)
     menu.setOpener(QStringLiteral("Acc"), [] { showSingle<masters::frmTreeList>(); });
     menu.setOpener(QStringLiteral("MnRLedger"), [] { showSingle<FrmLedger>(); });
     menu.setOpener(QStringLiteral("MnRp"), [] { showSingle<FrmRecPay>(); });
+    menu.setOpener(QStringLiteral("MnMth"), [] { showSingle<FrmMonthRep>(); });
     menu.setOpener(QStringLiteral("mnBk"), [&menu] {
         FrmBackUp backup(&menu);
         backup.exec();

@@ -1,12 +1,12 @@
 #include "FormDriver.h"
 #include "LedgerFixture.h"
+#include "StatusLog.h"
 #include "app/RecordingHelp.h"
 #include "dialogs/ScriptedDialogs.h"
 #include "reports/FrmLedger.h"
 #include "reports/FrmPreview.h"
 #include "shell/MenuWiring.h"
 #include "shell/PellamMenu.h"
-#include "shell/ShellView.h"
 #include "support/QtPrinters.h"
 
 #include <QApplication>
@@ -34,13 +34,6 @@ QStringList texts(const QListWidget* list, bool selectedOnly = false)
             out << list->item(i)->text();
     return out;
 }
-
-// The status texts a run shows, in order.
-struct StatusLog : ShellView {
-    QStringList texts;
-    void setStatusText(const QString& text) override { texts << text; }
-    void setProgress(int, int, int) override {}
-};
 
 } // namespace
 
@@ -105,10 +98,8 @@ TEST(FrmLedger, PreviewRunsTheLedgerOfTheChoicesOnTheWindow)
     child<QCheckBox>(form, "ChkSh")->setChecked(true);
     child<QCheckBox>(form, "Check1")->setChecked(true);
     const QList<QWidget*> before = QApplication::allWidgets();
-    StatusLog status;
-    setShellView(&status);
+    test::StatusLog status;
     click(form, "CmdPrev");
-    setShellView(nullptr);
     EXPECT_EQ(status.texts, (QStringList{QStringLiteral("Preparing To Make Report"), QStringLiteral("Building Fund"),
                                          QStringLiteral("Donations"), QStringLiteral("St. Mary's Fees"),
                                          QStringLiteral("Printing  Completed")}))
