@@ -31,7 +31,7 @@ const QMap<QString, CommandSpec>& commands()
         {QStringLiteral("report"),
          {{QStringLiteral("date"), QStringLiteral("shops"), QStringLiteral("from"), QStringLiteral("to"),
            QStringLiteral("heads"), QStringLiteral("ref"), QStringLiteral("page-offset"), QStringLiteral("format"),
-           QStringLiteral("out")},
+           QStringLiteral("out"), QStringLiteral("month")},
           {QStringLiteral("shop-column"), QStringLiteral("lines"), QStringLiteral("narration")}}},
         {QStringLiteral("help"), {}},
     };
@@ -43,7 +43,7 @@ const QString kCommandList = QStringLiteral("init, check, backup, restore, close
 // The reports `pellam report` makes.
 const QStringList& reportNames()
 {
-    static const QStringList names{QStringLiteral("ledger"), QStringLiteral("recpay")};
+    static const QStringList names{QStringLiteral("ledger"), QStringLiteral("recpay"), QStringLiteral("monthly")};
     return names;
 }
 
@@ -80,6 +80,11 @@ QString CommandLine::usage()
         "                                the receipt and payment account (the cash book) of\n"
         "                                that date's books (default: every institution, the\n"
         "                                whole year, text on the terminal)\n"
+        "  report monthly [--date D] [--shops 1,3|all] [--month 1..12] [--format text|pdf]\n"
+        "                 [--out FILE]\n"
+        "                                the monthly statement of that date's books (default:\n"
+        "                                every institution, the month of the date, text on\n"
+        "                                the terminal)\n"
         "\n"
         "--home DIR is the application folder (default: $PELLAM_HOME, else the user's data folder).\n"
         "The date defaults to today, the year to the one that holds today.\n");

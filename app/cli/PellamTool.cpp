@@ -218,10 +218,15 @@ void PellamTool::report(const CommandLine& line)
         ~CloseAtEnd() { c.Close(); }
     } closeAtEnd{conn};
     ReportCommand command(line, out_);
-    if (line.subject() == QLatin1String("recpay"))
-        command.recpay(year.start, year.end);
-    else
+    const QString name = line.subject();
+    if (name == QLatin1String("ledger"))
         command.ledger(year.start, year.end);
+    else if (name == QLatin1String("recpay"))
+        command.recpay(year.start, year.end);
+    else if (name == QLatin1String("monthly"))
+        command.monthly(year.start, year.end, line.date(QStringLiteral("date"), now_.date()).month());
+    else
+        throw UsageError(QStringLiteral("unknown report '%1'").arg(name));
 }
 
 } // namespace pellam::cli

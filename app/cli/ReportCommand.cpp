@@ -7,6 +7,9 @@
 #include "reports/LedgerPrint.h"
 #include "reports/LedgerSheet.h"
 #include "reports/LedgerText.h"
+#include "reports/MonthlyBuilder.h"
+#include "reports/MonthlyPrint.h"
+#include "reports/MonthlyText.h"
 #include "reports/RecPayBuilder.h"
 #include "reports/RecPayPrint.h"
 #include "reports/RecPaySheet.h"
@@ -107,11 +110,24 @@ QList<int> ReportCommand::heads() const
     return chosen;
 }
 
+QList<qint64> ReportCommand::chosenShops() const
+{
+    const QList<qint64> chosen = shops();
+    if (chosen.isEmpty())
+        throw UsageError(QStringLiteral("Please Select atleast one shop"));
+    return chosen;
+}
+
+void ReportCommand::refuseOptions(const QString& report, const QStringList& options) const
+{
+    for (const QString& option : options)
+        if (line_.has(option))
+            throw UsageError(QStringLiteral("'report %1' takes no option '--%2'").arg(report, option));
+}
+
 void ReportCommand::choose(app::ReportChoices& r, const QDate& yearStart, const QDate& yearEnd) const
 {
-    r.shops = shops();
-    if (r.shops.isEmpty())
-        throw UsageError(QStringLiteral("Please Select atleast one shop"));
+    r.shops = chosenShops();
     r.from = line_.date(QStringLiteral("from"), yearStart);
     r.to = line_.date(QStringLiteral("to"), yearEnd);
     if (r.from > r.to)
@@ -123,11 +139,13 @@ void ReportCommand::choose(app::ReportChoices& r, const QDate& yearStart, const 
     r.pageOffset = int(line_.number(QStringLiteral("page-offset"), 0, -99999, 99999));
 }
 
-ReportCommand::Output ReportCommand::output() const
+ReportCommand::Output ReportCommand::output(const QString& report, bool workbook) const
 {
     Output o;
     o.format = line_.has(QStringLiteral("format")) ? line_.text(QStringLiteral("format")) : QStringLiteral("text");
     o.file = line_.text(QStringLiteral("out"));
+    if (!workbook && o.format == QLatin1String("xlsx"))
+        throw UsageError(QStringLiteral("'report %1' has no workbook: --format must be text or pdf").arg(report));
     if (o.format != QLatin1String("text") && o.format != QLatin1String("pdf") && o.format != QLatin1String("xlsx"))
         throw UsageError(QStringLiteral("--format must be text, pdf or xlsx, not '%1'").arg(o.format));
     if (o.format != QLatin1String("text") && o.file.isEmpty())
@@ -162,7 +180,7 @@ void ReportCommand::write(const Output& o, int pageOffset, const app::LineWriter
             QFile::remove(o.file);
             throw;
         }
-    } else {
+    } else if (sheet) {
         ExcelWorkbook book(o.file);
         sheet(book);
         book.Save();
@@ -171,12 +189,13 @@ void ReportCommand::write(const Output& o, int pageOffset, const app::LineWriter
 
 void ReportCommand::ledger(const QDate& yearStart, const QDate& yearEnd)
 {
+    refuseOptions(QStringLiteral("ledger"), {QStringLiteral("month")});
     app::LedgerRequest r;
     choose(r, yearStart, yearEnd);
     r.heads = heads();
     if (r.heads.isEmpty())
         throw UsageError(QStringLiteral("Please Select atleast one Ledger"));
-    const Output o = output();
+    const Output o = output(QStringLiteral("ledger"), true);
     const app::LedgerDocument doc = app::LedgerBuilder(conn()).build(r);
     if (doc.heads.isEmpty())
         throw PellamError(3021, QStringLiteral("There is no records"));
@@ -188,16 +207,35 @@ void ReportCommand::ledger(const QDate& yearStart, const QDate& yearEnd)
 
 void ReportCommand::recpay(const QDate& yearStart, const QDate& yearEnd)
 {
-    if (line_.has(QStringLiteral("heads")))
-        throw UsageError(QStringLiteral("'report recpay' takes no option '--heads'"));
+    refuseOptions(QStringLiteral("recpay"), {QStringLiteral("heads"), QStringLiteral("month")});
     app::ReportChoices r;
     choose(r, yearStart, yearEnd);
-    const Output o = output();
+    const Output o = output(QStringLiteral("recpay"), true);
     const app::RecPayDocument doc = app::RecPayBuilder(conn()).build(r);
     write(
         o, r.pageOffset, [&doc](const auto& line) { app::writeRecPayText(doc, line); },
         [&doc](app::ReportPrinter& p) { app::printRecPay(doc, p); },
         [&doc](WorkbookSink& sheet) { app::writeRecPaySheet(doc, sheet); });
+}
+
+void ReportCommand::monthly(const QDate& yearStart, const QDate& yearEnd, int defaultMonth)
+{
+    refuseOptions(QStringLiteral("monthly"),
+                  {QStringLiteral("from"), QStringLiteral("to"), QStringLiteral("heads"), QStringLiteral("ref"),
+                   QStringLiteral("page-offset"), QStringLiteral("shop-column"), QStringLiteral("lines"),
+                   QStringLiteral("narration")});
+    app::MonthlyRequest r;
+    r.shops = chosenShops();
+    r.month = int(line_.number(QStringLiteral("month"), defaultMonth, 1, 12));
+    r.yearStart = yearStart;
+    r.yearEnd = yearEnd;
+    const Output o = output(QStringLiteral("monthly"), false);
+    const std::optional<int> cash = app::MonthlyBuilder::cashAccount(conn());
+    if (!cash)
+        throw PellamError(3021, QStringLiteral("Cannot find the cash account"));
+    const app::MonthlyDocument doc = app::MonthlyBuilder(conn()).build(r, *cash);
+    write(o, 0, [&doc](const auto& line) { app::writeMonthlyText(doc, line); },
+          [&doc](app::ReportPrinter& p) { app::printMonthly(doc, p); });
 }
 
 } // namespace pellam::cli

@@ -8,7 +8,7 @@
 
 namespace pellam::cli {
 
-// `pellam report ledger` and `pellam report recpay`: the report with the
+// `pellam report ledger`, `recpay` and `monthly`: the report with the
 // choices of its window, from the books already open on the shared
 // connection, as text (byte for byte the preview's file), a PDF or a
 // workbook. Wrong choices throw UsageError;
@@ -18,6 +18,8 @@ public:
     ReportCommand(const CommandLine& line, QTextStream& out) : line_(line), out_(out) {}
     void ledger(const QDate& yearStart, const QDate& yearEnd);
     void recpay(const QDate& yearStart, const QDate& yearEnd);
+    // The month defaults to `defaultMonth`; the statement has no workbook.
+    void monthly(const QDate& yearStart, const QDate& yearEnd, int defaultMonth);
 
 private:
     struct Output {
@@ -26,10 +28,16 @@ private:
     };
     // The choices both reports share; the period defaults to the year.
     void choose(app::ReportChoices& r, const QDate& yearStart, const QDate& yearEnd) const;
-    Output output() const;
+    // `workbook`: whether the report has a spreadsheet route.
+    Output output(const QString& report, bool workbook) const;
     // The report through the route the format names, into a whole file or none.
     void write(const Output& o, int pageOffset, const app::LineWriter& text,
-               const std::function<void(app::ReportPrinter&)>& print, const std::function<void(WorkbookSink&)>& sheet);
+               const std::function<void(app::ReportPrinter&)>& print,
+               const std::function<void(WorkbookSink&)>& sheet = {});
+    // Options that other reports take and this one does not.
+    void refuseOptions(const QString& report, const QStringList& options) const;
+    // The chosen institutions; none chosen is refused.
+    QList<qint64> chosenShops() const;
     QList<qint64> shops() const;
     QList<int> heads() const;
 
