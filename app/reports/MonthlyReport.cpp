@@ -1,6 +1,5 @@
 #include "reports/MonthlyReport.h"
 
-#include "dialogs/Dialogs.h"
 #include "reports/MonthlyBuilder.h"
 #include "reports/MonthlyPrint.h"
 #include "reports/MonthlyText.h"
@@ -8,6 +7,7 @@
 #include "shell/AppState.h"
 #include "shell/Common.h"
 #include "shell/ErrorHandling.h"
+#include "shell/Say.h"
 
 namespace pellam::app {
 
@@ -19,10 +19,7 @@ void MonthlyReport(const MonthlyRequest& request, short target)
         [&] {
             const std::optional<int> cash = MonthlyBuilder::cashAccount(state().Conn);
             if (!cash) {
-                MessageRequest m;
-                m.text = QStringLiteral("Cannot find the cash account");
-                m.icon = MessageIcon::Information;
-                dialogs().message(m);
+                say(QStringLiteral("Cannot find the cash account"), MessageIcon::Information);
                 return;
             }
             const MonthlyDocument doc = MonthlyBuilder(state().Conn, ShowStatus).build(request, *cash);

@@ -105,11 +105,7 @@ TEST(FrmLedger, PreviewRunsTheLedgerOfTheChoicesOnTheWindow)
                                          QStringLiteral("Printing  Completed")}))
         << "each head's name shows in the status bar as its turn comes";
     EXPECT_TRUE(scripted->messages().empty());
-    const QList<FrmPreview*> shown = test::previewsSince(before);
-    ASSERT_EQ(shown.size(), 1);
-    EXPECT_EQ(QString::fromUtf8(test::fileBytes(shown[0]->fileName())),
-              test::expected(QStringLiteral("ledger_jou_shop_narration.txt")));
-    delete shown[0];
+    test::expectOnePreview(before, QStringLiteral("Ledger Report"), "ledger_jou_shop_narration.txt");
 }
 
 TEST(FrmLedger, ExcelButtonFollowsTheStartUpFlagAndF1OpensItsHelp)
@@ -138,13 +134,7 @@ TEST(FrmLedger, TheLedgerMenuItemOpensTheWindow)
     ScriptedDialogsGuard scripted;
     PellamMenu menu;
     wireMenu(menu);
-    QAction* item = menu.item(QStringLiteral("MnRLedger"));
-    ASSERT_TRUE(item->isEnabled());
-    item->trigger();
-    FrmLedger* form = nullptr;
-    for (QWidget* w : QApplication::allWidgets())
-        if (auto* f = qobject_cast<FrmLedger*>(w))
-            form = f;
+    FrmLedger* form = test::openedByMenu<FrmLedger>(menu, "MnRLedger");
     ASSERT_NE(form, nullptr);
     delete form;
 }

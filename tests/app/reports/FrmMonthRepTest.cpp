@@ -65,12 +65,7 @@ TEST(FrmMonthRep, PreviewButtonShowsTheStatementOfTheChosenMonth)
     click(form, "CmdOk");
     EXPECT_TRUE(scripted->messages().empty());
     EXPECT_EQ(shops->currentRow(), 1) << "the heading's institution is the current entry";
-    const QList<FrmPreview*> shown = test::previewsSince(before);
-    ASSERT_EQ(shown.size(), 1);
-    EXPECT_EQ(shown[0]->windowTitle(), QStringLiteral("Monthly Report"));
-    EXPECT_EQ(QString::fromUtf8(test::fileBytes(shown[0]->fileName())),
-              test::expected(QStringLiteral("monthly_dispensary_january.txt")));
-    delete shown[0];
+    test::expectOnePreview(before, QStringLiteral("Monthly Report"), "monthly_dispensary_january.txt");
 }
 
 TEST(FrmMonthRep, PrintButtonOpensThePrinterDialogAndF1ItsHelp)
@@ -95,13 +90,7 @@ TEST(FrmMonthRep, TheMonthlyStatementMenuItemOpensTheWindow)
     ScriptedDialogsGuard scripted;
     PellamMenu menu;
     wireMenu(menu);
-    QAction* item = menu.item(QStringLiteral("MnMth"));
-    ASSERT_TRUE(item->isEnabled());
-    item->trigger();
-    FrmMonthRep* form = nullptr;
-    for (QWidget* w : QApplication::allWidgets())
-        if (auto* f = qobject_cast<FrmMonthRep*>(w))
-            form = f;
+    FrmMonthRep* form = test::openedByMenu<FrmMonthRep>(menu, "MnMth");
     ASSERT_NE(form, nullptr);
     delete form;
 }

@@ -73,12 +73,7 @@ TEST(MonthlyReport, PreviewShowsEachPhaseInTheStatusBar)
     EXPECT_EQ(status.events, (QStringList{"Preparing To Make Report", "Generating Report", "Calucating Opening",
                                           "Calculating Closing", "Report Is Generated", "progress 100",
                                           "Previewing Report"}));
-    const QList<FrmPreview*> shown = test::previewsSince(before);
-    ASSERT_EQ(shown.size(), 1);
-    EXPECT_EQ(shown[0]->windowTitle(), QStringLiteral("Monthly Report"));
-    EXPECT_EQ(QString::fromUtf8(test::fileBytes(shown[0]->fileName())),
-              test::expected(QStringLiteral("monthly_both_march.txt")));
-    delete shown[0];
+    test::expectOnePreview(before, QStringLiteral("Monthly Report"), "monthly_both_march.txt");
 }
 
 TEST(MonthlyReport, BooksWithoutACashAccountGiveTheMessageAndNoReport)
