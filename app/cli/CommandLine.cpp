@@ -31,7 +31,7 @@ const QMap<QString, CommandSpec>& commands()
         {QStringLiteral("report"),
          {{QStringLiteral("date"), QStringLiteral("shops"), QStringLiteral("from"), QStringLiteral("to"),
            QStringLiteral("heads"), QStringLiteral("ref"), QStringLiteral("page-offset"), QStringLiteral("format"),
-           QStringLiteral("out"), QStringLiteral("quarter")},
+           QStringLiteral("out"), QStringLiteral("quarter"), QStringLiteral("month")},
           {QStringLiteral("shop-column"), QStringLiteral("lines"), QStringLiteral("narration"),
            QStringLiteral("with-opening")}}},
         {QStringLiteral("help"), {}},
@@ -45,7 +45,7 @@ const QString kCommandList = QStringLiteral("init, check, backup, restore, close
 const QStringList& reportNames()
 {
     static const QStringList names{QStringLiteral("ledger"), QStringLiteral("recpay"), QStringLiteral("summary"),
-                                   QStringLiteral("quarterly")};
+                                   QStringLiteral("monthly"), QStringLiteral("quarterly")};
     return names;
 }
 
@@ -87,6 +87,10 @@ QString CommandLine::usage()
         "                                every head's income and expense for the period\n"
         "                                (default: every institution, the whole year);\n"
         "                                --with-opening adds the cash opening and closing\n"
+        "  report monthly [--date D] [--shops 1,3|all] [--month 1..12] [--format text|pdf]\n"
+        "                 [--out FILE]\n"
+        "                                the monthly statement (default: every institution,\n"
+        "                                the month of the date)\n"
         "  report quarterly [--date D] [--shops 1,3|all] [--quarter first|second|third|fourth]\n"
         "                   [--lines] [--format text|pdf|xlsx] [--out FILE]\n"
         "                                the quarterly statement (default: every institution,\n"

@@ -225,6 +225,8 @@ void PellamTool::report(const CommandLine& line)
         command.recpay(year.start, year.end);
     else if (report == QLatin1String("summary"))
         command.summary(year.start, year.end);
+    else if (report == QLatin1String("monthly"))
+        command.monthly(year.start, year.end, line.date(QStringLiteral("date"), now_.date()).month());
     else if (report == QLatin1String("quarterly"))
         command.quarterly(year.start, year.end, line.date(QStringLiteral("date"), now_.date()));
 }

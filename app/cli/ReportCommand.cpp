@@ -8,6 +8,9 @@
 #include "reports/LedgerPrint.h"
 #include "reports/LedgerSheet.h"
 #include "reports/LedgerText.h"
+#include "reports/MonthlyBuilder.h"
+#include "reports/MonthlyPrint.h"
+#include "reports/MonthlyText.h"
 #include "reports/QuarterlyBuilder.h"
 #include "reports/QuarterlyPrint.h"
 #include "reports/QuarterlySheet.h"
@@ -159,11 +162,13 @@ void ReportCommand::choose(app::ReportChoices& r, const QDate& yearStart, const 
     r.pageOffset = int(line_.number(QStringLiteral("page-offset"), 0, -99999, 99999));
 }
 
-ReportCommand::Output ReportCommand::output() const
+ReportCommand::Output ReportCommand::output(const QString& report, bool workbook) const
 {
     Output o;
     o.format = line_.has(QStringLiteral("format")) ? line_.text(QStringLiteral("format")) : QStringLiteral("text");
     o.file = line_.text(QStringLiteral("out"));
+    if (!workbook && o.format == QLatin1String("xlsx"))
+        throw UsageError(QStringLiteral("'report %1' has no workbook: --format must be text or pdf").arg(report));
     if (o.format != QLatin1String("text") && o.format != QLatin1String("pdf") && o.format != QLatin1String("xlsx"))
         throw UsageError(QStringLiteral("--format must be text, pdf or xlsx, not '%1'").arg(o.format));
     if (o.format != QLatin1String("text") && o.file.isEmpty())
@@ -198,7 +203,7 @@ void ReportCommand::write(const Output& o, int pageOffset, const app::LineWriter
             QFile::remove(o.file);
             throw;
         }
-    } else {
+    } else if (sheet) {
         ExcelWorkbook book(o.file);
         sheet(book);
         book.Save();
@@ -223,7 +228,7 @@ void ReportCommand::ledger(const QDate& yearStart, const QDate& yearEnd)
     r.heads = heads();
     if (r.heads.isEmpty())
         throw UsageError(QStringLiteral("Please Select atleast one Ledger"));
-    const Output o = output();
+    const Output o = output(QStringLiteral("ledger"), true);
     const app::LedgerDocument doc = app::LedgerBuilder(conn()).build(r);
     if (doc.heads.isEmpty())
         throw PellamError(3021, QStringLiteral("There is no records"));
@@ -238,7 +243,7 @@ void ReportCommand::recpay(const QDate& yearStart, const QDate& yearEnd)
     allowOnly(QStringLiteral("recpay"), kVoucherReportOptions);
     app::ReportChoices r;
     choose(r, yearStart, yearEnd);
-    const Output o = output();
+    const Output o = output(QStringLiteral("recpay"), true);
     const app::RecPayDocument doc = app::RecPayBuilder(conn()).build(r);
     write(
         o, r.pageOffset, [&doc](const auto& line) { app::writeRecPayText(doc, line); },
@@ -256,7 +261,7 @@ void ReportCommand::summary(const QDate& yearStart, const QDate& yearEnd)
     r.fromText = datetext::format(r.from);
     r.toText = datetext::format(r.to);
     r.withOpening = line_.has(QStringLiteral("with-opening"));
-    const Output o = output();
+    const Output o = output(QStringLiteral("summary"), true);
     const app::SummaryDocument doc = app::SummaryBuilder(conn()).build(r);
     write(
         o, 0, [&doc](const auto& line) { app::writeSummaryText(doc, line); },
@@ -275,7 +280,7 @@ void ReportCommand::quarterly(const QDate& yearStart, const QDate& yearEnd, cons
     r.lines = line_.has(QStringLiteral("lines"));
     r.yearStart = yearStart;
     r.yearEnd = yearEnd;
-    const Output o = output();
+    const Output o = output(QStringLiteral("quarterly"), true);
     const std::optional<int> cash = app::statementCashAccount(conn());
     if (!cash)
         throw PellamError(3021, QStringLiteral("Cannot find the cash account"));
@@ -284,6 +289,23 @@ void ReportCommand::quarterly(const QDate& yearStart, const QDate& yearEnd, cons
         o, 0, [&doc](const auto& line) { app::writeQuarterlyText(doc, line); },
         [&doc](app::ReportPrinter& p) { app::printQuarterly(doc, p); },
         [&doc](WorkbookSink& sheet) { app::writeQuarterlySheet(doc, sheet); });
+}
+
+void ReportCommand::monthly(const QDate& yearStart, const QDate& yearEnd, int defaultMonth)
+{
+    allowOnly(QStringLiteral("monthly"), {QStringLiteral("month")});
+    app::MonthlyRequest r;
+    r.shops = chosenShops();
+    r.month = int(line_.number(QStringLiteral("month"), defaultMonth, 1, 12));
+    r.yearStart = yearStart;
+    r.yearEnd = yearEnd;
+    const Output o = output(QStringLiteral("monthly"), false);
+    const std::optional<int> cash = app::MonthlyBuilder::cashAccount(conn());
+    if (!cash)
+        throw PellamError(3021, QStringLiteral("Cannot find the cash account"));
+    const app::MonthlyDocument doc = app::MonthlyBuilder(conn()).build(r, *cash);
+    write(o, 0, [&doc](const auto& line) { app::writeMonthlyText(doc, line); },
+          [&doc](app::ReportPrinter& p) { app::printMonthly(doc, p); });
 }
 
 } // namespace pellam::cli

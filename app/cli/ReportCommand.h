@@ -8,7 +8,7 @@
 
 namespace pellam::cli {
 
-// `pellam report ledger`, `recpay` and the statements: the report with the
+// `pellam report ledger`, `recpay`, `summary`, `monthly` and `quarterly`: the report with the
 // choices of its window, from the books already open on the shared
 // connection, as text (byte for byte the preview's file), a PDF or a
 // workbook. Wrong choices throw UsageError;
@@ -19,6 +19,8 @@ public:
     void ledger(const QDate& yearStart, const QDate& yearEnd);
     void recpay(const QDate& yearStart, const QDate& yearEnd);
     void summary(const QDate& yearStart, const QDate& yearEnd);
+    // The month defaults to `defaultMonth`; the statement has no workbook.
+    void monthly(const QDate& yearStart, const QDate& yearEnd, int defaultMonth);
     // The quarter defaults to the one that holds `date`.
     void quarterly(const QDate& yearStart, const QDate& yearEnd, const QDate& date);
 
@@ -36,15 +38,13 @@ private:
     std::pair<QDate, QDate> period(const QDate& yearStart, const QDate& yearEnd) const;
     // The choices both voucher reports share.
     void choose(app::ReportChoices& r, const QDate& yearStart, const QDate& yearEnd) const;
-    // Refuses the options the report `name` has no use for.
-    void refuseOptions(const QString& name, const QStringList& options) const;
-    Output output() const;
+    // `workbook`: whether the report has a spreadsheet route.
+    Output output(const QString& report, bool workbook) const;
     // The report through the route the format names, into a whole file or none.
     void write(const Output& o, int pageOffset, const app::LineWriter& text,
-               const std::function<void(app::ReportPrinter&)>& print, const std::function<void(WorkbookSink&)>& sheet);
+               const std::function<void(app::ReportPrinter&)>& print,
+               const std::function<void(WorkbookSink&)>& sheet = {});
     QList<qint64> shops() const;
-    // The chosen institutions; at least one.
-    QList<qint64> someShops() const;
     QList<int> heads() const;
 
     const CommandLine& line_;

@@ -91,10 +91,10 @@ void ReportPrinter::line(const QString& text)
     printer_.Print(text);
 }
 
-void ReportPrinter::centred(const QString& text)
+void ReportPrinter::centred(const QString& text, int lead)
 {
     double width = right_;
-    line(blanks(CenterBlanks(text, width)) + text);
+    line(blanks(lead + CenterBlanks(text, width)) + text);
 }
 
 void ReportPrinter::end()

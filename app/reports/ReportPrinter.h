@@ -48,8 +48,8 @@ public:
     // number, ending 200 twips short of the printable width.
     void pageNumberAtEdge();
     void line(const QString& text = {});
-    // A title centred on the printed line.
-    void centred(const QString& text);
+    // A title centred on the printed line, after `lead` blanks.
+    void centred(const QString& text, int lead = 0);
     void end();
     // Gives up the job after a failure; a PDF begun for it is removed.
     void abandon();

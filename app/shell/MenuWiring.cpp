@@ -5,6 +5,7 @@
 #include "masters/FrmShAccSetup.h"
 #include "masters/frmTreeList.h"
 #include "reports/FrmLedger.h"
+#include "reports/FrmMonthRep.h"
 #include "reports/FrmQuarterRep.h"
 #include "reports/FrmRecPay.h"
 #include "reports/FrmRecPaySum.h"
@@ -34,6 +35,7 @@ void wireMenu(PellamMenu& menu)
     menu.setOpener(QStringLiteral("MnRp"), [] { showSingle<FrmRecPay>(); });
     menu.setOpener(QStringLiteral("MnRptR"), [] { showSingle<FrmRecPaySum>(); });
     menu.setOpener(QStringLiteral("mnrptqt"), [] { showSingle<FrmQuarterRep>(); });
+    menu.setOpener(QStringLiteral("MnMth"), [] { showSingle<FrmMonthRep>(); });
     menu.setOpener(QStringLiteral("mnBk"), [&menu] {
         FrmBackUp backup(&menu);
         backup.exec();

@@ -101,7 +101,7 @@ TEST(ReportLedger, BadChoicesGiveOneLineAndNoFile)
                    {{"--heads", "CASH"}, 1, "pellam: error 3021: There is no records\n"},
                    {{"--format", "pdf", "--out", books.home.file(QStringLiteral("no/such/ledger.pdf"))}, 1, nullptr}},
                   books.home.file(QStringLiteral("no/such/ledger.pdf")));
-    EXPECT_EQ(pellamTool({"report"}).err, QStringLiteral("pellam: report needs the report's name (reports: ledger, recpay, summary, quarterly)\n"));
+    EXPECT_EQ(pellamTool({"report"}).err, QStringLiteral("pellam: report needs the report's name (reports: ledger, recpay, summary, monthly, quarterly)\n"));
 }
 
 TEST(ReportRecPay, TextIsTheSameAsThePreviewFile)
@@ -130,6 +130,7 @@ TEST(ReportRecPay, BadChoicesGiveOneLineAndNoFile)
     expectRefused(kRecPay,
                   {{{"--shops", "9"}, 2, "pellam: --shops: there is no institution '9'\n"},
                    {{"--heads", "DON"}, 2, "pellam: 'report recpay' takes no option '--heads'\n"},
+                   {{"--month", "3"}, 2, "pellam: 'report recpay' takes no option '--month'\n"},
                    {{"--from", "01/06/2026", "--to", "01/05/2026"}, 2, "pellam: From Date is after To Date\n"},
                    {{"--from", "1/13/2026"}, 2, "pellam: --from must be a date as dd/mm/yyyy, not '1/13/2026'\n"},
                    {{"--format", "pdf"}, 2, "pellam: --format pdf needs --out FILE\n"},
@@ -198,4 +199,52 @@ TEST(ReportQuarterly, BadChoicesGiveOneLineAndNoFile)
                    {{"--from", "01/06/2026"}, 2, "pellam: 'report quarterly' takes no option '--from'\n"},
                    {{"--format", "pdf", "--out", missing}, 1, nullptr}},
                   missing);
+}
+
+TEST(ReportMonthly, TextIsTheSameAsThePreviewFile)
+{
+    test::StatementBooks books;
+    struct Case {
+        QStringList arguments;
+        const char* file;
+    };
+    // Without --month, the month of the date.
+    for (const Case& c : {Case{{"--date", "01/05/2026", "--month", "3"}, "monthly_both_march.txt"},
+                          Case{{"--date", "10/04/2026", "--shops", "1"}, "monthly_school_april.txt"}}) {
+        const Result r = pellamTool(QStringList{"report", "monthly"} + c.arguments);
+        EXPECT_EQ(r.code, 0) << r.err.toStdString();
+        EXPECT_EQ(r.out, test::expected(QString::fromLatin1(c.file))) << c.file;
+    }
+    const QString file = books.home.file(QStringLiteral("monthly.txt"));
+    const Result toFile = pellamTool({"report", "monthly", "--date", "01/05/2026", "--shops", "2", "--month", "1",
+                                      "--out", file});
+    EXPECT_EQ(toFile.code, 0) << toFile.err.toStdString();
+    EXPECT_EQ(QString::fromUtf8(test::fileBytes(file)), test::expected(QStringLiteral("monthly_dispensary_january.txt")));
+
+    const QString pdf = books.home.file(QStringLiteral("monthly.pdf"));
+    const Result printed = pellamTool({"report", "monthly", "--date", "01/05/2026", "--format", "pdf", "--out", pdf});
+    EXPECT_EQ(printed.code, 0) << printed.err.toStdString();
+    EXPECT_TRUE(test::fileBytes(pdf).startsWith("%PDF"));
+}
+
+TEST(ReportMonthly, BadChoicesGiveOneLineAndNoFile)
+{
+    test::StatementBooks books;
+    const QString xlsx = books.home.file(QStringLiteral("monthly.xlsx"));
+    expectRefused({"report", "monthly", "--date", "01/05/2026"},
+                  {{{"--format", "xlsx", "--out", xlsx}, 2,
+                    "pellam: 'report monthly' has no workbook: --format must be text or pdf\n"},
+                   {{"--month", "13"}, 2, "pellam: --month must be a whole number from 1 to 12, not '13'\n"},
+                   {{"--from", "01/06/2026"}, 2, "pellam: 'report monthly' takes no option '--from'\n"},
+                   {{"--shops", "9"}, 2, "pellam: --shops: there is no institution '9'\n"}},
+                  xlsx);
+    EXPECT_EQ(pellamTool(kLedger + QStringList{"--month", "3"}).err,
+              QStringLiteral("pellam: 'report ledger' takes no option '--month'\n"));
+
+    // Each run closes the shared connection after it.
+    books.conn().Open(app::state().DbFile);
+    books.conn().execute(QStringLiteral("delete from PostSettings where SettingName = 'CashAccNo'"));
+    const Result r = pellamTool({"report", "monthly", "--date", "01/05/2026"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, QStringLiteral("pellam: error 3021: Cannot find the cash account\n"));
 }

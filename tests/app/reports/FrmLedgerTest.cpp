@@ -1,12 +1,12 @@
 #include "FormDriver.h"
 #include "LedgerFixture.h"
+#include "StatusLog.h"
 #include "app/RecordingHelp.h"
 #include "dialogs/ScriptedDialogs.h"
 #include "reports/FrmLedger.h"
 #include "reports/FrmPreview.h"
 #include "shell/MenuWiring.h"
 #include "shell/PellamMenu.h"
-#include "shell/ShellView.h"
 #include "support/QtPrinters.h"
 
 #include <QApplication>
@@ -34,13 +34,6 @@ QStringList texts(const QListWidget* list, bool selectedOnly = false)
             out << list->item(i)->text();
     return out;
 }
-
-// The status texts a run shows, in order.
-struct StatusLog : ShellView {
-    QStringList texts;
-    void setStatusText(const QString& text) override { texts << text; }
-    void setProgress(int, int, int) override {}
-};
 
 } // namespace
 
@@ -105,20 +98,14 @@ TEST(FrmLedger, PreviewRunsTheLedgerOfTheChoicesOnTheWindow)
     child<QCheckBox>(form, "ChkSh")->setChecked(true);
     child<QCheckBox>(form, "Check1")->setChecked(true);
     const QList<QWidget*> before = QApplication::allWidgets();
-    StatusLog status;
-    setShellView(&status);
+    test::StatusLog status;
     click(form, "CmdPrev");
-    setShellView(nullptr);
     EXPECT_EQ(status.texts, (QStringList{QStringLiteral("Preparing To Make Report"), QStringLiteral("Building Fund"),
                                          QStringLiteral("Donations"), QStringLiteral("St. Mary's Fees"),
                                          QStringLiteral("Printing  Completed")}))
         << "each head's name shows in the status bar as its turn comes";
     EXPECT_TRUE(scripted->messages().empty());
-    const QList<FrmPreview*> shown = test::previewsSince(before);
-    ASSERT_EQ(shown.size(), 1);
-    EXPECT_EQ(QString::fromUtf8(test::fileBytes(shown[0]->fileName())),
-              test::expected(QStringLiteral("ledger_jou_shop_narration.txt")));
-    delete shown[0];
+    test::expectOnePreview(before, QStringLiteral("Ledger Report"), "ledger_jou_shop_narration.txt");
 }
 
 TEST(FrmLedger, ExcelButtonFollowsTheStartUpFlagAndF1OpensItsHelp)
@@ -147,13 +134,7 @@ TEST(FrmLedger, TheLedgerMenuItemOpensTheWindow)
     ScriptedDialogsGuard scripted;
     PellamMenu menu;
     wireMenu(menu);
-    QAction* item = menu.item(QStringLiteral("MnRLedger"));
-    ASSERT_TRUE(item->isEnabled());
-    item->trigger();
-    FrmLedger* form = nullptr;
-    for (QWidget* w : QApplication::allWidgets())
-        if (auto* f = qobject_cast<FrmLedger*>(w))
-            form = f;
+    FrmLedger* form = test::openedByMenu<FrmLedger>(menu, "MnRLedger");
     ASSERT_NE(form, nullptr);
     delete form;
 }

@@ -79,12 +79,7 @@ TEST(FrmRecPay, PreviewButtonShowsTheCashBookOfTheChoices)
     click(form, "CmdOK1");
     EXPECT_TRUE(scripted->messages().empty());
     EXPECT_EQ(shops->currentRow(), 0) << "the heading's institution is the current entry";
-    const QList<FrmPreview*> shown = test::previewsSince(before);
-    ASSERT_EQ(shown.size(), 1);
-    EXPECT_EQ(shown[0]->windowTitle(), QStringLiteral("Preview"));
-    EXPECT_EQ(QString::fromUtf8(test::fileBytes(shown[0]->fileName())),
-              test::expected(QStringLiteral("recpay_jou_shop_narration.txt")));
-    delete shown[0];
+    test::expectOnePreview(before, QStringLiteral("Preview"), "recpay_jou_shop_narration.txt");
 }
 
 TEST(FrmRecPay, PrintButtonOpensThePrinterDialogAndExcelFollowsTheStartUpFlag)
@@ -116,13 +111,7 @@ TEST(FrmRecPay, TheReceiptAndPaymentMenuItemOpensTheWindow)
     ScriptedDialogsGuard scripted;
     PellamMenu menu;
     wireMenu(menu);
-    QAction* item = menu.item(QStringLiteral("MnRp"));
-    ASSERT_TRUE(item->isEnabled());
-    item->trigger();
-    FrmRecPay* form = nullptr;
-    for (QWidget* w : QApplication::allWidgets())
-        if (auto* f = qobject_cast<FrmRecPay*>(w))
-            form = f;
+    FrmRecPay* form = test::openedByMenu<FrmRecPay>(menu, "MnRp");
     ASSERT_NE(form, nullptr);
     delete form;
 }

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <gtest/gtest.h>
 
 namespace pellam::test {
 
@@ -108,6 +109,17 @@ inline QList<app::FrmPreview*> previewsSince(const QList<QWidget*>& before)
         if (auto* p = qobject_cast<app::FrmPreview*>(w); p && !before.contains(w))
             found << p;
     return found;
+}
+
+// The one preview window opened since `before`, with its caption and the
+// text of an expected file; closed once checked.
+inline void expectOnePreview(const QList<QWidget*>& before, const QString& caption, const char* expectedFile)
+{
+    const QList<app::FrmPreview*> shown = previewsSince(before);
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0]->windowTitle(), caption);
+    EXPECT_EQ(QString::fromUtf8(fileBytes(shown[0]->fileName())), expected(QString::fromLatin1(expectedFile)));
+    delete shown[0];
 }
 
 } // namespace pellam::test

@@ -1,0 +1,61 @@
+#include "reports/MonthlyBuilder.h"
+
+#include "reports/JournalSums.h"
+#include "shell/Common.h"
+
+namespace pellam::app {
+
+namespace {
+
+// The buckets the statement reads: the month itself and the months of the
+// year before it.
+enum Bucket { InMonth = 0, EarlierMonths = 1 };
+
+} // namespace
+
+QString monthName(int month)
+{
+    static const char* const kNames[] = {"January", "February", "March",     "April",   "May",      "June",
+                                         "July",    "August",   "September", "October", "November", "December"};
+    return month >= 1 && month <= 12 ? QString::fromLatin1(kNames[month - 1]) : QString();
+}
+
+std::optional<int> MonthlyBuilder::cashAccount(db::Connection& conn)
+{
+    db::RecordSet rs = conn.query(QStringLiteral("select accno from CurCashAccount"));
+    if (rs.eof())
+        return std::nullopt;
+    return rs.value(0).toInt();
+}
+
+MonthlyDocument MonthlyBuilder::build(const MonthlyRequest& r, int cashAccNo)
+{
+    MonthlyDocument doc;
+    doc.title = ReportTitle(4, r.shops.isEmpty() ? 0 : int(r.shops.front()), doc.place);
+    doc.statement = QStringLiteral("MONTHLY  STATEMENT of %1 '%2 - '%3")
+                        .arg(monthName(r.month).toUpper(), r.yearStart.toString(QStringLiteral("yy")),
+                             r.yearEnd.toString(QStringLiteral("yy")));
+
+    tell("Generating report");
+    const JournalSums sums(conn_, r.shops, {DateBucket::month(r.month), DateBucket::monthsBefore(r.month)});
+    for (const StatementHead& h : statementHeads(conn_, r.shops)) {
+        MonthlyHead head{h.name, sums.credits(h.accno, InMonth), sums.debits(h.accno, InMonth)};
+        doc.income += head.income;
+        doc.expense += head.expense;
+        doc.heads << head;
+    }
+
+    tell("calucating opening");
+    doc.opening = cashOpening(conn_, cashAccNo, r.shops) + sums.debits(cashAccNo, EarlierMonths) -
+                  sums.credits(cashAccNo, EarlierMonths);
+    tell("calculating closing");
+    return doc;
+}
+
+void MonthlyBuilder::tell(const char* text) const
+{
+    if (phase_)
+        phase_(QString::fromLatin1(text));
+}
+
+} // namespace pellam::app

@@ -1,0 +1,50 @@
+#include "reports/MonthlyReport.h"
+
+#include "reports/MonthlyBuilder.h"
+#include "reports/MonthlyPrint.h"
+#include "reports/MonthlyText.h"
+#include "reports/ReportRoutes.h"
+#include "shell/AppState.h"
+#include "shell/Common.h"
+#include "shell/ErrorHandling.h"
+#include "shell/Say.h"
+
+namespace pellam::app {
+
+void MonthlyReport(const MonthlyRequest& request, short target)
+{
+    ShowStatus(QStringLiteral("preparing to Make report"));
+    bool previewed = false;
+    const StepResult result = runStep(
+        [&] {
+            const std::optional<int> cash = MonthlyBuilder::cashAccount(state().Conn);
+            if (!cash) {
+                say(QStringLiteral("Cannot find the cash account"), MessageIcon::Information);
+                return;
+            }
+            const MonthlyDocument doc = MonthlyBuilder(state().Conn, ShowStatus).build(request, *cash);
+            const auto generated = [] { ShowStatus(QStringLiteral("report is generated")); };
+            if (target == MonthlyToPreview) {
+                toPreview(
+                    [&](const auto& line) {
+                        writeMonthlyText(doc, line);
+                        generated();
+                    },
+                    QStringLiteral("Monthly Report"));
+                previewed = true;
+            } else {
+                toPrinter(0, [&](ReportPrinter& p) {
+                    printMonthly(doc, p);
+                    generated();
+                });
+            }
+        },
+        QStringLiteral("load"), QStringLiteral("FrmMonthRep"));
+    ShowProgress(100, 2, 100);
+    if (result != StepResult::Done)
+        ShowStatus(QString());
+    else if (previewed)
+        ShowStatus(QStringLiteral("previewing Report"));
+}
+
+} // namespace pellam::app

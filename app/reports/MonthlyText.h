@@ -1,0 +1,30 @@
+#pragma once
+
+#include "reports/MonthlyData.h"
+
+#include <QStringList>
+#include <functional>
+
+namespace pellam::app {
+
+// Where the two routes place the statement's columns: the blanks that
+// begin each line, and those between the income and expense columns of the
+// head and total lines.
+struct MonthlyColumns {
+    int margin;
+    int gap;
+};
+
+inline constexpr MonthlyColumns kMonthlyTextColumns{1, 0};
+inline constexpr MonthlyColumns kMonthlyPrintColumns{12, 1};
+
+QString monthlyHeadLine(const MonthlyHead& head, MonthlyColumns c);
+// Everything after the heads: the rule, the totals and the cash position
+// (opening, net total, closing), each rule included.
+QStringList monthlyEndLines(const MonthlyDocument& doc, MonthlyColumns c);
+
+// The statement as the lines of its text file, handed over one by one.
+void writeMonthlyText(const MonthlyDocument& doc, const std::function<void(const QString&)>& writeLine);
+QStringList monthlyTextLines(const MonthlyDocument& doc);
+
+} // namespace pellam::app
