@@ -281,7 +281,7 @@ void ReportCommand::quarterly(const QDate& yearStart, const QDate& yearEnd, cons
     r.yearStart = yearStart;
     r.yearEnd = yearEnd;
     const Output o = output(QStringLiteral("quarterly"), true);
-    const std::optional<int> cash = app::statementCashAccount(conn());
+    const std::optional<int> cash = app::cashAccount(conn(), 1);
     if (!cash)
         throw PellamError(3021, QStringLiteral("Cannot find the cash account"));
     const app::QuarterlyDocument doc = app::QuarterlyBuilder(conn()).build(r, *cash);
@@ -300,7 +300,7 @@ void ReportCommand::monthly(const QDate& yearStart, const QDate& yearEnd, int de
     r.yearStart = yearStart;
     r.yearEnd = yearEnd;
     const Output o = output(QStringLiteral("monthly"), false);
-    const std::optional<int> cash = app::MonthlyBuilder::cashAccount(conn());
+    const std::optional<int> cash = app::cashAccount(conn());
     if (!cash)
         throw PellamError(3021, QStringLiteral("Cannot find the cash account"));
     const app::MonthlyDocument doc = app::MonthlyBuilder(conn()).build(r, *cash);

@@ -7,6 +7,8 @@
 #include <QList>
 #include <QString>
 #include <QVariantList>
+#include <functional>
+#include <optional>
 #include <vector>
 
 namespace pellam::app {
@@ -48,6 +50,18 @@ private:
     Sums debits_;
     Sums credits_;
 };
+
+// Told of each phase of a statement as it begins, for the status bar.
+using StatementStatus = std::function<void(const QString&)>;
+inline void tell(const StatementStatus& status, const char* text)
+{
+    if (status)
+        status(QString::fromLatin1(text));
+}
+
+// The books' cash account: the one named for institution `shop`, or the
+// first named when no institution is given; nothing when the books name none.
+std::optional<int> cashAccount(db::Connection& conn, std::optional<int> shop = std::nullopt);
 
 // A head a statement lists.
 struct StatementHead {

@@ -20,14 +20,6 @@ QString monthName(int month)
     return month >= 1 && month <= 12 ? QString::fromLatin1(kNames[month - 1]) : QString();
 }
 
-std::optional<int> MonthlyBuilder::cashAccount(db::Connection& conn)
-{
-    db::RecordSet rs = conn.query(QStringLiteral("select accno from CurCashAccount"));
-    if (rs.eof())
-        return std::nullopt;
-    return rs.value(0).toInt();
-}
-
 MonthlyDocument MonthlyBuilder::build(const MonthlyRequest& r, int cashAccNo)
 {
     MonthlyDocument doc;
@@ -36,7 +28,7 @@ MonthlyDocument MonthlyBuilder::build(const MonthlyRequest& r, int cashAccNo)
                         .arg(monthName(r.month).toUpper(), r.yearStart.toString(QStringLiteral("yy")),
                              r.yearEnd.toString(QStringLiteral("yy")));
 
-    tell("Generating report");
+    tell(status_, "Generating report");
     const JournalSums sums(conn_, r.shops, {DateBucket::month(r.month), DateBucket::monthsBefore(r.month)});
     for (const StatementHead& h : statementHeads(conn_, r.shops)) {
         MonthlyHead head{h.name, sums.credits(h.accno, InMonth), sums.debits(h.accno, InMonth)};
@@ -45,17 +37,11 @@ MonthlyDocument MonthlyBuilder::build(const MonthlyRequest& r, int cashAccNo)
         doc.heads << head;
     }
 
-    tell("calucating opening");
+    tell(status_, "calucating opening");
     doc.opening = cashOpening(conn_, cashAccNo, r.shops) + sums.debits(cashAccNo, EarlierMonths) -
                   sums.credits(cashAccNo, EarlierMonths);
-    tell("calculating closing");
+    tell(status_, "calculating closing");
     return doc;
-}
-
-void MonthlyBuilder::tell(const char* text) const
-{
-    if (phase_)
-        phase_(QString::fromLatin1(text));
 }
 
 } // namespace pellam::app

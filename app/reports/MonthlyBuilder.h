@@ -1,10 +1,8 @@
 #pragma once
 
 #include "database/Connection.h"
+#include "reports/JournalSums.h"
 #include "reports/MonthlyData.h"
-
-#include <functional>
-#include <optional>
 
 namespace pellam::app {
 
@@ -13,21 +11,16 @@ namespace pellam::app {
 // of the month (the cash openings and the earlier months of the year).
 class MonthlyBuilder {
 public:
-    // Told as each phase begins, for the status bar.
-    using Phase = std::function<void(const QString&)>;
-
-    explicit MonthlyBuilder(db::Connection& conn, Phase phase = {}) : conn_(conn), phase_(std::move(phase)) {}
-
-    // The books' cash account; none when it is not set.
-    static std::optional<int> cashAccount(db::Connection& conn);
+    explicit MonthlyBuilder(db::Connection& conn, StatementStatus status = {})
+        : conn_(conn), status_(std::move(status))
+    {
+    }
 
     MonthlyDocument build(const MonthlyRequest& request, int cashAccNo);
 
 private:
-    void tell(const char* text) const;
-
     db::Connection& conn_;
-    Phase phase_;
+    StatementStatus status_;
 };
 
 } // namespace pellam::app

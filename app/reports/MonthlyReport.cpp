@@ -17,7 +17,7 @@ void MonthlyReport(const MonthlyRequest& request, short target)
     bool previewed = false;
     const StepResult result = runStep(
         [&] {
-            const std::optional<int> cash = MonthlyBuilder::cashAccount(state().Conn);
+            const std::optional<int> cash = cashAccount(state().Conn);
             if (!cash) {
                 say(QStringLiteral("Cannot find the cash account"), MessageIcon::Information);
                 return;

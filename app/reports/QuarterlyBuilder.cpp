@@ -14,24 +14,12 @@ constexpr int kEarlier = 3;
 
 } // namespace
 
-std::optional<int> statementCashAccount(db::Connection& conn)
-{
-    const QVariant accno = conn.scalar(QStringLiteral("select accno from curcashaccount where shopid=1"));
-    if (accno.isNull())
-        return std::nullopt;
-    return accno.toInt();
-}
-
-QuarterlyDocument QuarterlyBuilder::build(const QuarterRequest& request, int cashAccNo, const Status& status)
+QuarterlyDocument QuarterlyBuilder::build(const QuarterRequest& request, int cashAccNo)
 {
     const std::optional<int> start = quarterStartMonth(request.quarter);
     if (!start)
         throw PellamError(5, QStringLiteral("There is no quarter '%1'").arg(request.quarter),
                           QStringLiteral("QuarterlyReport"));
-    const auto tell = [&status](const char* text) {
-        if (status)
-            status(QString::fromLatin1(text));
-    };
     QuarterlyDocument doc;
     doc.title = ReportTitle(3, request.shops.isEmpty() ? 0 : int(request.shops.front()), doc.place);
     doc.quarter = request.quarter.trimmed().toUpper();
@@ -59,10 +47,10 @@ QuarterlyDocument QuarterlyBuilder::build(const QuarterRequest& request, int cas
         doc.heads << std::move(head);
     }
 
-    tell("calucating opening");
+    tell(status_, "calucating opening");
     const Currency yearOpening = cashOpening(conn_, cashAccNo, request.shops);
     doc.openings[0] = yearOpening + sums.debits(cashAccNo, kEarlier) - sums.credits(cashAccNo, kEarlier);
-    tell("calculating closing");
+    tell(status_, "calculating closing");
     doc.openings[QuarterFigures::kTotal] = yearOpening;
     for (int c = 0; c < 4; ++c) {
         if (c > 0 && c < QuarterFigures::kTotal)

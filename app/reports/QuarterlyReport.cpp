@@ -27,13 +27,15 @@ void QuarterlyReport(const QuarterRequest& request, short target)
     bool generated = false;
     runStep(
         [&] {
-            const std::optional<int> cash = statementCashAccount(state().Conn);
+            // The cash position is institution 1's cash account's, whichever
+            // institutions are chosen.
+            const std::optional<int> cash = cashAccount(state().Conn, 1);
             if (!cash) {
                 say(QStringLiteral("Cannot find the cash account"), MessageIcon::Information);
                 return;
             }
             const QuarterlyDocument doc =
-                QuarterlyBuilder(state().Conn).build(request, *cash, [](const QString& text) { ShowStatus(text); });
+                QuarterlyBuilder(state().Conn, ShowStatus).build(request, *cash);
             ShowStatus(QStringLiteral("Report Generated"));
             switch (target) {
             case QuarterlyToPrinter:

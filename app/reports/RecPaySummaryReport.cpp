@@ -16,7 +16,7 @@ void RecPaySummaryReport(const SummaryRequest& request, short target)
     ShowStatus(QStringLiteral("preparing to Make report"));
     const StepResult result = runStep(
         [&] {
-            const SummaryDocument doc = SummaryBuilder(state().Conn).build(request);
+            const SummaryDocument doc = SummaryBuilder(state().Conn, ShowStatus).build(request);
             switch (target) {
             case SummaryToPreview:
                 toPreview([&doc](const auto& line) { writeSummaryText(doc, line); },

@@ -16,8 +16,9 @@ SummaryDocument SummaryBuilder::build(const SummaryRequest& request)
     doc.request = request;
     QString place;
     doc.title = ReportTitle(4, request.shops.isEmpty() ? 0 : int(request.shops.front()), place);
-    ShowStatus(QStringLiteral("Generating report"));
-    const int cash = conn_.scalar(QStringLiteral("select accno from CurCashAccount")).toInt();
+    tell(status_, "Generating report");
+    // Books without a cash account have no cash to open with.
+    const int cash = cashAccount(conn_).value_or(0);
     enum { Period, Before };
     const JournalSums sums(conn_, request.shops,
                            {DateBucket::between(request.from, request.to), DateBucket::before(request.from)});
@@ -28,9 +29,9 @@ SummaryDocument SummaryBuilder::build(const SummaryRequest& request)
         doc.heads << line;
     }
     if (request.withOpening) {
-        ShowStatus(QStringLiteral("calucating opening"));
+        tell(status_, "calucating opening");
         doc.opening = cashOpening(conn_, cash, request.shops) + sums.debits(cash, Before) - sums.credits(cash, Before);
-        ShowStatus(QStringLiteral("Report Completed"));
+        tell(status_, "Report Completed");
     }
     return doc;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "database/Connection.h"
+#include "reports/JournalSums.h"
 #include "reports/SummaryData.h"
 
 namespace pellam::app {
@@ -10,11 +11,15 @@ namespace pellam::app {
 // its start (the cash account's openings and every voucher before it).
 class SummaryBuilder {
 public:
-    explicit SummaryBuilder(db::Connection& conn) : conn_(conn) {}
+    explicit SummaryBuilder(db::Connection& conn, StatementStatus status = {})
+        : conn_(conn), status_(std::move(status))
+    {
+    }
     SummaryDocument build(const SummaryRequest& request);
 
 private:
     db::Connection& conn_;
+    StatementStatus status_;
 };
 
 } // namespace pellam::app
