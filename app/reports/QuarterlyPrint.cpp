@@ -40,8 +40,13 @@ public:
             for (const QString& line : quarterHeadLines(doc_, head))
                 p_.line(kMargin + line);
         }
-        for (const QString& line : quarterClosingLines(doc_))
+        // The totals and cash lines take a new page too when this one is
+        // full, so that none falls below the page's bottom limit.
+        for (const QString& line : quarterClosingLines(doc_)) {
+            if (p_.pageFull())
+                nextPage();
             p_.line(line.isEmpty() ? line : kMargin + line);
+        }
     }
 
 private:
