@@ -104,13 +104,7 @@ TEST(FrmQuarterRep, TheQuarterStatementMenuItemOpensTheWindow)
     ScriptedDialogsGuard scripted;
     PellamMenu menu;
     wireMenu(menu);
-    QAction* item = menu.item(QStringLiteral("mnrptqt"));
-    ASSERT_TRUE(item->isEnabled());
-    item->trigger();
-    FrmQuarterRep* form = nullptr;
-    for (QWidget* w : QApplication::allWidgets())
-        if (auto* f = qobject_cast<FrmQuarterRep*>(w))
-            form = f;
+    FrmQuarterRep* form = test::openedByMenu<FrmQuarterRep>(menu, "mnrptqt");
     ASSERT_NE(form, nullptr);
     delete form;
 }

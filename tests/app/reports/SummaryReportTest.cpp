@@ -227,13 +227,7 @@ TEST(FrmRecPaySum, TheIncomeAndExpenditureMenuItemOpensTheWindow)
     ScriptedDialogsGuard scripted;
     PellamMenu menu;
     wireMenu(menu);
-    QAction* item = menu.item(QStringLiteral("MnRptR"));
-    ASSERT_TRUE(item->isEnabled());
-    item->trigger();
-    FrmRecPaySum* form = nullptr;
-    for (QWidget* w : QApplication::allWidgets())
-        if (auto* f = qobject_cast<FrmRecPaySum*>(w))
-            form = f;
+    FrmRecPaySum* form = test::openedByMenu<FrmRecPaySum>(menu, "MnRptR");
     ASSERT_NE(form, nullptr);
     delete form;
 }
