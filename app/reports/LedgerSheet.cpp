@@ -39,9 +39,8 @@ void writeLedgerSheet(const LedgerDocument& doc, WorkbookSink& sheet, const Head
         }
         const int last = row;
         const int totals = ++row;
-        const QString from = QString::number(first), to = QString::number(last);
-        sheet.formula(cellAt('F', totals), QStringLiteral("=sum(f%1:f%2)").arg(from, to), head.debitTotal);
-        sheet.formula(cellAt('G', totals), QStringLiteral("=sum(g%1:g%2)").arg(from, to), head.creditTotal);
+        sheet.formula(cellAt('F', totals), sumFormula('f', first, last), head.debitTotal);
+        sheet.formula(cellAt('G', totals), sumFormula('g', first, last), head.creditTotal);
         ++row;
         const QString t = QString::number(totals);
         if (head.debitTotal > head.creditTotal)

@@ -37,15 +37,11 @@ void writeRecPaySheet(const RecPayDocument& doc, WorkbookSink& sheet)
         if (r.narration && !v.narration.trimmed().isEmpty())
             sheet.text(cellAt('D', ++row), QLatin1Char('[') + v.narration.trimmed() + QLatin1Char(']'));
     }
-    // "=sum(e5:e9)": a column's cells from one row to another.
-    const auto sum = [](char column, int from, int to) {
-        return QStringLiteral("=sum(%1%2:%1%3)").arg(QLatin1Char(column)).arg(from).arg(to);
-    };
     const int totals = ++row;
     const QString t = QString::number(totals);
     sheet.text(cellAt('D', totals), QStringLiteral("Total"));
-    sheet.formula(cellAt('E', totals), sum('e', first, totals - 1), doc.receipts);
-    sheet.formula(cellAt('F', totals), sum('f', first, totals - 1), doc.payments);
+    sheet.formula(cellAt('E', totals), sumFormula('e', first, totals - 1), doc.receipts);
+    sheet.formula(cellAt('F', totals), sumFormula('f', first, totals - 1), doc.payments);
     const int balance = ++row;
     sheet.text(cellAt('D', balance), QStringLiteral("Balance"));
     if (doc.balanceIsPayment())
@@ -53,8 +49,8 @@ void writeRecPaySheet(const RecPayDocument& doc, WorkbookSink& sheet)
     else
         sheet.formula(cellAt('E', balance), QStringLiteral("=f") + t + QStringLiteral("-e") + t, doc.balance());
     const int balanced = ++row;
-    sheet.formula(cellAt('E', balanced), sum('e', totals, balance), doc.balancedTotal());
-    sheet.formula(cellAt('F', balanced), sum('f', totals, balance), doc.balancedTotal());
+    sheet.formula(cellAt('E', balanced), sumFormula('e', totals, balance), doc.balancedTotal());
+    sheet.formula(cellAt('F', balanced), sumFormula('f', totals, balance), doc.balancedTotal());
 }
 
 } // namespace pellam::app

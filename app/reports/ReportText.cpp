@@ -85,6 +85,11 @@ QString voucherLineStart(const ReportChoices& r, qint64 jouNo, int serial, const
     return start + blanks(shopBlanks);
 }
 
+QString sumFormula(char column, int from, int to)
+{
+    return QStringLiteral("=sum(%1%2:%1%3)").arg(QLatin1Char(column)).arg(from).arg(to);
+}
+
 QString cellAt(char column, int row)
 {
     return QLatin1Char(column) + QString::number(row);

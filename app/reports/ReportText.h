@@ -33,5 +33,7 @@ QString voucherLineStart(const ReportChoices& r, qint64 jouNo, int serial, const
                          int width, int shopBlanks);
 // A cell's address as a sheet shows it: column letter and row number.
 QString cellAt(char column, int row);
+// "=sum(e5:e9)": the sum of a column's cells from one row to another.
+QString sumFormula(char column, int from, int to);
 
 } // namespace pellam::app

@@ -4,16 +4,6 @@
 
 namespace pellam::app {
 
-namespace {
-
-// "=sum(c6:c9)": a column's cells from one row to another.
-QString sum(char column, int from, int to)
-{
-    return QStringLiteral("=sum(%1%2:%1%3)").arg(QLatin1Char(column)).arg(from).arg(to);
-}
-
-} // namespace
-
 void writeSummarySheet(const SummaryDocument& doc, WorkbookSink& sheet)
 {
     sheet.mergedText(QStringLiteral("B3:D3"), doc.title);
@@ -33,8 +23,8 @@ void writeSummarySheet(const SummaryDocument& doc, WorkbookSink& sheet)
     const int lastHead = row - 1;
     const int totals = row;
     sheet.text(cellAt('B', totals), QStringLiteral("Total"));
-    sheet.formula(cellAt('C', totals), sum('c', 6, lastHead), doc.incomeTotal);
-    sheet.formula(cellAt('D', totals), sum('d', 6, lastHead), doc.expenseTotal);
+    sheet.formula(cellAt('C', totals), sumFormula('c', 6, lastHead), doc.incomeTotal);
+    sheet.formula(cellAt('D', totals), sumFormula('d', 6, lastHead), doc.expenseTotal);
     if (!doc.request.withOpening)
         return;
     const int opening = ++row;
@@ -44,8 +34,8 @@ void writeSummarySheet(const SummaryDocument& doc, WorkbookSink& sheet)
     // above it are already in the totals.
     const int net = ++row;
     sheet.text(cellAt('B', net), QStringLiteral("Net Total"));
-    sheet.formula(cellAt('C', net), sum('c', totals, opening), doc.netIncome());
-    sheet.formula(cellAt('D', net), sum('d', totals, opening), doc.expenseTotal);
+    sheet.formula(cellAt('C', net), sumFormula('c', totals, opening), doc.netIncome());
+    sheet.formula(cellAt('D', net), sumFormula('d', totals, opening), doc.expenseTotal);
     const int closing = ++row;
     sheet.text(cellAt('B', closing), QStringLiteral("CL.Balance"));
     sheet.amount(cellAt('D', closing), doc.closing());
