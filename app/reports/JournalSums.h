@@ -41,6 +41,8 @@ public:
     Currency debits(int accno, int bucket) const { return figure(debits_, accno, bucket); }
     // What it was credited with: a head's income, the cash paid out.
     Currency credits(int accno, int bucket) const { return figure(credits_, accno, bucket); }
+    // Debits less credits: for the cash account, the cash it gained.
+    Currency net(int accno, int bucket) const { return debits(accno, bucket) - credits(accno, bucket); }
 
 private:
     using Sums = QHash<int, std::vector<qint64>>;

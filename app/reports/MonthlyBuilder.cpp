@@ -30,16 +30,10 @@ MonthlyDocument MonthlyBuilder::build(const MonthlyRequest& r, int cashAccNo)
 
     tell(status_, "Generating report");
     const JournalSums sums(conn_, r.shops, {DateBucket::month(r.month), DateBucket::monthsBefore(r.month)});
-    for (const StatementHead& h : statementHeads(conn_, r.shops)) {
-        MonthlyHead head{h.name, sums.credits(h.accno, InMonth), sums.debits(h.accno, InMonth)};
-        doc.income += head.income;
-        doc.expense += head.expense;
-        doc.heads << head;
-    }
+    doc.readHeads(conn_, r.shops, sums, InMonth);
 
     tell(status_, "calucating opening");
-    doc.opening = cashOpening(conn_, cashAccNo, r.shops) + sums.debits(cashAccNo, EarlierMonths) -
-                  sums.credits(cashAccNo, EarlierMonths);
+    doc.opening = cashOpening(conn_, cashAccNo, r.shops) + sums.net(cashAccNo, EarlierMonths);
     tell(status_, "calculating closing");
     return doc;
 }

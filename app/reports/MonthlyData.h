@@ -1,6 +1,6 @@
 #pragma once
 
-#include "types/Currency.h"
+#include "reports/IncomeStatement.h"
 
 #include <QDate>
 #include <QList>
@@ -16,26 +16,13 @@ struct MonthlyRequest {
     QDate yearEnd;
 };
 
-struct MonthlyHead {
-    QString name;
-    Currency income;          // what the head was credited with in the month
-    Currency expense;         // what it was debited with
-};
-
 // One month of the chosen institutions, computed once and written by any
 // route: every head but cash with its income and expense, the totals and
 // the cash position.
-struct MonthlyDocument {
+struct MonthlyDocument : IncomeStatement {
     QString title;            // the institution's monthly heading
     QString place;            // its place line
     QString statement;        // "MONTHLY  STATEMENT of MARCH '26 - '27"
-    QList<MonthlyHead> heads;
-    Currency income;
-    Currency expense;
-    Currency opening;         // cash in hand at the start of the month
-
-    Currency netIncome() const { return opening + income; }
-    Currency closing() const { return opening + income - expense; }
 };
 
 // A month's name as the window lists it, "January" for 1.

@@ -31,7 +31,7 @@ public:
         p_.setFontSize(kBodySize);
         p_.line();
         columnHeading();
-        for (const MonthlyHead& head : doc_.heads)
+        for (const HeadIncome& head : doc_.heads)
             body(monthlyHeadLine(head, kMonthlyPrintColumns));
         for (const QString& line : monthlyEndLines(doc_, kMonthlyPrintColumns))
             body(line);

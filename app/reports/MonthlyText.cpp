@@ -13,7 +13,7 @@ QString twoColumns(MonthlyColumns c, const QString& label, Currency income, Curr
 
 } // namespace
 
-QString monthlyHeadLine(const MonthlyHead& head, MonthlyColumns c)
+QString monthlyHeadLine(const HeadIncome& head, MonthlyColumns c)
 {
     return twoColumns(c, fitted(head.name, 30), head.income, head.expense);
 }
@@ -41,7 +41,7 @@ void writeMonthlyText(const MonthlyDocument& doc, const std::function<void(const
     writeLine(dashes(69));
     writeLine(margin + QStringLiteral(" NAME                                  INCOME         EXPENSE         "));
     writeLine(dashes(69));
-    for (const MonthlyHead& head : doc.heads)
+    for (const HeadIncome& head : doc.heads)
         writeLine(monthlyHeadLine(head, kMonthlyTextColumns));
     for (const QString& line : monthlyEndLines(doc, kMonthlyTextColumns))
         writeLine(line);

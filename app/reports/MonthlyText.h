@@ -18,7 +18,7 @@ struct MonthlyColumns {
 inline constexpr MonthlyColumns kMonthlyTextColumns{1, 0};
 inline constexpr MonthlyColumns kMonthlyPrintColumns{12, 1};
 
-QString monthlyHeadLine(const MonthlyHead& head, MonthlyColumns c);
+QString monthlyHeadLine(const HeadIncome& head, MonthlyColumns c);
 // Everything after the heads: the rule, the totals and the cash position
 // (opening, net total, closing), each rule included.
 QStringList monthlyEndLines(const MonthlyDocument& doc, MonthlyColumns c);

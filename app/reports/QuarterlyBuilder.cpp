@@ -49,7 +49,7 @@ QuarterlyDocument QuarterlyBuilder::build(const QuarterRequest& request, int cas
 
     tell(status_, "calucating opening");
     const Currency yearOpening = cashOpening(conn_, cashAccNo, request.shops);
-    doc.openings[0] = yearOpening + sums.debits(cashAccNo, kEarlier) - sums.credits(cashAccNo, kEarlier);
+    doc.openings[0] = yearOpening + sums.net(cashAccNo, kEarlier);
     tell(status_, "calculating closing");
     doc.openings[QuarterFigures::kTotal] = yearOpening;
     for (int c = 0; c < 4; ++c) {

@@ -22,15 +22,10 @@ SummaryDocument SummaryBuilder::build(const SummaryRequest& request)
     enum { Period, Before };
     const JournalSums sums(conn_, request.shops,
                            {DateBucket::between(request.from, request.to), DateBucket::before(request.from)});
-    for (const StatementHead& h : statementHeads(conn_, request.shops)) {
-        SummaryHead line{h.name, sums.credits(h.accno, Period), sums.debits(h.accno, Period)};
-        doc.incomeTotal += line.income;
-        doc.expenseTotal += line.expense;
-        doc.heads << line;
-    }
+    doc.readHeads(conn_, request.shops, sums, Period);
     if (request.withOpening) {
         tell(status_, "calucating opening");
-        doc.opening = cashOpening(conn_, cash, request.shops) + sums.debits(cash, Before) - sums.credits(cash, Before);
+        doc.opening = cashOpening(conn_, cash, request.shops) + sums.net(cash, Before);
         tell(status_, "Report Completed");
     }
     return doc;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "types/Currency.h"
+#include "reports/IncomeStatement.h"
 
 #include <QDate>
 #include <QList>
@@ -19,24 +19,11 @@ struct SummaryRequest {
     bool withOpening = false;  // the cash opening, net total and closing
 };
 
-struct SummaryHead {
-    QString name;
-    Currency income;   // the credits the head received in the period
-    Currency expense;  // its debits
-};
-
 // Every head's income and expense for the period, computed once and
-// written by any route.
-struct SummaryDocument {
+// written by any route; the cash opening only when asked for.
+struct SummaryDocument : IncomeStatement {
     SummaryRequest request;
     QString title;             // the institution's monthly heading
-    QList<SummaryHead> heads;  // by name, every head, also without vouchers
-    Currency incomeTotal;
-    Currency expenseTotal;
-    Currency opening;          // cash at the start of the period (with the opening only)
-
-    Currency netIncome() const { return opening + incomeTotal; }
-    Currency closing() const { return opening + incomeTotal - expenseTotal; }
     // "        Date From 01/04/2026   to  31/03/2027"
     QString dateLine() const;
 };

@@ -24,10 +24,10 @@ public:
         p_.line(doc_.dateLine());
         columnHeading();
         const QString gap = blanks(1);
-        for (const SummaryHead& h : doc_.heads)
+        for (const HeadIncome& h : doc_.heads)
             body(summaryAmountsLine(h.name, h.income, h.expense, gap));
         body(dashes(66));
-        body(summaryAmountsLine(QString(), doc_.incomeTotal, doc_.expenseTotal, gap));
+        body(summaryAmountsLine(QString(), doc_.income, doc_.expense, gap));
         if (!doc_.request.withOpening)
             return;
         body(summaryOpeningLine(doc_));

@@ -13,7 +13,7 @@ void writeSummarySheet(const SummaryDocument& doc, WorkbookSink& sheet)
     sheet.text(QStringLiteral("C6"), QStringLiteral("INCOME"));
     sheet.text(QStringLiteral("D6"), QStringLiteral("EXPENSE"));
     int row = 7;
-    for (const SummaryHead& h : doc.heads) {
+    for (const HeadIncome& h : doc.heads) {
         sheet.text(cellAt('B', row), h.name);
         sheet.amount(cellAt('C', row), h.income);
         sheet.amount(cellAt('D', row), h.expense);
@@ -23,8 +23,8 @@ void writeSummarySheet(const SummaryDocument& doc, WorkbookSink& sheet)
     const int lastHead = row - 1;
     const int totals = row;
     sheet.text(cellAt('B', totals), QStringLiteral("Total"));
-    sheet.formula(cellAt('C', totals), sumFormula('c', 6, lastHead), doc.incomeTotal);
-    sheet.formula(cellAt('D', totals), sumFormula('d', 6, lastHead), doc.expenseTotal);
+    sheet.formula(cellAt('C', totals), sumFormula('c', 6, lastHead), doc.income);
+    sheet.formula(cellAt('D', totals), sumFormula('d', 6, lastHead), doc.expense);
     if (!doc.request.withOpening)
         return;
     const int opening = ++row;
@@ -35,7 +35,7 @@ void writeSummarySheet(const SummaryDocument& doc, WorkbookSink& sheet)
     const int net = ++row;
     sheet.text(cellAt('B', net), QStringLiteral("Net Total"));
     sheet.formula(cellAt('C', net), sumFormula('c', totals, opening), doc.netIncome());
-    sheet.formula(cellAt('D', net), sumFormula('d', totals, opening), doc.expenseTotal);
+    sheet.formula(cellAt('D', net), sumFormula('d', totals, opening), doc.expense);
     const int closing = ++row;
     sheet.text(cellAt('B', closing), QStringLiteral("CL.Balance"));
     sheet.amount(cellAt('D', closing), doc.closing());

@@ -24,7 +24,7 @@ QString summaryOpeningLine(const SummaryDocument& doc)
 QString summaryNetTotalLine(const SummaryDocument& doc)
 {
     return blanks(11) + QStringLiteral("Net Total ") + blanks(10) + amountText(doc.netIncome(), 15) +
-           amountText(doc.expenseTotal, 15);
+           amountText(doc.expense, 15);
 }
 
 QString summaryClosingLine(const SummaryDocument& doc)
@@ -41,10 +41,10 @@ void writeSummaryText(const SummaryDocument& doc, const std::function<void(const
     writeLine(dashes(63));
     writeLine(blanks(1) + kHeading);
     writeLine(dashes(63));
-    for (const SummaryHead& h : doc.heads)
+    for (const HeadIncome& h : doc.heads)
         writeLine(summaryAmountsLine(h.name, h.income, h.expense, QString()));
     writeLine(dashes(63));
-    writeLine(summaryAmountsLine(QString(), doc.incomeTotal, doc.expenseTotal, QString()));
+    writeLine(summaryAmountsLine(QString(), doc.income, doc.expense, QString()));
     if (!doc.request.withOpening)
         return;
     writeLine(summaryOpeningLine(doc));
