@@ -40,6 +40,7 @@ void FrmQuarterRep::buildControls()
     CboQt->setCurrentIndex(0);
     quarter->addWidget(CboQt);
     ChkLine = named(new QCheckBox(QStringLiteral("With Line"), this), "ChkLine");
+    input::KeyValidator::attach(ChkLine, 0); // Enter moves on, as in the other boxes
     quarter->addWidget(ChkLine);
     grid->addLayout(quarter, 1, 0, 1, 2);
 

@@ -41,7 +41,7 @@ void FrmRecPaySum::buildControls()
     dates->addWidget(txtdateto = dateBox(this, "txtdateto"));
     grid->addLayout(dates, 1, 0);
     ChkOp = named(new QCheckBox(QStringLiteral("With Opening Balance"), this), "ChkOp");
-    input::KeyValidator::attach(ChkOp, 0); // Enter moves on, as in the date boxes
+    input::KeyValidator::attach(ChkOp, 0); // Enter moves on, as in the other boxes
     grid->addWidget(ChkOp, 2, 0);
 
     CmdOk = namedButton(this, QStringLiteral("Pre&view"), QStringLiteral("CmdOk"));
