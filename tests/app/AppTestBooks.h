@@ -14,9 +14,12 @@ namespace pellam::test {
 
 struct AppTestBooks {
     TempHome home;
-    data::FinancialYear year = data::FinancialYear::containing(QDate::currentDate());
+    data::FinancialYear year;
 
-    explicit AppTestBooks(bool open = true)
+    // The books of the year that holds today, or of the one that holds
+    // `day` for fixtures whose vouchers carry fixed dates.
+    explicit AppTestBooks(bool open = true, QDate day = QDate::currentDate())
+        : year(data::FinancialYear::containing(day))
     {
         app::AppState& s = app::state();
         s.Conn.Close();

@@ -18,7 +18,7 @@ namespace pellam::test {
 enum FixtureHead { Cash = 1, Donations = 2, Fees = 3, Building = 4 };
 
 struct LedgerBooks : AppTestBooks {
-    LedgerBooks()
+    LedgerBooks() : AppTestBooks(true, QDate(2026, 4, 1))
     {
         db::Connection& c = conn();
         c.execute(QStringLiteral("update organization set shopName = ?, Place = ?, PinCode = ?, Ledname = ? where ShopId = 1"),

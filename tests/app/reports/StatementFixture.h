@@ -10,7 +10,7 @@ namespace pellam::test {
 enum StatementHead { StCash = 1, StDonations = 2, StFees = 3, StSalaries = 4, StRepairs = 5 };
 
 struct StatementBooks : AppTestBooks {
-    StatementBooks()
+    StatementBooks() : AppTestBooks(true, QDate(2026, 4, 1))
     {
         db::Connection& c = conn();
         c.execute(QStringLiteral("update organization set shopName = ?, Place = ?, PinCode = ?, Qname = ?, MonName = ?"
