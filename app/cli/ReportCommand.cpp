@@ -162,6 +162,14 @@ void ReportCommand::choose(app::ReportChoices& r, const QDate& yearStart, const 
     r.pageOffset = int(line_.number(QStringLiteral("page-offset"), 0, -99999, 99999));
 }
 
+int ReportCommand::statementCash(std::optional<int> shop) const
+{
+    const std::optional<int> cash = app::cashAccount(conn(), shop);
+    if (!cash)
+        throw PellamError(3021, app::noCashAccount());
+    return *cash;
+}
+
 ReportCommand::Output ReportCommand::output(const QString& report, bool workbook) const
 {
     Output o;
@@ -281,10 +289,7 @@ void ReportCommand::quarterly(const QDate& yearStart, const QDate& yearEnd, cons
     r.yearStart = yearStart;
     r.yearEnd = yearEnd;
     const Output o = output(QStringLiteral("quarterly"), true);
-    const std::optional<int> cash = app::cashAccount(conn(), 1);
-    if (!cash)
-        throw PellamError(3021, QStringLiteral("Cannot find the cash account"));
-    const app::QuarterlyDocument doc = app::QuarterlyBuilder(conn()).build(r, *cash);
+    const app::QuarterlyDocument doc = app::QuarterlyBuilder(conn()).build(r, statementCash(1));
     write(
         o, 0, [&doc](const auto& line) { app::writeQuarterlyText(doc, line); },
         [&doc](app::ReportPrinter& p) { app::printQuarterly(doc, p); },
@@ -300,10 +305,7 @@ void ReportCommand::monthly(const QDate& yearStart, const QDate& yearEnd, int de
     r.yearStart = yearStart;
     r.yearEnd = yearEnd;
     const Output o = output(QStringLiteral("monthly"), false);
-    const std::optional<int> cash = app::cashAccount(conn());
-    if (!cash)
-        throw PellamError(3021, QStringLiteral("Cannot find the cash account"));
-    const app::MonthlyDocument doc = app::MonthlyBuilder(conn()).build(r, *cash);
+    const app::MonthlyDocument doc = app::MonthlyBuilder(conn()).build(r, statementCash(std::nullopt));
     write(o, 0, [&doc](const auto& line) { app::writeMonthlyText(doc, line); },
           [&doc](app::ReportPrinter& p) { app::printMonthly(doc, p); });
 }

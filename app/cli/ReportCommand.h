@@ -5,6 +5,7 @@
 #include "reports/ReportRoutes.h"
 
 #include <QTextStream>
+#include <optional>
 
 namespace pellam::cli {
 
@@ -38,6 +39,9 @@ private:
     std::pair<QDate, QDate> period(const QDate& yearStart, const QDate& yearEnd) const;
     // The choices both voucher reports share.
     void choose(app::ReportChoices& r, const QDate& yearStart, const QDate& yearEnd) const;
+    // The cash account a statement shows: institution `shop`'s, or the
+    // books' first; PellamError 3021 when the books name none.
+    int statementCash(std::optional<int> shop) const;
     // `workbook`: whether the report has a spreadsheet route.
     Output output(const QString& report, bool workbook) const;
     // The report through the route the format names, into a whole file or none.

@@ -64,6 +64,11 @@ inline void tell(const StatementStatus& status, const char* text)
 // The books' cash account: the one named for institution `shop`, or the
 // first named when no institution is given; nothing when the books name none.
 std::optional<int> cashAccount(db::Connection& conn, std::optional<int> shop = std::nullopt);
+// What a statement says when the books name no cash account.
+inline QString noCashAccount()
+{
+    return QStringLiteral("Cannot find the cash account");
+}
 
 // A head a statement lists.
 struct StatementHead {

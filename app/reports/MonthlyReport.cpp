@@ -19,7 +19,7 @@ void MonthlyReport(const MonthlyRequest& request, short target)
         [&] {
             const std::optional<int> cash = cashAccount(state().Conn);
             if (!cash) {
-                say(QStringLiteral("Cannot find the cash account"), MessageIcon::Information);
+                say(noCashAccount(), MessageIcon::Information);
                 return;
             }
             const MonthlyDocument doc = MonthlyBuilder(state().Conn, ShowStatus).build(request, *cash);

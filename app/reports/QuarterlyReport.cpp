@@ -31,7 +31,7 @@ void QuarterlyReport(const QuarterRequest& request, short target)
             // institutions are chosen.
             const std::optional<int> cash = cashAccount(state().Conn, 1);
             if (!cash) {
-                say(QStringLiteral("Cannot find the cash account"), MessageIcon::Information);
+                say(noCashAccount(), MessageIcon::Information);
                 return;
             }
             const QuarterlyDocument doc =
