@@ -142,6 +142,10 @@ BackupSummary BackupRestore::prepare(const QString& backup)
     summary.belongsToYear = summary.vouchers > 0
                                 ? year_.contains(summary.firstVoucher) && year_.contains(summary.lastVoucher)
                                 : QFileInfo(backup).completeBaseName().endsWith(year_.shortYears());
+    if (summary.vouchers > 0 && summary.firstVoucher.isValid())
+        summary.year = data::FinancialYear::containing(summary.firstVoucher);
+    else if (summary.belongsToYear)
+        summary.year = year_;
     return summary;
 }
 

@@ -19,6 +19,9 @@ struct BackupSummary {
     // Its vouchers lie in the books' financial year or, without vouchers,
     // its name ends with that year's two-digit years ("_2627.bak").
     bool belongsToYear = false;
+    // The year its first voucher lies in, or the books' year when it belongs
+    // to them; invalid when neither tells.
+    data::FinancialYear year;
 };
 
 // "3 ledger heads, 2 institutions, 2 vouchers dated from 01/05/2008 to

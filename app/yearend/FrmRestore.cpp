@@ -85,14 +85,20 @@ QString FrmRestore::chooseBackup(const QString& folder)
     return chosen ? chosen->trimmed() : QString();
 }
 
-bool FrmRestore::confirmOtherYear(const yearend::BackupSummary& backup)
+// Replacing the books cannot be undone from this window, so the user sees
+// what the chosen file holds and says yes to it; No is the default.
+bool FrmRestore::confirmReplace(const yearend::BackupSummary& backup)
 {
     const AppState& s = state();
     const QString year = data::FinancialYear{s.YearStart, s.YearEnd}.label();
-    return tell(QStringLiteral("The backup %1 may not hold the books of the financial year %2:").arg(backup.file, year) + CR +
-                    yearend::contentsText(backup) + QLatin1Char('.') + CR + CR +
-                    QStringLiteral("Restore it in place of the books of %1?").arg(year),
-                MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes;
+    QString text = backup.belongsToYear
+                       ? QStringLiteral("The backup %1 holds the books of the financial year %2:").arg(backup.file, year)
+                       : QStringLiteral("The backup %1 may not hold the books of the financial year %2:").arg(backup.file, year);
+    text += CR + yearend::contentsText(backup) + QLatin1Char('.');
+    if (!backup.belongsToYear && backup.year.isValid())
+        text += CR + QStringLiteral("Its vouchers belong to the financial year %1.").arg(backup.year.label());
+    text += QString(CR) + CR + QStringLiteral("Restore it in place of the books of %1?").arg(year);
+    return tell(text, MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes;
 }
 
 void FrmRestore::run()
@@ -113,7 +119,7 @@ void FrmRestore::run()
     });
     try {
         const yearend::BackupSummary backup = restore.prepare(file);
-        if (!backup.belongsToYear && !confirmOtherYear(backup)) {
+        if (!confirmReplace(backup)) {
             Stat(QStringLiteral("Nothing was restored"));
             return;
         }

@@ -32,7 +32,7 @@ private:
     void Stat(const QString& text);
     void run();
     QString chooseBackup(const QString& folder);
-    bool confirmOtherYear(const yearend::BackupSummary& backup);
+    bool confirmReplace(const yearend::BackupSummary& backup);
 
     ProgressFrame ui_;
     bool succeeded_ = false;

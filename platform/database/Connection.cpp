@@ -6,10 +6,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
-#include <QSqlDatabase>
-#include <QSqlDriver>
-#include <QSqlError>
-#include <QUuid>
 
 #include <sqlite3.h>
 
@@ -163,7 +159,6 @@ QVariant columnValue(sqlite3_stmt* stmt, int i)
 } // namespace
 
 struct Connection::Impl {
-    QString name;
     sqlite3* db = nullptr;
     // Prepared statements by text: reports and checks run the same texts often.
     QHash<QString, sqlite3_stmt*> statements;
@@ -220,21 +215,17 @@ void Connection::Open(const QString& file, bool mustExist, int busyMs, bool read
         Close();
     if ((mustExist || readOnly) && !QFileInfo(file).isFile())
         throw PellamError(CannotOpen, QStringLiteral("Could not find file '%1'.").arg(file), kSource);
-    d->name = QStringLiteral("pellam-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
-    {
-        QSqlDatabase qdb = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), d->name);
-        qdb.setDatabaseName(file);
-        qdb.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyMs) +
-                              (readOnly ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
-        if (!qdb.open()) {
-            const QString why = qdb.lastError().text();
-            qdb = QSqlDatabase();
-            QSqlDatabase::removeDatabase(d->name);
-            d->name.clear();
-            throw PellamError(CannotOpen, why.isEmpty() ? QStringLiteral("The database cannot be opened.") : why, kSource);
-        }
-        d->db = *static_cast<sqlite3* const*>(qdb.driver()->handle().data());
+    // Opened through SQLite itself, so the program and its libraries share
+    // one copy of SQLite and one handle.
+    const int flags = readOnly ? SQLITE_OPEN_READONLY : (SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(file.toUtf8().constData(), &db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString why = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(rc));
+        sqlite3_close_v2(db);
+        throw PellamError(CannotOpen, why.isEmpty() ? QStringLiteral("The database cannot be opened.") : why, kSource);
     }
+    d->db = db;
     file_ = file;
     try {
         sqlite3_extended_result_codes(d->db, 1);
@@ -260,15 +251,9 @@ void Connection::Open(const QString& file, bool mustExist, int busyMs, bool read
 void Connection::Close()
 {
     d->clear();
+    if (d->db)
+        sqlite3_close_v2(d->db);
     d->db = nullptr;
-    if (!d->name.isEmpty()) {
-        {
-            QSqlDatabase qdb = QSqlDatabase::database(d->name, false);
-            qdb.close();
-        }
-        QSqlDatabase::removeDatabase(d->name);
-        d->name.clear();
-    }
     file_.clear();
 }
 

@@ -39,17 +39,32 @@ struct RestoreWindow : ::testing::Test {
 
 } // namespace
 
-TEST_F(RestoreWindow, PutsTheChosenBackupInPlaceAndSaysWhatItRestored)
+TEST_F(RestoreWindow, ShowsWhatTheBackupHoldsAndRestoresItOnlyWhenTheUserSaysYes)
 {
-    scripted->answerFile(backup);
+    const QString day = books.year.start.toString(QStringLiteral("dd/MM/yyyy"));
+    const QString question = QStringLiteral("The backup %1 holds the books of the financial year %2:\r"
+                                            "1 ledger heads, 1 institutions, 1 vouchers dated from %3 to %3.\r\r"
+                                            "Restore it in place of the books of %2?")
+                                 .arg(backup, books.year.label(), day);
+    scripted->answerFile(backup).answer(MessageAnswer::No);
+    EXPECT_FALSE(restore());
+    ASSERT_EQ(scripted->messages().size(), 1u);
+    EXPECT_EQ(scripted->messages()[0].text, question);
+    EXPECT_EQ(scripted->messages()[0].icon, MessageIcon::Question);
+    EXPECT_EQ(scripted->messages()[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(scripted->messages()[0].defaultButton, 1);   // No
+    EXPECT_EQ(vouchers(), 0);
+
+    scripted->clear();
+    scripted->answerFile(backup).answer(MessageAnswer::Yes);
     ASSERT_TRUE(restore());
     ASSERT_EQ(scripted->files().size(), 1u);
     EXPECT_EQ(scripted->files()[0].title, QStringLiteral("Choose the Backup File to Restore"));
     EXPECT_EQ(scripted->files()[0].folder, folder);
-    ASSERT_EQ(scripted->messages().size(), 1u);
-    const QString day = books.year.start.toString(QStringLiteral("dd/MM/yyyy"));
+    ASSERT_EQ(scripted->messages().size(), 2u);
+    EXPECT_EQ(scripted->messages()[0].text, question);
     const QString safety = QDir(folder).entryList({QStringLiteral("BeforeRestore*.bak")}).value(0);
-    EXPECT_EQ(scripted->messages()[0].text,
+    EXPECT_EQ(scripted->messages()[1].text,
               QStringLiteral("The books were restored from %1:\r1 ledger heads, 1 institutions, 1 vouchers dated from %2 to %2.\r\r"
                              "The books as they were before are kept in %3")
                   .arg(backup, day, QDir(folder).filePath(safety)));
@@ -89,6 +104,9 @@ TEST_F(RestoreWindow, ARefusedOrDeclinedBackupLeavesTheBooksAsTheyWere)
     EXPECT_EQ(scripted->messages()[0].icon, MessageIcon::Question);
     EXPECT_TRUE(scripted->messages()[0].text.startsWith(QStringLiteral("The backup %1 may not hold the books of the financial year %2:")
                                                             .arg(later, books.year.label())));
+    EXPECT_TRUE(scripted->messages()[0].text.contains(
+        QStringLiteral("\rIts vouchers belong to the financial year %1.\r")
+            .arg(data::FinancialYear::containing(books.year.end.addDays(1)).label())));
 
     scripted->clear();
     scripted->answerFile(std::nullopt);
