@@ -90,14 +90,15 @@ void BtnShield::setIsSearchBtn(bool shown)
 void BtnShield::setAllowAdd(bool allow)
 {
     allowAdd_ = allow;
-    if (buttons_->CmdAdd->text() == QLatin1String("&Add"))
+    // While a record is entered or searched the button has another job.
+    if (mode_ == TrNone)
         buttons_->CmdAdd->setEnabled(allow);
 }
 
 void BtnShield::setAllowEdit(bool allow)
 {
     allowEdit_ = allow;
-    if (buttons_->cmdEdit->text() == QLatin1String("&Edit"))
+    if (mode_ == TrNone)
         buttons_->cmdEdit->setEnabled(allow);
 }
 
@@ -288,7 +289,7 @@ void BtnShield::save()
 
 void BtnShield::cmdEdit_Click()
 {
-    if (buttons_->cmdEdit->text() == QLatin1String("&Edit")) {
+    if (mode_ == TrNone) {
         cancel_ = false;
         emit BeforeEditClick(&cancel_);
         if (cancel_)

@@ -244,6 +244,9 @@ TEST(BtnShield, AllowFlagsLimitTheirButtons)
     f.bar->setAllowAdd(false);
     f.click("cmdEdit");
     f.click("cmdSearch");
+    f.bar->setAllowAdd(true);
+    EXPECT_FALSE(f.button("CmdAdd")->isEnabled()) << "the flag waits for the list while searching too";
+    f.bar->setAllowAdd(false);
     f.click("cmdSearch");
     EXPECT_EQ(look(f), QStringLiteral("&Add- &Edit &Delete &Print &All &Refresh &Close"));
     f.bar->setAllowEdit(false);
