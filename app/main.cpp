@@ -1,5 +1,5 @@
-#include "shell/ApplicationIdentity.h"
-#include "shell/EnterPressesButtons.h"
+#include "core/ApplicationIdentity.h"
+#include "core/EnterPressesButtons.h"
 #include "shell/ProgramEnd.h"
 #include "startup/StartUp.h"
 

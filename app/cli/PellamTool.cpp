@@ -2,16 +2,16 @@
 
 #include "cli/BooksCheck.h"
 #include "cli/ReportCommand.h"
+#include "core/AppState.h"
+#include "core/InstallationSlot.h"
 #include "data/DemoBooks.h"
 #include "data/YearBooks.h"
 #include "database/Connection.h"
 #include "errors/PellamError.h"
-#include "shell/AppState.h"
-#include "startup/BackupSchedule.h"
-#include "startup/InstallationSlot.h"
 #include "system/AppFolders.h"
 #include "yearend/BackupCopy.h"
 #include "yearend/BackupRestore.h"
+#include "yearend/BackupSchedule.h"
 #include "yearend/YearClosing.h"
 
 #include <QDir>

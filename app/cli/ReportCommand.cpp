@@ -1,5 +1,6 @@
 #include "cli/ReportCommand.h"
 
+#include "core/AppState.h"
 #include "errors/PellamError.h"
 #include "excel/ExcelWorkbook.h"
 #include "format/DateText.h"
@@ -15,10 +16,6 @@
 #include "reports/QuarterlyPrint.h"
 #include "reports/QuarterlySheet.h"
 #include "reports/QuarterlyText.h"
-#include "reports/QuarterlyBuilder.h"
-#include "reports/QuarterlyPrint.h"
-#include "reports/QuarterlySheet.h"
-#include "reports/QuarterlyText.h"
 #include "reports/RecPayBuilder.h"
 #include "reports/RecPayPrint.h"
 #include "reports/RecPaySheet.h"
@@ -29,7 +26,6 @@
 #include "reports/SummaryPrint.h"
 #include "reports/SummarySheet.h"
 #include "reports/SummaryText.h"
-#include "shell/AppState.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -1,5 +1,5 @@
 #include "cli/PellamTool.h"
-#include "shell/ApplicationIdentity.h"
+#include "core/ApplicationIdentity.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -2,18 +2,18 @@
 
 #include "buttonbar/BtnShield.h"
 #include "common/HostForm.h"
+#include "core/AppState.h"
+#include "core/Common.h"
+#include "core/ErrorHandling.h"
+#include "core/HelpKey.h"
 #include "grids/ListGrid.h"
 #include "input/KeyValidation.h"
 #include "input/KeyValidator.h"
 #include "masters/FrmAccOp.h"
-#include "shell/HelpKey.h"
 #include "masters/ListRows.h"
 #include "masters/Notice.h"
-#include "masters/RecordBar.h"
 #include "masters/OpeningGrid.h"
-#include "shell/AppState.h"
-#include "shell/Common.h"
-#include "shell/ErrorHandling.h"
+#include "masters/RecordBar.h"
 
 #include <QFocusEvent>
 #include <QFormLayout>

@@ -1,11 +1,11 @@
 // The printed list of ledger heads: written to a report text file and shown
 // in the preview.
+#include "core/AppState.h"
+#include "core/Common.h"
+#include "core/ErrorHandling.h"
+#include "errors/PellamError.h"
 #include "masters/AccountHeadsList.h"
 #include "masters/FrmAccounts.h"
-#include "errors/PellamError.h"
-#include "shell/AppState.h"
-#include "shell/Common.h"
-#include "shell/ErrorHandling.h"
 
 #include <QDateTime>
 #include <QTemporaryFile>

@@ -1,16 +1,16 @@
 #include "masters/FrmCompany.h"
 
 #include "buttonbar/BtnShield.h"
+#include "core/AppState.h"
+#include "core/Common.h"
+#include "core/ErrorHandling.h"
+#include "core/HelpKey.h"
 #include "grids/ListGrid.h"
 #include "input/KeyValidation.h"
 #include "input/KeyValidator.h"
-#include "shell/HelpKey.h"
 #include "masters/ListRows.h"
 #include "masters/Notice.h"
 #include "masters/RecordBar.h"
-#include "shell/AppState.h"
-#include "shell/Common.h"
-#include "shell/ErrorHandling.h"
 
 #include <QFormLayout>
 #include <QGroupBox>

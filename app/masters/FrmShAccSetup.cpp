@@ -1,12 +1,12 @@
 #include "masters/FrmShAccSetup.h"
 
+#include "core/AppState.h"
+#include "core/Common.h"
+#include "core/ErrorHandling.h"
+#include "core/FormKeys.h"
 #include "dialogs/Dialogs.h"
 #include "errors/PellamError.h"
-#include "shell/FormKeys.h"
 #include "masters/HeadsInUseStore.h"
-#include "shell/AppState.h"
-#include "shell/Common.h"
-#include "shell/ErrorHandling.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

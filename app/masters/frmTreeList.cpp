@@ -1,14 +1,14 @@
 #include "masters/frmTreeList.h"
 
 #include "common/HostForm.h"
+#include "core/AppState.h"
+#include "core/Common.h"
+#include "core/ErrorHandling.h"
+#include "core/FormKeys.h"
 #include "format/DateText.h"
 #include "masters/AccountsListQuery.h"
 #include "masters/DetailListModel.h"
-#include "shell/FormKeys.h"
 #include "masters/TreeListLayout.h"
-#include "shell/AppState.h"
-#include "shell/Common.h"
-#include "shell/ErrorHandling.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -1,15 +1,15 @@
 #include "reports/FrmLedger.h"
 
+#include "core/AppState.h"
+#include "core/Common.h"
+#include "core/ErrorHandling.h"
+#include "core/FormParts.h"
+#include "core/HelpKey.h"
 #include "dialogs/Dialogs.h"
 #include "format/DateText.h"
 #include "reports/LedgerReport.h"
 #include "reports/ReportForm.h"
 #include "reports/ReportPrinter.h"
-#include "shell/AppState.h"
-#include "shell/Common.h"
-#include "shell/ErrorHandling.h"
-#include "shell/FormParts.h"
-#include "shell/HelpKey.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

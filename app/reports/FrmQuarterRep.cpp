@@ -1,12 +1,12 @@
 #include "reports/FrmQuarterRep.h"
 
+#include "core/AppState.h"
+#include "core/Common.h"
+#include "core/ErrorHandling.h"
+#include "core/FormParts.h"
+#include "core/HelpKey.h"
 #include "reports/QuarterlyReport.h"
 #include "reports/ReportForm.h"
-#include "shell/AppState.h"
-#include "shell/Common.h"
-#include "shell/ErrorHandling.h"
-#include "shell/FormParts.h"
-#include "shell/HelpKey.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,14 +1,14 @@
 #include "reports/FrmRecPay.h"
 
+#include "core/AppState.h"
+#include "core/Common.h"
+#include "core/ErrorHandling.h"
+#include "core/FormParts.h"
+#include "core/HelpKey.h"
 #include "format/DateText.h"
 #include "reports/RecPayReport.h"
 #include "reports/ReportForm.h"
 #include "reports/ReportPrinter.h"
-#include "shell/AppState.h"
-#include "shell/Common.h"
-#include "shell/ErrorHandling.h"
-#include "shell/FormParts.h"
-#include "shell/HelpKey.h"
 
 #include <QGridLayout>
 #include <QLabel>

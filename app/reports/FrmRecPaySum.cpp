@@ -1,13 +1,13 @@
 #include "reports/FrmRecPaySum.h"
 
+#include "core/AppState.h"
+#include "core/Common.h"
+#include "core/ErrorHandling.h"
+#include "core/FormParts.h"
+#include "core/HelpKey.h"
 #include "format/DateText.h"
 #include "reports/RecPaySummaryReport.h"
 #include "reports/ReportForm.h"
-#include "shell/AppState.h"
-#include "shell/Common.h"
-#include "shell/ErrorHandling.h"
-#include "shell/FormParts.h"
-#include "shell/HelpKey.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #include "reports/LedgerBuilder.h"
 
+#include "core/Common.h"
 #include "reports/SqlList.h"
-#include "shell/Common.h"
 
 #include <QHash>
 

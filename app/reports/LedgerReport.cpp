@@ -1,14 +1,14 @@
 #include "reports/LedgerReport.h"
 
+#include "core/AppState.h"
+#include "core/Common.h"
+#include "core/ErrorHandling.h"
 #include "dialogs/Dialogs.h"
 #include "reports/LedgerBuilder.h"
 #include "reports/LedgerPrint.h"
 #include "reports/LedgerSheet.h"
 #include "reports/LedgerText.h"
 #include "reports/ReportRoutes.h"
-#include "shell/AppState.h"
-#include "shell/Common.h"
-#include "shell/ErrorHandling.h"
 
 namespace pellam::app {
 

@@ -1,7 +1,7 @@
 #include "reports/MonthlyBuilder.h"
 
+#include "core/Common.h"
 #include "reports/JournalSums.h"
-#include "shell/Common.h"
 
 namespace pellam::app {
 

@@ -1,13 +1,13 @@
 #include "reports/MonthlyReport.h"
 
+#include "core/AppState.h"
+#include "core/Common.h"
+#include "core/ErrorHandling.h"
+#include "core/Say.h"
 #include "reports/MonthlyBuilder.h"
 #include "reports/MonthlyPrint.h"
 #include "reports/MonthlyText.h"
 #include "reports/ReportRoutes.h"
-#include "shell/AppState.h"
-#include "shell/Common.h"
-#include "shell/ErrorHandling.h"
-#include "shell/Say.h"
 
 namespace pellam::app {
 

@@ -1,8 +1,8 @@
 #include "reports/QuarterlyBuilder.h"
 
+#include "core/Common.h"
 #include "errors/PellamError.h"
 #include "reports/JournalSums.h"
-#include "shell/Common.h"
 
 namespace pellam::app {
 

@@ -1,14 +1,14 @@
 #include "reports/QuarterlyReport.h"
 
+#include "core/AppState.h"
+#include "core/Common.h"
+#include "core/ErrorHandling.h"
+#include "core/Say.h"
 #include "reports/QuarterlyBuilder.h"
 #include "reports/QuarterlyPrint.h"
 #include "reports/QuarterlySheet.h"
 #include "reports/QuarterlyText.h"
 #include "reports/ReportRoutes.h"
-#include "shell/AppState.h"
-#include "shell/Common.h"
-#include "shell/ErrorHandling.h"
-#include "shell/Say.h"
 
 namespace pellam::app {
 

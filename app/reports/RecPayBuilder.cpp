@@ -1,7 +1,7 @@
 #include "reports/RecPayBuilder.h"
 
+#include "core/Common.h"
 #include "reports/SqlList.h"
-#include "shell/Common.h"
 
 namespace pellam::app {
 

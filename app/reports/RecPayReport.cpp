@@ -1,13 +1,13 @@
 #include "reports/RecPayReport.h"
 
+#include "core/AppState.h"
+#include "core/Common.h"
+#include "core/ErrorHandling.h"
 #include "reports/RecPayBuilder.h"
 #include "reports/RecPayPrint.h"
 #include "reports/RecPaySheet.h"
 #include "reports/RecPayText.h"
 #include "reports/ReportRoutes.h"
-#include "shell/AppState.h"
-#include "shell/Common.h"
-#include "shell/ErrorHandling.h"
 
 namespace pellam::app {
 

@@ -1,13 +1,13 @@
 #include "reports/RecPaySummaryReport.h"
 
+#include "core/AppState.h"
+#include "core/Common.h"
+#include "core/ErrorHandling.h"
 #include "reports/ReportRoutes.h"
 #include "reports/SummaryBuilder.h"
 #include "reports/SummaryPrint.h"
 #include "reports/SummarySheet.h"
 #include "reports/SummaryText.h"
-#include "shell/AppState.h"
-#include "shell/Common.h"
-#include "shell/ErrorHandling.h"
 
 namespace pellam::app {
 

@@ -1,9 +1,9 @@
 #include "reports/ReportForm.h"
 
+#include "core/AppState.h"
+#include "core/FormParts.h"
 #include "dialogs/Dialogs.h"
 #include "format/DateText.h"
-#include "shell/AppState.h"
-#include "shell/FormParts.h"
 
 #include <QCheckBox>
 #include <QEvent>

@@ -1,8 +1,8 @@
 #include "reports/ReportPrinter.h"
 
+#include "core/PrinterSetup.h"
 #include "printing/PagePrinter.h"
 #include "reports/ReportText.h"
-#include "shell/PrinterSetup.h"
 
 namespace pellam::app {
 

@@ -1,9 +1,9 @@
 #include "reports/ReportRoutes.h"
 
+#include "core/AppState.h"
+#include "core/Common.h"
 #include "excel/ExcelWorkbook.h"
 #include "reports/ReportTextFile.h"
-#include "shell/AppState.h"
-#include "shell/Common.h"
 
 namespace pellam::app {
 

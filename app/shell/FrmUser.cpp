@@ -1,13 +1,13 @@
 #include "shell/FrmUser.h"
 
+#include "core/AppState.h"
+#include "core/Common.h"
+#include "core/ErrorHandling.h"
+#include "core/FormParts.h"
+#include "core/HelpKey.h"
+#include "core/MdiHost.h"
+#include "core/Say.h"
 #include "data/LoginUsers.h"
-#include "shell/AppState.h"
-#include "shell/Common.h"
-#include "shell/ErrorHandling.h"
-#include "shell/FormParts.h"
-#include "shell/HelpKey.h"
-#include "shell/MdiHost.h"
-#include "shell/Say.h"
 
 #include <QCloseEvent>
 #include <QFormLayout>

@@ -1,8 +1,8 @@
 #include "shell/InstallationOptions.h"
 
+#include "core/InstallationSlot.h"
 #include "PellamUtility.h"
 #include "shell/SettingsFile.h"
-#include "startup/InstallationSlot.h"
 
 #include <QDir>
 #include <QRegularExpression>

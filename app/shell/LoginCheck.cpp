@@ -1,9 +1,9 @@
 #include "shell/LoginCheck.h"
 
+#include "core/AppState.h"
 #include "data/PasswordConversion.h"
 #include "data/PasswordHash.h"
 #include "errors/PellamError.h"
-#include "shell/AppState.h"
 
 namespace pellam::app {
 

@@ -1,12 +1,12 @@
 #include "shell/PellamMenu.h"
 
+#include "core/AppState.h"
+#include "core/Common.h"
+#include "core/MdiHost.h"
 #include "dialogs/Dialogs.h"
 #include "help/HelpViewer.h"
-#include "shell/AppState.h"
-#include "shell/Common.h"
-#include "shell/MdiHost.h"
-#include "shell/ProgramEnd.h"
 #include "shell/frmLogin.h"
+#include "shell/ProgramEnd.h"
 #include "system/SystemServices.h"
 
 #include <QAction>

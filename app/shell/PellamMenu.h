@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/ShellView.h"
+#include "core/ShellView.h"
 
 #include <QHash>
 #include <QMainWindow>

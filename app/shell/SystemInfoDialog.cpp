@@ -1,6 +1,6 @@
 #include "shell/SystemInfoDialog.h"
 
-#include "shell/FormParts.h"
+#include "core/FormParts.h"
 #include "shell/SystemInformation.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "shell/SystemInformation.h"
 
+#include "core/AppState.h"
 #include "settings/SettingsStore.h"
-#include "shell/AppState.h"
 #include "shell/SettingsFile.h"
 #include "system/AppFolders.h"
 

@@ -1,6 +1,6 @@
 #include "shell/frmAbout.h"
 
-#include "shell/FormParts.h"
+#include "core/FormParts.h"
 #include "shell/SystemInfoDialog.h"
 
 #include <QApplication>

@@ -1,10 +1,10 @@
 #include "shell/frmLogin.h"
 
+#include "core/AppState.h"
+#include "core/Common.h"
+#include "core/ErrorHandling.h"
 #include "dialogs/Dialogs.h"
 #include "input/KeyValidator.h"
-#include "shell/AppState.h"
-#include "shell/Common.h"
-#include "shell/ErrorHandling.h"
 #include "shell/LoginCheck.h"
 #include "shell/ProgramEnd.h"
 

@@ -1,10 +1,10 @@
 #include "shell/frmOptions.h"
 
+#include "core/AppState.h"
+#include "core/ErrorHandling.h"
+#include "core/FormParts.h"
+#include "core/HelpKey.h"
 #include "dialogs/Dialogs.h"
-#include "shell/AppState.h"
-#include "shell/ErrorHandling.h"
-#include "shell/FormParts.h"
-#include "shell/HelpKey.h"
 #include "shell/InstallationOptions.h"
 #include "system/AppFolders.h"
 

@@ -1,13 +1,13 @@
 #include "startup/StartUp.h"
 
-#include "shell/AppState.h"
-#include "shell/Common.h"
+#include "core/AppState.h"
+#include "core/Common.h"
 #include "shell/HelpWindow.h"
-#include "shell/MenuWiring.h"
 #include "shell/PellamMenu.h"
 #include "shell/ProgramEnd.h"
-#include "startup/StartupRun.h"
 #include "startup/frmSplash.h"
+#include "startup/MenuWiring.h"
+#include "startup/StartupRun.h"
 #include "system/AppFolders.h"
 
 #include <QApplication>

@@ -1,5 +1,9 @@
 #include "startup/StartupRun.h"
 
+#include "core/AppState.h"
+#include "core/Common.h"
+#include "core/ErrorHandling.h"
+#include "core/InstallationSlot.h"
 #include "data/FinancialYear.h"
 #include "data/PasswordConversion.h"
 #include "data/StartupChecks.h"
@@ -7,13 +11,9 @@
 #include "dialogs/Dialogs.h"
 #include "errors/PellamError.h"
 #include "format/DateText.h"
-#include "shell/AppState.h"
-#include "shell/Common.h"
-#include "shell/ErrorHandling.h"
 #include "shell/SettingsFile.h"
-#include "startup/BackupSchedule.h"
-#include "startup/InstallationSlot.h"
 #include "system/AppFolders.h"
+#include "yearend/BackupSchedule.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,12 +2,12 @@
 #include "vouchers/FrmJournal.h"
 
 #include "common/HostForm.h"
+#include "core/AppState.h"
+#include "core/MdiHost.h"
 #include "dialogs/Dialogs.h"
 #include "errors/PellamError.h"
 #include "format/DateText.h"
 #include "grids/ListGrid.h"
-#include "shell/AppState.h"
-#include "shell/MdiHost.h"
 #include "vouchers/VoucherStore.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "vouchers/VoucherLayout.h"
 
+#include "core/Common.h"
 #include "format/IndianNumberFormat.h"
-#include "shell/Common.h"
 #include "text/Windows1252.h"
 
 namespace pellam::app {

@@ -1,15 +1,15 @@
 #include "yearend/FrmBackUp.h"
 
+#include "core/AppState.h"
+#include "core/Common.h"
+#include "core/ErrorHandling.h"
+#include "core/MdiHost.h"
 #include "data/FinancialYear.h"
 #include "dialogs/Dialogs.h"
 #include "errors/PellamError.h"
-#include "shell/AppState.h"
-#include "shell/Common.h"
-#include "shell/ErrorHandling.h"
-#include "shell/MdiHost.h"
-#include "startup/BackupSchedule.h"
 #include "system/AppFolders.h"
 #include "yearend/BackupCopy.h"
+#include "yearend/BackupSchedule.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -6,13 +6,13 @@
 //
 //   bench_masters [--vouchers N] [--heads N] [--institutions N] [--runs N] [--books FILE]
 
-#include "masters/AccountsListQuery.h"
-#include "masters/FrmAccounts.h"
-#include "masters/DetailListModel.h"
-#include "masters/frmTreeList.h"
+#include "core/AppState.h"
+#include "core/MdiHost.h"
 #include "dialogs/ScriptedDialogs.h"
-#include "shell/AppState.h"
-#include "shell/MdiHost.h"
+#include "masters/AccountsListQuery.h"
+#include "masters/DetailListModel.h"
+#include "masters/FrmAccounts.h"
+#include "masters/frmTreeList.h"
 #include "shell/PellamMenu.h"
 
 

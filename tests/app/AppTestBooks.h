@@ -2,9 +2,9 @@
 
 // A fresh application folder with this year's books open as the program's
 // own, for tests of windows and shared procedures.
+#include "core/AppState.h"
 #include "data/FinancialYear.h"
 #include "data/YearBooks.h"
-#include "shell/AppState.h"
 #include "support/TempHome.h"
 #include "system/AppFolders.h"
 

@@ -1,7 +1,7 @@
 #include "cli/PellamTool.h"
+#include "core/InstallationSlot.h"
 #include "data/FinancialYear.h"
 #include "database/Connection.h"
-#include "startup/InstallationSlot.h"
 #include "support/QtPrinters.h"
 #include "support/TempHome.h"
 

@@ -1,10 +1,10 @@
 #include "app/masters/AccountsBooks.h"
+#include "core/MdiHost.h"
 #include "dialogs/ScriptedDialogs.h"
 #include "masters/FrmShAccSetup.h"
 #include "masters/frmTreeList.h"
-#include "shell/MdiHost.h"
-#include "shell/MenuWiring.h"
 #include "shell/PellamMenu.h"
+#include "startup/MenuWiring.h"
 
 #include <QAction>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
+#include "core/FrmPreview.h"
 #include "masters/FrmAccounts.h"
 #include "masters/OpeningGrid.h"
-#include "reports/FrmPreview.h"
 
-#include "MasterWindow.h"
 #include "app/ModalDriver.h"
+#include "MasterWindow.h"
 
 #include <QComboBox>
 #include <QFile>

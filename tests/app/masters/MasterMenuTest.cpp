@@ -1,10 +1,10 @@
 #include "app/AppTestBooks.h"
+#include "core/MdiHost.h"
 #include "dialogs/ScriptedDialogs.h"
 #include "masters/FrmAccounts.h"
 #include "masters/FrmCompany.h"
-#include "shell/MdiHost.h"
-#include "shell/MenuWiring.h"
 #include "shell/PellamMenu.h"
+#include "startup/MenuWiring.h"
 
 #include <QAction>
 #include <gtest/gtest.h>

@@ -1,12 +1,12 @@
+#include "app/RecordingHelp.h"
+#include "core/FrmPreview.h"
+#include "dialogs/ScriptedDialogs.h"
 #include "FormDriver.h"
 #include "LedgerFixture.h"
-#include "StatusLog.h"
-#include "app/RecordingHelp.h"
-#include "dialogs/ScriptedDialogs.h"
 #include "reports/FrmLedger.h"
-#include "reports/FrmPreview.h"
-#include "shell/MenuWiring.h"
 #include "shell/PellamMenu.h"
+#include "startup/MenuWiring.h"
+#include "StatusLog.h"
 #include "support/QtPrinters.h"
 
 #include <QApplication>

@@ -1,11 +1,11 @@
-#include "FormDriver.h"
-#include "StatementFixture.h"
 #include "app/RecordingHelp.h"
+#include "core/FrmPreview.h"
 #include "dialogs/ScriptedDialogs.h"
+#include "FormDriver.h"
 #include "reports/FrmMonthRep.h"
-#include "reports/FrmPreview.h"
-#include "shell/MenuWiring.h"
 #include "shell/PellamMenu.h"
+#include "startup/MenuWiring.h"
+#include "StatementFixture.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,11 +1,11 @@
+#include "app/RecordingHelp.h"
+#include "core/FrmPreview.h"
+#include "dialogs/ScriptedDialogs.h"
 #include "FormDriver.h"
 #include "QuarterlyFixture.h"
-#include "app/RecordingHelp.h"
-#include "dialogs/ScriptedDialogs.h"
-#include "reports/FrmPreview.h"
 #include "reports/FrmQuarterRep.h"
-#include "shell/MenuWiring.h"
 #include "shell/PellamMenu.h"
+#include "startup/MenuWiring.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -3,7 +3,7 @@
 // Small books for the ledger: the cash account, three heads and two
 // institutions, and a dozen vouchers chosen for the ledger's edge cases.
 #include "app/AppTestBooks.h"
-#include "reports/FrmPreview.h"
+#include "core/FrmPreview.h"
 #include "reports/LedgerData.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
 // The status texts and progress a run shows, in order.
-#include "shell/ShellView.h"
+#include "core/ShellView.h"
 
 #include <QStringList>
 

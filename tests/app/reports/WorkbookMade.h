@@ -2,8 +2,8 @@
 
 // What a report's Excel route leaves behind when the user named the
 // workbook and declined to view it.
+#include "core/AppState.h"
 #include "dialogs/ScriptedDialogs.h"
-#include "shell/AppState.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

@@ -1,12 +1,12 @@
 #include "app/AppTestBooks.h"
-#include "app/RecordingHelp.h"
 #include "app/ModalDriver.h"
+#include "app/RecordingHelp.h"
+#include "core/MdiHost.h"
 #include "dialogs/ScriptedDialogs.h"
-#include "shell/FrmUser.h"
-#include "shell/MdiHost.h"
-#include "shell/MenuWiring.h"
-#include "shell/PellamMenu.h"
 #include "shell/frmPassword.h"
+#include "shell/FrmUser.h"
+#include "shell/PellamMenu.h"
+#include "startup/MenuWiring.h"
 
 #include <QAction>
 #include <QApplication>

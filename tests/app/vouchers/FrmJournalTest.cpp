@@ -1,11 +1,11 @@
 #include "JournalWindow.h"
 #include "VoucherFixtures.h"
 
+#include "core/MdiHost.h"
 #include "grids/FlexGrid.h"
 #include "grids/ListGrid.h"
-#include "shell/MdiHost.h"
-#include "shell/MenuWiring.h"
 #include "shell/PellamMenu.h"
+#include "startup/MenuWiring.h"
 
 #include <QAction>
 #include <QCheckBox>

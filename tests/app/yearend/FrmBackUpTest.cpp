@@ -1,7 +1,7 @@
 #include "app/AppTestBooks.h"
+#include "core/AppState.h"
 #include "dialogs/ScriptedDialogs.h"
 #include "settings/SettingsStore.h"
-#include "shell/AppState.h"
 #include "support/QtPrinters.h"
 #include "system/AppFolders.h"
 #include "yearend/FrmBackUp.h"

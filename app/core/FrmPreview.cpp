@@ -1,11 +1,11 @@
-#include "reports/FrmPreview.h"
+#include "core/FrmPreview.h"
 
+#include "core/Common.h"
+#include "core/ErrorHandling.h"
+#include "core/MdiHost.h"
 #include "dialogs/Dialogs.h"
 #include "errors/PellamError.h"
 #include "printing/RawPrinter.h"
-#include "shell/Common.h"
-#include "shell/ErrorHandling.h"
-#include "shell/MdiHost.h"
 #include "text/FixedFont.h"
 
 #include <QFile>

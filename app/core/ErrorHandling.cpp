@@ -1,7 +1,7 @@
-#include "shell/ErrorHandling.h"
+#include "core/ErrorHandling.h"
 
+#include "core/AppState.h"
 #include "errors/PellamError.h"
-#include "shell/AppState.h"
 
 namespace pellam::app {
 

@@ -1,4 +1,4 @@
-#include "shell/PrinterSetup.h"
+#include "core/PrinterSetup.h"
 
 #include "dialogs/Dialogs.h"
 #include "printing/PagePrinter.h"

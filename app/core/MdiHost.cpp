@@ -1,4 +1,4 @@
-#include "shell/MdiHost.h"
+#include "core/MdiHost.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

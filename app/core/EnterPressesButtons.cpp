@@ -1,4 +1,4 @@
-#include "shell/EnterPressesButtons.h"
+#include "core/EnterPressesButtons.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

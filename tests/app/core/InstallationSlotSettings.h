@@ -3,8 +3,8 @@
 // Reading and writing values under the installation key, as another
 // installation or the options window would have left them.
 
+#include "core/InstallationSlot.h"
 #include "PellamUtility.h"
-#include "startup/InstallationSlot.h"
 
 namespace pellam::test {
 

@@ -1,4 +1,4 @@
-#include "startup/InstallationSlot.h"
+#include "core/InstallationSlot.h"
 
 #include <QFileInfo>
 

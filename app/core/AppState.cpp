@@ -1,4 +1,4 @@
-#include "shell/AppState.h"
+#include "core/AppState.h"
 
 namespace pellam::app {
 

@@ -1,12 +1,12 @@
-#include "shell/Common.h"
+#include "core/Common.h"
 
+#include "core/AppState.h"
+#include "core/ErrorHandling.h"
+#include "core/FrmPreview.h"
+#include "core/ShellView.h"
 #include "errors/PellamError.h"
 #include "format/DateText.h"
 #include "help/HelpViewer.h"
-#include "reports/FrmPreview.h"
-#include "shell/AppState.h"
-#include "shell/ErrorHandling.h"
-#include "shell/ShellView.h"
 
 #include <QComboBox>
 #include <QListWidget>

@@ -1,4 +1,4 @@
-#include "shell/ShellView.h"
+#include "core/ShellView.h"
 
 #include <cstdio>
 

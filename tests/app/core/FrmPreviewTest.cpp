@@ -1,7 +1,7 @@
+#include "core/Common.h"
+#include "core/FrmPreview.h"
 #include "dialogs/ScriptedDialogs.h"
-#include "reports/FrmPreview.h"
 #include "settings/SettingsStore.h"
-#include "shell/Common.h"
 #include "support/QtPrinters.h"
 #include "support/TempHome.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PellamUtility.h"
 #include "database/Connection.h"
+#include "PellamUtility.h"
 
 #include <QDate>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "app/AppTestBooks.h"
+#include "core/ErrorHandling.h"
 #include "dialogs/ScriptedDialogs.h"
 #include "errors/PellamError.h"
-#include "shell/ErrorHandling.h"
 #include "support/QtPrinters.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "startup/BackupSchedule.h"
+#include "yearend/BackupSchedule.h"
 
+#include "core/InstallationSlot.h"
 #include "format/DateText.h"
-#include "startup/InstallationSlot.h"
 
 #include <QRegularExpression>
 

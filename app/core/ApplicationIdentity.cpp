@@ -1,4 +1,4 @@
-#include "shell/ApplicationIdentity.h"
+#include "core/ApplicationIdentity.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

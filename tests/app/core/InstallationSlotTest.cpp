@@ -1,5 +1,5 @@
-#include "startup/InstallationSlot.h"
-#include "app/startup/InstallationSlotSettings.h"
+#include "app/core/InstallationSlotSettings.h"
+#include "core/InstallationSlot.h"
 #include "support/QtPrinters.h"
 #include "support/TempHome.h"
 

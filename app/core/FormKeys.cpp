@@ -1,4 +1,4 @@
-#include "shell/FormKeys.h"
+#include "core/FormKeys.h"
 
 #include <QEvent>
 #include <QKeyEvent>

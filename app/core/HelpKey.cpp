@@ -1,7 +1,7 @@
-#include "shell/HelpKey.h"
+#include "core/HelpKey.h"
 
-#include "shell/Common.h"
-#include "shell/FormKeys.h"
+#include "core/Common.h"
+#include "core/FormKeys.h"
 
 namespace pellam::app::HelpKey {
 

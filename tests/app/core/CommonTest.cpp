@@ -1,6 +1,6 @@
 #include "app/AppTestBooks.h"
+#include "core/Common.h"
 #include "errors/PellamError.h"
-#include "shell/Common.h"
 #include "shell/PellamMenu.h"
 #include "support/QtPrinters.h"
 

@@ -1,8 +1,8 @@
-#include "startup/BackupSchedule.h"
-#include "startup/InstallationSlot.h"
-#include "app/startup/InstallationSlotSettings.h"
+#include "app/core/InstallationSlotSettings.h"
+#include "core/InstallationSlot.h"
 #include "support/QtPrinters.h"
 #include "support/TempHome.h"
+#include "yearend/BackupSchedule.h"
 
 #include <gtest/gtest.h>
 

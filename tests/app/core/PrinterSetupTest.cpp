@@ -1,6 +1,6 @@
+#include "core/PrinterSetup.h"
 #include "dialogs/ScriptedDialogs.h"
 #include "printing/PagePrinter.h"
-#include "shell/PrinterSetup.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
