@@ -3,11 +3,11 @@
 #include "dialogs/Dialogs.h"
 #include "help/HelpViewer.h"
 #include "shell/AppState.h"
+#include "shell/Calculator.h"
 #include "shell/Common.h"
 #include "shell/MdiHost.h"
 #include "shell/ProgramEnd.h"
 #include "shell/frmLogin.h"
-#include "system/SystemServices.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -16,7 +16,6 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QProgressBar>
-#include <QStandardPaths>
 #include <QStatusBar>
 
 namespace pellam::app {
@@ -263,17 +262,7 @@ void PellamMenu::mnlog_Click()
 
 void PellamMenu::mncalc_Click()
 {
-    // The first calculator found on this desktop; none found is no error.
-    for (const char* program : {"gnome-calculator", "kcalc", "galculator", "mate-calc", "qalculate-gtk", "xcalc"}) {
-        const QString path = QStandardPaths::findExecutable(QString::fromLatin1(program));
-        if (path.isEmpty())
-            continue;
-        try {
-            sys::startProgram(QLatin1Char('"') + path + QLatin1Char('"'), false);
-        } catch (...) {
-        }
-        return;
-    }
+    Calculator::start();
 }
 
 void PellamMenu::mnFExit_Click()
