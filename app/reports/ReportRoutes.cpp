@@ -12,7 +12,7 @@ void toPreview(const LineWriter& write, QString caption)
     ReportTextFile file(state().TempDir);
     write([&file](const QString& line) { file.WriteLine(line); });
     file.Close();
-    ShowReportPreview(file.path(), caption);
+    ShowReportPreview(file.release(), caption);
 }
 
 void toPrinter(int pageOffset, const std::function<void(ReportPrinter&)>& print)
