@@ -105,13 +105,16 @@ public:
     void GetHelpClose() const;
 
     // --- spreadsheets ------------------------------------------------------
-    // Asks for the new workbook's name (in `FilePath`, the temporary folder
-    // when blank, in the caller's variable too; a name without "." gets
-    // ".xlsx") and makes the empty workbook into `PqExcel`. False when the
-    // user gives up or the file cannot be written there (said in a message).
+    // Asks for the new workbook's name in a save dialog that starts in
+    // `FilePath` (when blank: the folder last saved into, else the user's
+    // documents folder, in the caller's variable too; a name without an
+    // extension gets ".xlsx") and makes the empty workbook into `PqExcel`.
+    // False when the user cancels or the file cannot be written there (said
+    // in a message).
     bool CreateExcel(std::unique_ptr<ExcelWorkbook>& PqExcel, ByRef<QString> FilePath = QString()) const;
     // Writes the finished workbook, says where it is and on request opens
-    // it. Throws PellamError when the file cannot be written; none is left.
+    // it (saying again where it is when no program can show it). Throws
+    // PellamError when the file cannot be written; none is left.
     void CloseViewEx(std::unique_ptr<ExcelWorkbook>& XlWork) const;
 
     // --- scrambling --------------------------------------------------------

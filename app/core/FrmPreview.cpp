@@ -21,6 +21,7 @@ FrmPreview* FrmPreview::open(const QString& file, const QString& caption)
     auto* preview = new FrmPreview;
     preview->setAttribute(Qt::WA_DeleteOnClose);
     preview->loadFile(file);
+    preview->ownsFile_ = true;
     preview->setWindowTitle(caption);
     showChild(preview);
     return preview;
@@ -50,6 +51,14 @@ FrmPreview::FrmPreview(QWidget* parent)
 
     connect(command3_, &QPushButton::clicked, this, &FrmPreview::Command3_Click);
     connect(command1_, &QPushButton::clicked, this, &FrmPreview::Command1_Click);
+}
+
+// The report file lives as long as the window that shows it: "Print Text"
+// needs it until then, and nobody needs it after.
+FrmPreview::~FrmPreview()
+{
+    if (ownsFile_)
+        QFile::remove(file_);
 }
 
 void FrmPreview::loadFile(const QString& file)

@@ -12,11 +12,13 @@ namespace pellam::app {
 class FrmPreview : public QWidget {
     Q_OBJECT
 public:
-    // Opens a new preview on `file`, as a child of the main window when
-    // there is one, and shows it without waiting.
+    // Opens a new preview on the report file `file`, as a child of the main
+    // window when there is one, and shows it without waiting. The preview
+    // takes the file over: it is removed when the window goes.
     static FrmPreview* open(const QString& file, const QString& caption);
 
     explicit FrmPreview(QWidget* parent = nullptr);
+    ~FrmPreview() override;
     void loadFile(const QString& file);
     QString fileName() const { return file_; }
 
@@ -29,6 +31,7 @@ private:
     QPushButton* command3_;
     QPushButton* command1_;
     QString file_;
+    bool ownsFile_ = false;
 };
 
 } // namespace pellam::app

@@ -181,8 +181,18 @@ void FrmAccounts::txtAccCode_LostFocus()
     bool taken = false;
     app::runStep([&] { taken = store_.codeTaken(code, except); }, QStringLiteral("txtAccCode_LostFocus"), kForm);
     if (taken) {
+        // The clerk retypes the code where it was typed: the focus goes back
+        // to the box with its text selected, so the next keys replace it
+        // instead of landing in the name. Sent back once the focus has
+        // finished leaving, or the leaving box would drop the selection.
         notice(QStringLiteral("Code Already exist"));
-        txtAccCode->clear();
+        QMetaObject::invokeMethod(
+            txtAccCode,
+            [box = txtAccCode] {
+                box->setFocus();
+                box->selectAll();
+            },
+            Qt::QueuedConnection);
     }
 }
 

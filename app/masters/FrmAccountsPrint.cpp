@@ -14,11 +14,11 @@ namespace pellam::masters {
 
 namespace {
 
-// A fresh report file in the temporary folder; start-up clears "*.tmp" there.
+// A fresh report file in the temporary folder, removed by the preview that
+// shows it.
 QString writeReportFile(const QStringList& lines)
 {
     QTemporaryFile file(app::state().TempDir + QStringLiteral("radXXXXXX.tmp"));
-    file.setAutoRemove(false);
     if (!file.open())
         throw PellamError::standard(75, QStringLiteral("print"));
     const int last = int(lines.size());
@@ -28,6 +28,8 @@ QString writeReportFile(const QStringList& lines)
     }
     if (!file.flush())
         throw PellamError::standard(61, QStringLiteral("print"));
+    // Written in full: from here on the file is the preview's.
+    file.setAutoRemove(false);
     return file.fileName();
 }
 

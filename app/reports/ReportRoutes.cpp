@@ -12,7 +12,7 @@ void toPreview(const LineWriter& write, QString caption)
     ReportTextFile file(state().TempDir);
     write([&file](const QString& line) { file.WriteLine(line); });
     file.Close();
-    ShowReportPreview(file.path(), caption);
+    ShowReportPreview(file.release(), caption);
 }
 
 void toPrinter(int pageOffset, const std::function<void(ReportPrinter&)>& print)
@@ -31,10 +31,10 @@ void toPrinter(int pageOffset, const std::function<void(ReportPrinter&)>& print)
 
 void toWorkbook(const std::function<void(WorkbookSink&)>& write)
 {
+    // The temporary folder is no place for a workbook the user keeps; the
+    // save dialog starts where the user keeps documents.
     std::unique_ptr<ExcelWorkbook> book;
-    QString folder = state().TempDir;
-    folder.chop(1);
-    if (!state().Util.CreateExcel(book, folder))
+    if (!state().Util.CreateExcel(book))
         return;
     write(*book);
     state().Util.CloseViewEx(book);

@@ -19,7 +19,7 @@ void toPreview(const LineWriter& write, QString caption);
 // The printer the user sets up; nothing when the dialog is cancelled, and a
 // failure abandons the job.
 void toPrinter(int pageOffset, const std::function<void(ReportPrinter&)>& print);
-// A workbook the user names in the temporary folder, shown when done.
+// A workbook the user names in a save dialog, shown when done.
 void toWorkbook(const std::function<void(WorkbookSink&)>& write);
 
 } // namespace pellam::app

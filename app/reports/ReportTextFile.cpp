@@ -28,6 +28,18 @@ ReportTextFile::ReportTextFile(const QString& folder) : file_(freshName(folder))
         throw PellamError(75, QStringLiteral("Path/File access error: ") + file_.fileName(), QStringLiteral("Report"));
 }
 
+ReportTextFile::~ReportTextFile()
+{
+    if (!released_)
+        file_.remove();
+}
+
+QString ReportTextFile::release()
+{
+    released_ = true;
+    return file_.fileName();
+}
+
 void ReportTextFile::WriteLine(const QString& line)
 {
     file_.write(line.toUtf8());

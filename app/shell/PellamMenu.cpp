@@ -5,6 +5,7 @@
 #include "core/MdiHost.h"
 #include "dialogs/Dialogs.h"
 #include "help/HelpViewer.h"
+#include "shell/Calculator.h"
 #include "shell/frmLogin.h"
 #include "shell/ProgramEnd.h"
 #include "system/SystemServices.h"
@@ -16,7 +17,6 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QProgressBar>
-#include <QStandardPaths>
 #include <QStatusBar>
 
 namespace pellam::app {
@@ -263,17 +263,7 @@ void PellamMenu::mnlog_Click()
 
 void PellamMenu::mncalc_Click()
 {
-    // The first calculator found on this desktop; none found is no error.
-    for (const char* program : {"gnome-calculator", "kcalc", "galculator", "mate-calc", "qalculate-gtk", "xcalc"}) {
-        const QString path = QStandardPaths::findExecutable(QString::fromLatin1(program));
-        if (path.isEmpty())
-            continue;
-        try {
-            sys::startProgram(QLatin1Char('"') + path + QLatin1Char('"'), false);
-        } catch (...) {
-        }
-        return;
-    }
+    Calculator::start();
 }
 
 void PellamMenu::mnFExit_Click()

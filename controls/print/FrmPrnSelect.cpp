@@ -139,9 +139,9 @@ void FrmPrnSelect::CmdOk_Click()
     for (int i = 0; i < ListSelected->count(); ++i)
         fields.append(ListSelected->item(i)->text());
 
+    // The table lives as long as its preview, which is modal: the file goes
+    // when the preview has closed and this click ends.
     QTemporaryFile file(QDir::temp().filePath(QStringLiteral("radXXXXXX.tmp")));
-    // The preview reads the file after this form has gone on.
-    file.setAutoRemove(false);
     if (!file.open()) {
         inform(QStringLiteral("An error occured.\nRe Create the Report"));
         return;

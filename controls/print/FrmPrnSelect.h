@@ -18,7 +18,8 @@ public:
     explicit FrmPrnSelect(QWidget* parent = nullptr);
 
     void setRecordSet(const db::RecordSet& records) { records_ = records; }
-    // The table file the last OK wrote; empty before.
+    // The table file the last OK wrote, removed once its preview closed;
+    // empty before.
     QString tableFile() const { return tableFile_; }
 
     void CmdAdd_Click();

@@ -3,8 +3,12 @@
 #include "errors/PellamError.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QMimeDatabase>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QSysInfo>
+#include <QUrl>
 
 #include <atomic>
 #include <pwd.h>
@@ -68,6 +72,31 @@ void startProgram(const QString& commandLine, bool wait)
     if (!process.waitForStarted(-1))
         throw PellamError::standard(53, QStringLiteral("startProgram"));
     process.waitForFinished(-1);
+}
+
+bool openDocument(const QString& path)
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // xdg-open starts whether or not any program takes the type, and then
+    // fails where nobody sees it; so the desktop is asked for the type's
+    // program first.
+    const QString query = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    const QString open = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (query.isEmpty() || open.isEmpty())
+        return false;
+    QProcess ask;
+    ask.start(query, {QStringLiteral("query"), QStringLiteral("default"), QMimeDatabase().mimeTypeForFile(path).name()});
+    if (!ask.waitForFinished(15000)) {
+        ask.kill();
+        ask.waitForFinished();
+        return false;
+    }
+    if (ask.exitStatus() != QProcess::NormalExit || ask.exitCode() != 0 || ask.readAllStandardOutput().trimmed().isEmpty())
+        return false;
+    return QProcess::startDetached(open, {path});
+#else
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+#endif
 }
 
 } // namespace pellam::sys

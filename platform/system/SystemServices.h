@@ -24,4 +24,9 @@ PELLAM_PLATFORM_EXPORT QStringList environmentEntries();
 // ("File not found") when the program cannot be started.
 PELLAM_PLATFORM_EXPORT void startProgram(const QString& commandLine, bool wait);
 
+// Opens a document in the program the desktop keeps for its type, without
+// waiting. False when the desktop has no program for that type, or it
+// cannot be started.
+PELLAM_PLATFORM_EXPORT bool openDocument(const QString& path);
+
 } // namespace pellam::sys

@@ -2,14 +2,14 @@
 #include "PellamUtility.h"
 
 #include "dialogs/Dialogs.h"
+#include "environment/Registry.h"
 #include "excel/ExcelWorkbook.h"
 #include "system/SystemServices.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QUrl>
+#include <QStandardPaths>
 
 namespace pellam {
 
@@ -37,29 +37,48 @@ bool canWrite(const QString& path)
     return true;
 }
 
+// Where the clerk last saved a workbook, per user.
+const QString kWorkbookFolder = QStringLiteral("ExcelFolder");
+
+// The folder the save dialog starts in: the one last saved into while it
+// exists, otherwise the user's documents folder (or home folder).
+QString workbookFolder(const QString& key)
+{
+    const QString last = environment::readKeyValue(PellamUtility::HkeyCURRENT_USER, key, kWorkbookFolder).trimmed();
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+void rememberWorkbookFolder(const QString& key, QString folder)
+{
+    environment::writeKeyValue(PellamUtility::HkeyCURRENT_USER, key, kWorkbookFolder, folder);
+}
+
 } // namespace
 
 bool PellamUtility::CreateExcel(std::unique_ptr<ExcelWorkbook>& PqExcel, ByRef<QString> FilePath) const
 {
     QString& folder = FilePath.get();
     if (folder.trimmed().isEmpty())
-        folder = GetTempDir();
+        folder = workbookFolder(PubKeyName());
     for (;;) {
-        InputRequest request;
+        FileRequest request;
+        request.mode = FileRequest::Mode::Save;
         request.title = QStringLiteral("Enter the New File Name");
-        request.prompt = folder + QLatin1Char('/');
-        const QString name = dialogs().input(request).value_or(QString());
-        if (name.trimmed().isEmpty()) {
-            if (ask(QStringLiteral("Invalid File Specified ") + QStringLiteral(" Continue Any How ?"),
-                    MessageButtons::YesNo, MessageIcon::None) == MessageAnswer::Yes)
-                continue;
+        request.folder = folder;
+        request.filter = QStringLiteral("Excel Workbook (*.xlsx);;All Files (*)");
+        // Cancelling the save dialog is the clerk's answer: no workbook.
+        const QString name = dialogs().file(request).value_or(QString()).trimmed();
+        if (name.isEmpty())
             return false;
-        }
-        // A name with its own extension is taken as typed; a relative one
-        // lies in the folder the prompt shows.
-        const QString file = name.contains(QLatin1Char('.')) ? QDir(folder).absoluteFilePath(name)
-                                                            : folder + QLatin1Char('/') + name + QStringLiteral(".xlsx");
-        if (QFileInfo::exists(file) &&
+        // A name without an extension gets one. The save dialog has asked
+        // about replacing the name as chosen, but not about the name with
+        // the extension added, so that one is asked here.
+        const bool extended = QFileInfo(name).suffix().isEmpty();
+        const QString file = QDir(folder).absoluteFilePath(extended ? name + QStringLiteral(".xlsx") : name);
+        if (extended && QFileInfo::exists(file) &&
             ask(QStringLiteral("File Already Exisit !!") + QChar(13) + QStringLiteral("Are You Sure to Overwrite the file"),
                 MessageButtons::YesNo, MessageIcon::Question) != MessageAnswer::Yes)
             continue;
@@ -69,6 +88,7 @@ bool PellamUtility::CreateExcel(std::unique_ptr<ExcelWorkbook>& PqExcel, ByRef<Q
                 MessageIcon::Information);
             return false;
         }
+        rememberWorkbookFolder(PubKeyName(), QFileInfo(file).absolutePath());
         PqExcel = std::make_unique<ExcelWorkbook>(file);
         return true;
     }
@@ -93,8 +113,12 @@ void PellamUtility::CloseViewEx(std::unique_ptr<ExcelWorkbook>& XlWork) const
         sys::startProgram(QLatin1Char('"') + viewer + QStringLiteral("\"  \"") + path + QLatin1Char('"'), false);
         return;
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        ask(QStringLiteral("Excel Application Not Found"), MessageButtons::Ok, MessageIcon::Information);
+    // Without a program to show it, the clerk still needs to know where the
+    // workbook is.
+    if (!sys::openDocument(path))
+        ask(QStringLiteral("Excel Application Not Found") + QChar(13) + QChar(13) +
+                QStringLiteral("The report is saved as ") + QDir::toNativeSeparators(path),
+            MessageButtons::Ok, MessageIcon::Information);
 }
 
 } // namespace pellam

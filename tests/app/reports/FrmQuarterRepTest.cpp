@@ -86,7 +86,7 @@ TEST(FrmQuarterRep, PrintOpensThePrinterDialogExcelFollowsTheStartUpFlagAndF1Its
         FrmQuarterRep form;
         EXPECT_FALSE(child<QPushButton>(form, "CmdExcel")->isEnabled());
         form.QuarterlyReport(1);
-        EXPECT_TRUE(scripted->inputs().empty()) << "no spreadsheet route starts";
+        EXPECT_TRUE(scripted->files().empty()) << "no spreadsheet route starts";
         click(form, "CmdCancel");
         EXPECT_EQ(scripted->printerDialogs(), 1);
     }

@@ -39,7 +39,7 @@ TEST(QuarterlySheet, TheExcelRouteWritesARealWorkbook)
 {
     QuarterlyBooks books;
     ScriptedDialogsGuard scripted;
-    scripted->answerInput(QStringLiteral("quarter")).answer(MessageAnswer::No);
+    scripted->answerFile(books.home.file(QStringLiteral("quarter"))).answer(MessageAnswer::No);
     QuarterlyReport(QuarterlyBooks::request("First"), QuarterlyToExcel);
-    test::expectWorkbookMade(scripted, QStringLiteral("quarter"));
+    test::expectWorkbookMade(scripted, books.home.file(QStringLiteral("quarter.xlsx")));
 }

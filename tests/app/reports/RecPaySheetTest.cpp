@@ -58,7 +58,7 @@ TEST(RecPaySheet, TheExcelButtonsRouteWritesARealWorkbook)
 {
     RecPayBooks books;
     ScriptedDialogsGuard scripted;
-    scripted->answerInput(QStringLiteral("cashbook")).answer(MessageAnswer::No);
+    scripted->answerFile(books.home.file(QStringLiteral("cashbook"))).answer(MessageAnswer::No);
     RecPayReport(RecPayBooks::request(), RecPayToExcel);
-    test::expectWorkbookMade(scripted, QStringLiteral("cashbook"));
+    test::expectWorkbookMade(scripted, books.home.file(QStringLiteral("cashbook.xlsx")));
 }

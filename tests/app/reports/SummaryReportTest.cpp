@@ -191,7 +191,7 @@ TEST(FrmRecPaySum, PreviewShowsTheSummaryAndTheOtherRoutesFollowTheirButtons)
         FrmRecPaySum form;
         EXPECT_FALSE(child<QPushButton>(form, "CmdExcel")->isEnabled());
         form.CmdExcel_Click();
-        EXPECT_TRUE(scripted->inputs().empty()) << "no spreadsheet route starts";
+        EXPECT_TRUE(scripted->files().empty()) << "no spreadsheet route starts";
     }
     state().ExcelAvailable = true;
     FrmRecPaySum form;
@@ -212,9 +212,9 @@ TEST(FrmRecPaySum, PreviewShowsTheSummaryAndTheOtherRoutesFollowTheirButtons)
     scripted->answerPrinter(false);
     click(form, "CmdCancel");
     EXPECT_EQ(scripted->printerDialogs(), 1);
-    scripted->answerInput(std::nullopt).answer(MessageAnswer::No);
+    scripted->answerFile(std::nullopt);
     click(form, "CmdExcel");
-    EXPECT_EQ(scripted->inputs().size(), 1u) << "the workbook's name is asked";
+    EXPECT_EQ(scripted->files().size(), 1u) << "the workbook's name is asked";
 
     form.show();
     QTest::keyClick(child<QListWidget>(form, "LstComp"), Qt::Key_F1);

@@ -10,13 +10,12 @@
 
 namespace pellam::test {
 
-// The workbook `name` in the temporary folder is a real one, and the route
-// said where it made it.
-inline void expectWorkbookMade(const ScriptedDialogsGuard& scripted, const QString& name)
+// The workbook the user named `file` in the save dialog is a real one, and
+// the route said where it made it.
+inline void expectWorkbookMade(const ScriptedDialogsGuard& scripted, const QString& file)
 {
-    QString folder = app::state().TempDir;
-    folder.chop(1);
-    const QString file = folder + QLatin1Char('/') + name + QStringLiteral(".xlsx");
+    ASSERT_EQ(scripted->files().size(), 1u);
+    EXPECT_EQ(scripted->files()[0].mode, FileRequest::Mode::Save);
     QFile f(file);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << file.toStdString();
     EXPECT_EQ(f.read(2), QByteArray("PK"));

@@ -77,6 +77,22 @@ TEST_F(Startup, PreparesFoldersAndOffersTodayAsTheWorkingDate)
     EXPECT_EQ(state().Util.UserName(), QStringLiteral("0"));
 }
 
+TEST_F(Startup, RemovesReportFilesLeftByEarlierRuns)
+{
+    const QDir temp(AppFolders::temp());
+    const QStringList left{temp.filePath(QStringLiteral("rptAb12Cd.tmp")), temp.filePath(QStringLiteral("radEf34Gh.tmp")),
+                           QDir(AppFolders::home()).filePath(QStringLiteral("old.tmp"))};
+    const QString kept = temp.filePath(QStringLiteral("notes.txt"));
+    for (const QString& path : left + QStringList{kept}) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
+    }
+    start();
+    for (const QString& path : left)
+        EXPECT_FALSE(QFile::exists(path)) << path.toStdString();
+    EXPECT_TRUE(QFile::exists(kept)) << "only report files are the program's to remove";
+}
+
 TEST_F(Startup, RefusesAWorkingDateThatIsNoDate)
 {
     confirm(QStringLiteral("29/02/2009"));

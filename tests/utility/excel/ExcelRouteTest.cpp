@@ -23,7 +23,7 @@ QByteArray head(const QString& path, int bytes)
 
 } // namespace
 
-TEST(CreateExcel, NamesTheWorkbookInTheFolderAndWritesItOnlyWhenClosed)
+TEST(CreateExcel, NamesTheWorkbookInASaveDialogAndWritesItOnlyWhenClosed)
 {
     test::TempHome home;
     ScriptedDialogsGuard scripted;
@@ -31,13 +31,16 @@ TEST(CreateExcel, NamesTheWorkbookInTheFolderAndWritesItOnlyWhenClosed)
     QString folder = home.path();
     std::unique_ptr<ExcelWorkbook> book;
 
-    scripted->answerInput(QStringLiteral("April"));
+    scripted->answerFile(home.file(QStringLiteral("April")));
     ASSERT_TRUE(util.CreateExcel(book, folder));
     ASSERT_TRUE(book);
     const QString file = home.file(QStringLiteral("April.xlsx"));
     EXPECT_EQ(book->FullName(), file);
-    EXPECT_EQ(scripted->inputs()[0].title, QStringLiteral("Enter the New File Name"));
-    EXPECT_EQ(scripted->inputs()[0].prompt, folder + QLatin1Char('/'));
+    ASSERT_EQ(scripted->files().size(), 1u);
+    EXPECT_EQ(scripted->files()[0].mode, FileRequest::Mode::Save);
+    EXPECT_EQ(scripted->files()[0].title, QStringLiteral("Enter the New File Name"));
+    EXPECT_EQ(scripted->files()[0].folder, folder);
+    EXPECT_TRUE(scripted->inputs().empty()) << "no bare name is asked";
     EXPECT_FALSE(QFile::exists(file)) << "nothing on disk before the report is written";
 
     book->text(QStringLiteral("B3"), QStringLiteral("=HYPERLINK(\"x\")"));
@@ -54,7 +57,7 @@ TEST(CreateExcel, NamesTheWorkbookInTheFolderAndWritesItOnlyWhenClosed)
     EXPECT_EQ(scripted->messages()[0].buttons, MessageButtons::YesNo);
 }
 
-TEST(CreateExcel, AsksAgainWhenTheNameIsBlankOrTheFileExistsAndStopsWhenTold)
+TEST(CreateExcel, AsksBeforeTheAddedExtensionReplacesAFileAndStopsWhenCancelled)
 {
     test::TempHome home;
     ScriptedDialogsGuard scripted;
@@ -68,31 +71,95 @@ TEST(CreateExcel, AsksAgainWhenTheNameIsBlankOrTheFileExistsAndStopsWhenTold)
     QString folder = home.path();
     std::unique_ptr<ExcelWorkbook> book;
 
-    // Blank, Yes; existing file, No (asked again); a name with its own
-    // extension, relative to the folder; then cancel and No.
-    scripted->answerInput(QStringLiteral("  ")).answer(MessageAnswer::Yes);
-    scripted->answerInput(QStringLiteral("May")).answer(MessageAnswer::No);
-    scripted->answerInput(QStringLiteral("June.xlsx"));
+    // "May" becomes the existing May.xlsx, which the dialog could not know:
+    // No asks for a name again. A name with its own extension is taken as
+    // chosen (the dialog asked), a relative one in the folder.
+    scripted->answerFile(home.file(QStringLiteral("May"))).answer(MessageAnswer::No);
+    scripted->answerFile(QStringLiteral("June.xlsx"));
     ASSERT_TRUE(util.CreateExcel(book, folder));
     EXPECT_EQ(book->FullName(), home.file(QStringLiteral("June.xlsx")));
-    EXPECT_EQ(scripted->texts(), (QStringList{QStringLiteral("Invalid File Specified  Continue Any How ?"),
-                                              QStringLiteral("File Already Exisit !!\rAre You Sure to Overwrite the file")}));
+    EXPECT_EQ(scripted->files().size(), 2u);
+    EXPECT_EQ(scripted->texts(),
+              QStringList{QStringLiteral("File Already Exisit !!\rAre You Sure to Overwrite the file")});
     EXPECT_EQ(head(old, 3), QByteArray("old"));
 
     scripted->clear();
-    scripted->answerInput(std::nullopt).answer(MessageAnswer::No);
+    scripted->answerFile(old);
+    book.reset();
+    ASSERT_TRUE(util.CreateExcel(book, folder));
+    EXPECT_TRUE(scripted->texts().isEmpty()) << "the dialog asked about the name as chosen";
+
+    scripted->clear();
+    scripted->answerFile(std::nullopt);
     book.reset();
     EXPECT_FALSE(util.CreateExcel(book, folder));
     EXPECT_FALSE(book);
+    EXPECT_TRUE(scripted->texts().isEmpty()) << "cancelling the dialog is answer enough";
 
     // Overwriting keeps the old file until the new one is written.
     scripted->clear();
-    scripted->answerInput(QStringLiteral("May")).answer(MessageAnswer::Yes);
+    scripted->answerFile(home.file(QStringLiteral("May"))).answer(MessageAnswer::Yes);
     ASSERT_TRUE(util.CreateExcel(book, folder));
     EXPECT_EQ(head(old, 3), QByteArray("old"));
     scripted->answer(MessageAnswer::No);
     util.CloseViewEx(book);
     EXPECT_EQ(head(old, 2), QByteArray("PK"));
+}
+
+TEST(CreateExcel, StartsInTheDocumentsFolderThenWhereTheLastWorkbookWent)
+{
+    test::TempHome home;
+    ScriptedDialogsGuard scripted;
+    PellamUtility util;
+    const QString documents = home.file(QStringLiteral("Papers"));
+    const QString reports = home.file(QStringLiteral("Reports"));
+    ASSERT_TRUE(QDir().mkpath(documents));
+    ASSERT_TRUE(QDir().mkpath(reports));
+    {
+        QFile dirs(home.file(QStringLiteral("config/user-dirs.dirs")));
+        ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
+        dirs.write("XDG_DOCUMENTS_DIR=\"" + documents.toLocal8Bit() + "\"\n");
+    }
+    std::unique_ptr<ExcelWorkbook> book;
+    const auto startedIn = [&] {
+        QString folder;
+        scripted->clear();
+        scripted->answerFile(std::nullopt);
+        EXPECT_FALSE(util.CreateExcel(book, folder));
+        EXPECT_EQ(scripted->files().at(0).folder, folder) << "the caller learns the folder";
+        return folder;
+    };
+    EXPECT_EQ(startedIn(), documents);
+
+    QString blank;
+    scripted->answerFile(reports + QStringLiteral("/April"));
+    ASSERT_TRUE(util.CreateExcel(book, blank));
+    book.reset();
+    EXPECT_EQ(startedIn(), reports);
+
+    ASSERT_TRUE(QDir(reports).removeRecursively());
+    EXPECT_EQ(startedIn(), documents) << "a folder that has gone is not offered";
+}
+
+TEST(CloseViewEx, SaysWhereTheWorkbookIsWhenNoProgramCanShowIt)
+{
+    test::TempHome home;
+    ScriptedDialogsGuard scripted;
+    PellamUtility util;
+    // No desktop helpers on the PATH and no spreadsheet program set.
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", home.path().toLocal8Bit());
+    QString folder = home.path();
+    std::unique_ptr<ExcelWorkbook> book;
+    scripted->answerFile(home.file(QStringLiteral("April"))).answer(MessageAnswer::Yes);
+    ASSERT_TRUE(util.CreateExcel(book, folder));
+    util.CloseViewEx(book);
+    qputenv("PATH", oldPath);
+    const QString file = home.file(QStringLiteral("April.xlsx"));
+    EXPECT_EQ(scripted->texts(),
+              (QStringList{file + QStringLiteral("\rReport is created Successfully \rDo you want to view it"),
+                           QStringLiteral("Excel Application Not Found\r\rThe report is saved as ") + file}));
+    EXPECT_EQ(head(file, 2), QByteArray("PK"));
 }
 
 TEST(CreateExcel, AFileThatCannotBeWrittenIsSaidAndLeavesNothing)
@@ -102,7 +169,7 @@ TEST(CreateExcel, AFileThatCannotBeWrittenIsSaidAndLeavesNothing)
     PellamUtility util;
     QString missing = home.file(QStringLiteral("no/such/folder"));
     std::unique_ptr<ExcelWorkbook> book;
-    scripted->answerInput(QStringLiteral("April"));
+    scripted->answerFile(missing + QStringLiteral("/April"));
     EXPECT_FALSE(util.CreateExcel(book, missing));
     EXPECT_FALSE(book);
     ASSERT_EQ(scripted->messages().size(), 1u);
