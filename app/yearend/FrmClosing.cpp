@@ -6,6 +6,7 @@
 #include "shell/AppState.h"
 #include "shell/Common.h"
 #include "shell/HelpKey.h"
+#include "shell/MdiHost.h"
 #include "system/AppFolders.h"
 #include "yearend/ElapsedTime.h"
 #include "yearend/YearClosing.h"
@@ -71,7 +72,7 @@ FrmClosing::FrmClosing(QWidget* parent)
 void FrmClosing::CmdOk_Click()
 {
     if (CmdOk->text() == kClose)
-        close();
+        closeChild(this);
     else
         start();
 }
