@@ -1,8 +1,11 @@
 #include "core/MdiHost.h"
 
+#include <QDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+
+#include <algorithm>
 
 namespace pellam::app {
 
@@ -26,6 +29,14 @@ QMdiArea* mdiArea()
     return area();
 }
 
+QRect placeInside(const QRect& frame, const QRect& area)
+{
+    const QSize size = frame.size().boundedTo(area.size());
+    const int x = std::clamp(frame.x(), area.left(), area.left() + area.width() - size.width());
+    const int y = std::clamp(frame.y(), area.top(), area.top() + area.height() - size.height());
+    return QRect(QPoint(x, y), size);
+}
+
 void showChild(QWidget* window)
 {
     if (QMdiArea* mdi = area()) {
@@ -40,15 +51,31 @@ void showChild(QWidget* window)
                 const QMargins frame = sub->contentsMargins();
                 sub->resize(wanted.grownBy(frame));
             }
+            // A window that closes itself takes its frame with it, so no
+            // empty frame is left behind in the main window.
+            QObject::connect(window, &QObject::destroyed, sub, &QMdiSubWindow::close, Qt::QueuedConnection);
         }
         sub->show();
         window->show();
+        if (!sub->isMaximized() && !sub->isMinimized())
+            sub->setGeometry(placeInside(sub->geometry(), mdi->viewport()->rect()));
+        // The keys go to the window that opened, even when the main window
+        // lost them to a menu or a message that has closed since.
+        mdi->window()->activateWindow();
         mdi->setActiveSubWindow(sub);
         return;
     }
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+int runModal(QDialog& dialog)
+{
+    const int result = dialog.exec();
+    if (QWidget* owner = dialog.parentWidget() ? dialog.parentWidget()->window() : nullptr; owner && owner->isVisible())
+        owner->activateWindow();
+    return result;
 }
 
 void closeChild(QWidget* window)

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QWidget>
 
+class QDialog;
 class QMdiArea;
 class QWidget;
 
@@ -13,9 +14,16 @@ namespace pellam::app {
 void setMdiArea(QMdiArea* area);
 QMdiArea* mdiArea();
 
+// Where a child window's frame goes so that it lies wholly inside `area`:
+// moved in, and made smaller only where it is larger than the area.
+QRect placeInside(const QRect& frame, const QRect& area);
+
 // Shows `window` as a child of the main window (or on its own) and brings
-// it to the front.
+// it to the front, placed inside the main window's area.
 void showChild(QWidget* window);
+// Shows a dialog over the main window and waits for it; the keys then go
+// back to the main window, which no window manager may do for us.
+int runModal(QDialog& dialog);
 // Closes a window shown by showChild, its frame in the main window with it.
 void closeChild(QWidget* window);
 // The child windows open now.

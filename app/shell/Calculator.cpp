@@ -1,7 +1,7 @@
 #include "shell/Calculator.h"
 
+#include "core/Say.h"
 #include "errors/PellamError.h"
-#include "shell/Say.h"
 #include "system/SystemServices.h"
 
 #include <QStandardPaths>

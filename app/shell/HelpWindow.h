@@ -12,6 +12,7 @@ namespace pellam::app {
 // contents, the index or a window's topic. One window serves every request.
 class HelpWindow : public HelpViewer {
 public:
+    HelpWindow();
     void showContents(const QString& helpFile, int topicId) override;
     void showTopic(const QString& helpFile, int topicId) override;
     void showIndex(const QString& helpFile, int topicId) override;
@@ -19,6 +20,9 @@ public:
 
     // The page shown now ("index.html#index"); empty when closed.
     QString currentPage() const;
+    // The heading of the topic shown; empty when the page or its topic is
+    // missing.
+    QString currentTopic() const;
 
 private:
     void show(const QString& helpFile, const QString& anchor);

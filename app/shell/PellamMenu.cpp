@@ -21,6 +21,20 @@
 
 namespace pellam::app {
 
+namespace {
+
+// A caption shown as it is in a menu: an "&" of its own marks no letter.
+QString literalCaption(QString text)
+{
+    return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+// The letters of the open windows in the Window menu: digits first, then
+// the letters the arranging items above them leave free.
+const QString kWindowLetters = QStringLiteral("123456789BDEFGIJKLMNOPQRSTUWXYZ");
+
+} // namespace
+
 PellamMenu::PellamMenu(QWidget* parent) : QMainWindow(parent), mdi_(new QMdiArea(this)), PrgBar(new QProgressBar(this))
 {
     setObjectName(QStringLiteral("PellamMenu"));
@@ -85,12 +99,12 @@ void PellamMenu::buildMenus()
     journal->setEnabled(false);
     items_.insert(journal->objectName(), journal);
 
-    QMenu* masters = bar->addMenu(QStringLiteral("Main"));
-    addItem(masters, QStringLiteral("Institutions"), QStringLiteral("mnuinst"));
+    QMenu* masters = bar->addMenu(QStringLiteral("&Main"));
+    addItem(masters, QStringLiteral("&Institutions"), QStringLiteral("mnuinst"));
     masters->addSeparator();
     addItem(masters, QStringLiteral("&Ledger Heads"), QStringLiteral("mnFileAcc"));
 
-    QMenu* reports = bar->addMenu(QStringLiteral("&Reports"));
+    QMenu* reports = bar->addMenu(QStringLiteral("R&eports"));
     addItem(reports, QStringLiteral("&Receipt && Payment"), QStringLiteral("MnRp"), QKeySequence(Qt::CTRL | Qt::Key_P));
     addItem(reports, QStringLiteral("&Ledger"), QStringLiteral("MnRLedger"));
     reports->addSeparator();
@@ -103,14 +117,14 @@ void PellamMenu::buildMenus()
     addItem(utilities, QStringLiteral("&Options"), QStringLiteral("mntopt"));
     utilities->addSeparator();
     addItem(utilities, QStringLiteral("&Accounts List"), QStringLiteral("Acc"));
-    addItem(utilities, QStringLiteral("Accounts Setup"), QStringLiteral("MnuUsetup"));
+    addItem(utilities, QStringLiteral("Accounts &Setup"), QStringLiteral("MnuUsetup"));
     utilities->addSeparator();
     addItem(utilities, QStringLiteral("&Back Up Data"), QStringLiteral("mnBk"), QKeySequence(Qt::CTRL | Qt::Key_B));
-    addItem(utilities, QStringLiteral("Restore Data"), QStringLiteral("MnuTRst"));
+    addItem(utilities, QStringLiteral("&Restore Data"), QStringLiteral("MnuTRst"));
     utilities->addSeparator();
     addItem(utilities, QStringLiteral("&User Manager"), QStringLiteral("mnUser"));
     utilities->addSeparator();
-    addItem(utilities, QStringLiteral("Yearly Closing && Create Database"), QStringLiteral("yrcldb"));
+    addItem(utilities, QStringLiteral("&Yearly Closing && Create Database"), QStringLiteral("yrcldb"));
 
     windowMenu_ = bar->addMenu(QStringLiteral("&Window"));
     connect(windowMenu_, &QMenu::aboutToShow, this, &PellamMenu::fillWindowMenu);
@@ -120,7 +134,7 @@ void PellamMenu::buildMenus()
     addItem(help, QStringLiteral("Help &Contents"), QStringLiteral("MnHlpCont"), QKeySequence(Qt::Key_F1));
     addItem(help, QStringLiteral("Help &Index"), QStringLiteral("Hlpidx"));
     help->addSeparator();
-    addItem(help, QStringLiteral("About Pellam Accounting"), QStringLiteral("mnAbout"));
+    addItem(help, QStringLiteral("&About Pellam Accounting"), QStringLiteral("mnAbout"));
 
     setOpener(QStringLiteral("mnlog"), [this] { mnlog_Click(); });
     setOpener(QStringLiteral("mncalc"), [this] { mncalc_Click(); });
@@ -168,7 +182,10 @@ void PellamMenu::fillWindowMenu()
         windowMenu_->addSeparator();
     for (int i = 0; i < subs.size(); ++i) {
         QMdiSubWindow* sub = subs[i];
-        QAction* a = windowMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(sub->windowTitle()));
+        const QString caption = literalCaption(sub->windowTitle());
+        QAction* a = windowMenu_->addAction(i < kWindowLetters.size()
+                                                ? QStringLiteral("&%1 %2").arg(kWindowLetters[i], caption)
+                                                : caption);
         a->setCheckable(true);
         a->setChecked(sub == mdi_->activeSubWindow());
         connect(a, &QAction::triggered, this, [this, sub] { mdi_->setActiveSubWindow(sub); });
@@ -231,7 +248,7 @@ void PellamMenu::setProgress(int value, int mode, int maximum)
 void PellamMenu::refreshLogOffCaption()
 {
     if (QAction* a = item(QStringLiteral("mnlog")))
-        a->setText(QStringLiteral("Log Off ") + state().Util.UserName());
+        a->setText(QStringLiteral("&Log Off ") + literalCaption(state().Util.UserName()));
 }
 
 void PellamMenu::changeEvent(QEvent* event)
@@ -244,7 +261,7 @@ void PellamMenu::changeEvent(QEvent* event)
 bool PellamMenu::login()
 {
     frmLogin dialog(this);
-    dialog.exec();
+    runModal(dialog);
     if (!dialog.LoginSucceeded || programEnded())
         return false;
     setUserText(state().Util.UserName());

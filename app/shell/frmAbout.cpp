@@ -1,6 +1,7 @@
 #include "shell/frmAbout.h"
 
 #include "core/FormParts.h"
+#include "core/MdiHost.h"
 #include "shell/SystemInfoDialog.h"
 
 #include <QApplication>
@@ -55,7 +56,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
 void frmAbout::cmdSysInfo_Click()
 {
     SystemInfoDialog dialog(this);
-    dialog.exec();
+    runModal(dialog);
 }
 
 void frmAbout::CmdOk_Click()

@@ -38,18 +38,18 @@ void wireMenu(PellamMenu& menu)
     menu.setOpener(QStringLiteral("MnMth"), [] { showSingle<FrmMonthRep>(); });
     menu.setOpener(QStringLiteral("mnBk"), [&menu] {
         FrmBackUp backup(&menu);
-        backup.exec();
+        runModal(backup);
     });
     menu.setOpener(QStringLiteral("MnuTRst"), [&menu] {
         FrmRestore restore(&menu);
-        restore.exec();
+        runModal(restore);
     });
     menu.setOpener(QStringLiteral("yrcldb"), [] { showSingle<FrmClosing>(); });
     menu.setOpener(QStringLiteral("chpass"), [] { showSingle<frmPassword>(); });
     menu.setOpener(QStringLiteral("mnUser"), [] { showSingle<FrmUser>(); });
     menu.setOpener(QStringLiteral("mntopt"), [&menu] {
         frmOptions options(&menu);
-        options.exec();
+        runModal(options);
     });
     menu.setOpener(QStringLiteral("mnAbout"), [&menu] {
         static QPointer<frmAbout> about;

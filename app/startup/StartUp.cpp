@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/Common.h"
 #include "shell/HelpWindow.h"
+#include "shell/MainWindowPlace.h"
 #include "shell/PellamMenu.h"
 #include "shell/ProgramEnd.h"
 #include "startup/frmSplash.h"
@@ -52,7 +53,7 @@ void startProgram()
     QObject::connect(splash, &frmSplash::startupEnded, [] { endProgram(); });
     QObject::connect(splash, &frmSplash::booksReady, splash, [splash] {
         PellamMenu* menu = createMainWindow();
-        menu->show();
+        MainWindowPlace::keep(menu, state().Util, state().AppKey);
         splash->close();
         ShowStatus(QString());
         menu->login();

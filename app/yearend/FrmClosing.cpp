@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/Common.h"
 #include "core/HelpKey.h"
+#include "core/MdiHost.h"
 #include "dialogs/Dialogs.h"
 #include "errors/PellamError.h"
 #include "format/DateText.h"
@@ -71,7 +72,7 @@ FrmClosing::FrmClosing(QWidget* parent)
 void FrmClosing::CmdOk_Click()
 {
     if (CmdOk->text() == kClose)
-        close();
+        closeChild(this);
     else
         start();
 }

@@ -7,6 +7,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
 
@@ -45,14 +46,53 @@ QMessageBox::Icon boxIcon(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
+// The window a dialog belongs to: the modal window open now, else the active
+// window, else the program's visible main window.
+QWidget* ownerWindow()
+{
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowType() == Qt::Window)
+            return w;
+    return nullptr;
+}
+
+// Hands the keyboard back, when a dialog closes, to the window and the box
+// that had it. Without a window manager that does so, closing the dialog
+// would leave no window active and every key unanswered.
+class ReturnFocus {
+public:
+    ReturnFocus() : window_(ownerWindow()), focus_(QApplication::focusWidget()) {}
+    ~ReturnFocus()
+    {
+        if (!window_ || !window_->isVisible())
+            return;
+        window_->activateWindow();
+        if (focus_ && focus_->window() == window_ && focus_->isVisible())
+            focus_->setFocus(Qt::ActiveWindowFocusReason);
+    }
+    ReturnFocus(const ReturnFocus&) = delete;
+    ReturnFocus& operator=(const ReturnFocus&) = delete;
+
+    QWidget* window() const { return window_; }
+
+private:
+    QPointer<QWidget> window_;
+    QPointer<QWidget> focus_;
+};
+
 } // namespace
 
 MessageAnswer QtDialogs::message(const MessageRequest& request)
 {
     const QList<MessageAnswer> answers = answersOf(request.buttons);
+    const ReturnFocus owner;
     for (;;) {
         QMessageBox box(boxIcon(request.icon), titleOr(request.title), request.text,
-                        QMessageBox::NoButton, QApplication::activeWindow());
+                        QMessageBox::NoButton, owner.window());
         for (MessageAnswer a : answers)
             box.addButton(standardButton(a));
         const int d = qBound(0, request.defaultButton, int(answers.size()) - 1);
@@ -80,7 +120,8 @@ MessageAnswer QtDialogs::message(const MessageRequest& request)
 std::optional<QString> QtDialogs::input(const InputRequest& request)
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), titleOr(request.title),
+    const ReturnFocus owner;
+    const QString text = QInputDialog::getText(owner.window(), titleOr(request.title),
                                                request.prompt, QLineEdit::Normal,
                                                request.defaultText, &ok);
     if (!ok)
@@ -90,9 +131,10 @@ std::optional<QString> QtDialogs::input(const InputRequest& request)
 
 std::optional<QString> QtDialogs::file(const FileRequest& request)
 {
+    const ReturnFocus owner;
     if (request.mode == FileRequest::Mode::Folder) {
         const QString folder =
-            QFileDialog::getExistingDirectory(QApplication::activeWindow(), titleOr(request.title), request.folder);
+            QFileDialog::getExistingDirectory(owner.window(), titleOr(request.title), request.folder);
         if (folder.isEmpty())
             return std::nullopt;
         return folder;
@@ -103,9 +145,9 @@ std::optional<QString> QtDialogs::file(const FileRequest& request)
                                                          : request.folder + '/' + request.fileName;
     const QString chosen =
         request.mode == FileRequest::Mode::Open
-            ? QFileDialog::getOpenFileName(QApplication::activeWindow(), titleOr(request.title),
+            ? QFileDialog::getOpenFileName(owner.window(), titleOr(request.title),
                                            start, request.filter)
-            : QFileDialog::getSaveFileName(QApplication::activeWindow(), titleOr(request.title),
+            : QFileDialog::getSaveFileName(owner.window(), titleOr(request.title),
                                            start, request.filter);
     if (chosen.isEmpty())
         return std::nullopt;
@@ -121,7 +163,8 @@ bool QtDialogs::printer(PrinterRequest& request)
     QPrinter fallback;
     QPrinter* target = request.printer ? request.printer : &fallback;
     target->setCopyCount(std::max(1, request.copies));
-    QPrintDialog dialog(target, QApplication::activeWindow());
+    const ReturnFocus owner;
+    QPrintDialog dialog(target, owner.window());
     if (dialog.exec() != QDialog::Accepted)
         return false;
     request.copies = target->copyCount();

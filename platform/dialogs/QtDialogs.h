@@ -4,7 +4,8 @@
 
 namespace pellam {
 
-// Real message, input and file boxes, modal over the active window.
+// Real message, input and file boxes, modal over the active window; the
+// keys go back to that window when they close.
 class PELLAM_PLATFORM_EXPORT QtDialogs : public Dialogs {
 public:
     MessageAnswer message(const MessageRequest& request) override;

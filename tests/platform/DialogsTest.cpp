@@ -1,7 +1,14 @@
+#include "dialogs/QtDialogs.h"
 #include "dialogs/ScriptedDialogs.h"
 
 #include "support/QtPrinters.h"
 
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
 
 using namespace pellam;
@@ -50,4 +57,33 @@ TEST(ScriptedDialogs, GuardPutsThePreviousServiceBack)
         EXPECT_EQ(&dialogs(), &*scripted);
     }
     EXPECT_EQ(&dialogs(), before);
+}
+
+TEST(QtDialogs, AMessageGivesTheKeysBackToTheWindowThatHadThem)
+{
+    QWidget window;
+    auto* first = new QLineEdit(&window);
+    auto* second = new QLineEdit(&window);
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(first);
+    layout->addWidget(second);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    second->setFocus();
+
+    QWidget* owner = nullptr;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            owner = box->parentWidget();
+            box->accept();
+        }
+    });
+    MessageRequest m;
+    m.text = QStringLiteral("Please Select atleast one Ledger");
+    EXPECT_EQ(QtDialogs().message(m), MessageAnswer::Ok);
+
+    EXPECT_EQ(owner, &window);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_EQ(QApplication::focusWidget(), second);
 }

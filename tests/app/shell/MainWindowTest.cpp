@@ -3,6 +3,7 @@
 #include "core/MdiHost.h"
 #include "dialogs/ScriptedDialogs.h"
 #include "shell/HelpWindow.h"
+#include "shell/MainWindowPlace.h"
 #include "shell/PellamMenu.h"
 #include "shell/ProgramEnd.h"
 #include "support/QtPrinters.h"
@@ -10,6 +11,8 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -26,7 +29,7 @@ TEST(MainWindow, HasTheWholeMenuWithItsShortcuts)
         {"mncalc", "&Calculator", QKeySequence(Qt::CTRL | Qt::Key_C)},
         {"mnFExit", "&Exit", QKeySequence(Qt::CTRL | Qt::Key_X)},
         {"MnEJou", "&Receipt && Payment", {}},
-        {"mnuinst", "Institutions", {}},
+        {"mnuinst", "&Institutions", {}},
         {"mnFileAcc", "&Ledger Heads", {}},
         {"MnRp", "&Receipt && Payment", QKeySequence(Qt::CTRL | Qt::Key_P)},
         {"MnRLedger", "&Ledger", {}},
@@ -35,18 +38,18 @@ TEST(MainWindow, HasTheWholeMenuWithItsShortcuts)
         {"MnRptR", "&Income && Expenditure", {}},
         {"mntopt", "&Options", {}},
         {"Acc", "&Accounts List", {}},
-        {"MnuUsetup", "Accounts Setup", {}},
+        {"MnuUsetup", "Accounts &Setup", {}},
         {"mnBk", "&Back Up Data", QKeySequence(Qt::CTRL | Qt::Key_B)},
-        {"MnuTRst", "Restore Data", {}},
+        {"MnuTRst", "&Restore Data", {}},
         {"mnUser", "&User Manager", {}},
-        {"yrcldb", "Yearly Closing && Create Database", {}},
+        {"yrcldb", "&Yearly Closing && Create Database", {}},
         {"mnuWindowCascade", "&Cascade", {}},
         {"mnuWindowTileHorizontal", "Tile &Horizontal", {}},
         {"mnuWindowTileVertical", "Tile &Vertical", {}},
         {"mnuWindowArrangeIcons", "&Arrange Icons", {}},
         {"MnHlpCont", "Help &Contents", QKeySequence(Qt::Key_F1)},
         {"Hlpidx", "Help &Index", {}},
-        {"mnAbout", "About Pellam Accounting", {}},
+        {"mnAbout", "&About Pellam Accounting", {}},
     };
     for (const auto& i : items) {
         QAction* a = menu.item(QString::fromLatin1(i.name));
@@ -58,6 +61,65 @@ TEST(MainWindow, HasTheWholeMenuWithItsShortcuts)
     EXPECT_FALSE(menu.item(QStringLiteral("MnEJou"))->isEnabled());
     EXPECT_TRUE(menu.item(QStringLiteral("mnlog"))->isEnabled());
     EXPECT_TRUE(menu.item(QStringLiteral("MnHlpCont"))->isEnabled());
+}
+
+namespace {
+
+// The letter that Alt (or the letter alone, in an open menu) chooses; none
+// when the caption marks no letter.
+QChar letterOf(const QString& caption)
+{
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != QLatin1Char('&'))
+            continue;
+        if (caption[i + 1] != QLatin1Char('&'))
+            return caption[i + 1].toUpper();
+        ++i;
+    }
+    return {};
+}
+
+// Every item of a menu or of the menu bar has a letter, and no two the same.
+void expectOwnLetters(const QList<QAction*>& actions, const QString& where)
+{
+    QMap<QChar, QString> taken;
+    for (QAction* a : actions) {
+        if (a->isSeparator())
+            continue;
+        const QChar letter = letterOf(a->text());
+        EXPECT_FALSE(letter.isNull()) << where.toStdString() << ": no letter in " << a->text().toStdString();
+        if (letter.isNull())
+            continue;
+        EXPECT_FALSE(taken.contains(letter)) << where.toStdString() << ": " << a->text().toStdString() << " and "
+                                             << taken.value(letter).toStdString() << " share Alt+"
+                                             << QString(letter).toStdString();
+        taken.insert(letter, a->text());
+    }
+}
+
+} // namespace
+
+TEST(MainWindow, EveryMenuAndEveryItemHasALetterOfItsOwn)
+{
+    test::AppTestBooks books;
+    PellamMenu menu;
+    state().Util.setUserName(QStringLiteral("MERION"));
+    menu.setUserText(QStringLiteral("MERION"));
+    // Enough open windows that the Window menu runs past its digits.
+    for (int i = 0; i < 12; ++i) {
+        auto* child = new QWidget;
+        child->setWindowTitle(QStringLiteral("Yearly Closing & Database %1").arg(i));
+        showChild(child);
+    }
+    const QList<QAction*> top = menu.menuBar()->actions();
+    expectOwnLetters(top, QStringLiteral("menu bar"));
+    EXPECT_EQ(letterOf(menu.item(QStringLiteral("MnEJou"))->text()), QLatin1Char('R'));
+    for (QAction* a : top)
+        if (QMenu* sub = a->menu()) {
+            emit sub->aboutToShow();
+            expectOwnLetters(sub->actions(), a->text());
+        }
+    closeChildWindows();
 }
 
 namespace {
@@ -87,7 +149,7 @@ TEST_F(Session, LogOffClosesEveryChildWindowAndAsksForALogin)
     ASSERT_EQ(childWindows().size(), 3);
     state().Util.setUserName(QStringLiteral("MERION"));
     menu.setUserText(QStringLiteral("MERION"));
-    EXPECT_EQ(menu.item(QStringLiteral("mnlog"))->text(), QStringLiteral("Log Off MERION"));
+    EXPECT_EQ(menu.item(QStringLiteral("mnlog"))->text(), QStringLiteral("&Log Off MERION"));
 
     QString userDuringLogin = QStringLiteral("?");
     int childrenDuringLogin = -1;
@@ -136,4 +198,32 @@ TEST(MainWindow, HelpItemsOpenTheProgramsHelpWindow)
     help->close();
     EXPECT_EQ(help->currentPage(), QString());
     setHelpViewer(std::move(previous));
+}
+
+TEST(MainWindow, OpensMaximizedFirstThenWhereTheUserLeftIt)
+{
+    test::AppTestBooks books;
+    ScriptedDialogsGuard scripted;
+    const QRect left(120, 80, 700, 500);
+    {
+        PellamMenu menu;
+        MainWindowPlace::keep(&menu, state().Util, state().AppKey);
+        EXPECT_TRUE(menu.isVisible());
+        EXPECT_TRUE(menu.isMaximized());
+        menu.showNormal();
+        menu.setGeometry(left);
+        scripted->answer(MessageAnswer::No);
+        menu.close();
+    }
+    PellamMenu again;
+    MainWindowPlace::keep(&again, state().Util, state().AppKey);
+    EXPECT_FALSE(again.isMaximized());
+    EXPECT_EQ(again.geometry(), left);
+
+    again.showMaximized();
+    scripted->answer(MessageAnswer::No);
+    again.close();
+    PellamMenu third;
+    MainWindowPlace::keep(&third, state().Util, state().AppKey);
+    EXPECT_TRUE(third.isMaximized());
 }
