@@ -182,7 +182,7 @@ ReportCommand::Output ReportCommand::output(const QString& report, bool workbook
 
 void ReportCommand::write(const Output& o, int pageOffset, const app::LineWriter& text,
                           const std::function<void(app::ReportPrinter&)>& print,
-                          const std::function<void(WorkbookSink&)>& sheet)
+                          const std::function<void(WorkbookSink&)>& sheet, QPageLayout::Orientation paper)
 {
     if (o.format == QLatin1String("text")) {
         if (o.file.isEmpty())
@@ -197,7 +197,7 @@ void ReportCommand::write(const Output& o, int pageOffset, const app::LineWriter
     } else if (o.format == QLatin1String("pdf")) {
         writeWhole(o.file, [](QSaveFile&) {}); // says now when the file cannot be made
         PagePrinter::instance().usePdfFile(o.file);
-        app::ReportPrinter printer(pageOffset);
+        app::ReportPrinter printer(pageOffset, paper);
         printer.openAsSet();
         try {
             print(printer);
@@ -289,7 +289,7 @@ void ReportCommand::quarterly(const QDate& yearStart, const QDate& yearEnd, cons
     write(
         o, 0, [&doc](const auto& line) { app::writeQuarterlyText(doc, line); },
         [&doc](app::ReportPrinter& p) { app::printQuarterly(doc, p); },
-        [&doc](WorkbookSink& sheet) { app::writeQuarterlySheet(doc, sheet); });
+        [&doc](WorkbookSink& sheet) { app::writeQuarterlySheet(doc, sheet); }, app::kQuarterlyPaper);
 }
 
 void ReportCommand::monthly(const QDate& yearStart, const QDate& yearEnd, int defaultMonth)

@@ -44,10 +44,12 @@ private:
     int statementCash(std::optional<int> shop) const;
     // `workbook`: whether the report has a spreadsheet route.
     Output output(const QString& report, bool workbook) const;
-    // The report through the route the format names, into a whole file or none.
+    // The report through the route the format names, into a whole file or
+    // none; a PDF on the side of the paper the report prints along.
     void write(const Output& o, int pageOffset, const app::LineWriter& text,
                const std::function<void(app::ReportPrinter&)>& print,
-               const std::function<void(WorkbookSink&)>& sheet = {});
+               const std::function<void(WorkbookSink&)>& sheet = {},
+               QPageLayout::Orientation paper = QPageLayout::Portrait);
     QList<qint64> shops() const;
     QList<int> heads() const;
 

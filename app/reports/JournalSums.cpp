@@ -45,6 +45,7 @@ JournalSums::Sums JournalSums::read(db::Connection& conn, const char* side, cons
     // The side's own index holds the account, institution, date and amount
     // in account order, so the query reads it alone and groups without
     // sorting; "+shopid" keeps the planner from the institution index.
+    const CountedShops counted(shops);
     QString columns;
     QVariantList params;
     for (const DateBucket& b : buckets) {
@@ -52,9 +53,9 @@ JournalSums::Sums JournalSums::read(db::Connection& conn, const char* side, cons
         params += b.params;
     }
     const QString sql = QStringLiteral("select %1%2 from journal where +shopid in (%3) group by %1")
-                            .arg(QString::fromLatin1(side), columns, marks(shops.size()));
+                            .arg(QString::fromLatin1(side), columns, counted.marks());
     Sums sums;
-    for (db::RecordSet rs = conn.query(sql, params + values(shops)); !rs.eof(); rs.MoveNext()) {
+    for (db::RecordSet rs = conn.query(sql, params + counted.values()); !rs.eof(); rs.MoveNext()) {
         std::vector<qint64>& row = sums[rs.value(0).toInt()];
         row.reserve(buckets.size());
         for (int b = 0; b < buckets.size(); ++b)
@@ -81,13 +82,14 @@ std::optional<int> cashAccount(db::Connection& conn, std::optional<int> shop)
 
 QList<StatementHead> statementHeads(db::Connection& conn, const QList<qint64>& shops)
 {
+    const CountedShops counted(shops);
     QList<StatementHead> heads;
     db::RecordSet rs = conn.query(QStringLiteral("select accno, accountname from account"
                                                  " where accno not in (select accno from CurCashAccount)"
                                                  " and accno in (select accno from shopacc where shopid in (%1))"
                                                  " order by accountname")
-                                      .arg(marks(shops.size())),
-                                  values(shops));
+                                      .arg(counted.marks()),
+                                  counted.values());
     for (; !rs.eof(); rs.MoveNext())
         heads << StatementHead{rs.value(0).toInt(), rs.value(1).toString()};
     return heads;
@@ -95,11 +97,12 @@ QList<StatementHead> statementHeads(db::Connection& conn, const QList<qint64>& s
 
 Currency cashOpening(db::Connection& conn, int cashAccNo, const QList<qint64>& shops)
 {
+    const CountedShops counted(shops);
     return Currency::fromPaise(
         conn.scalar(QStringLiteral("select sum(case when upper(optype) = 'C' then -opamt else opamt end)"
                                    " from accountopening where accno = ? and shopid in (%1) and opamt is not null")
-                        .arg(marks(shops.size())),
-                    QVariantList{cashAccNo} + values(shops))
+                        .arg(counted.marks()),
+                    QVariantList{cashAccNo} + counted.values())
             .toLongLong());
 }
 

@@ -24,7 +24,7 @@ LedgerDocument LedgerBuilder::build(const LedgerRequest& request)
     LedgerDocument doc;
     doc.request = request;
     doc.title = ReportTitle(1, request.shops.size() == 1 ? int(request.shops.front()) : 0, doc.place);
-    const QString shops = marks(request.shops.size());
+    const CountedShops shops(request.shops);
     const QString accounts = marks(request.heads.size());
     doc.heads = heads(request, shops, accounts);
     if (doc.heads.isEmpty())
@@ -34,15 +34,15 @@ LedgerDocument LedgerBuilder::build(const LedgerRequest& request)
     return doc;
 }
 
-QList<LedgerHead> LedgerBuilder::heads(const LedgerRequest& request, const QString& shops, const QString& accounts)
+QList<LedgerHead> LedgerBuilder::heads(const LedgerRequest& request, const CountedShops& shops, const QString& accounts)
 {
     db::RecordSet rs = conn_.query(
         QStringLiteral("select accno, acccode, accountname from account"
                        " where accno not in (select accno from CurCashAccount)"
                        " and accno in (select accno from shopacc where shopid in (%1) and accno in (%2))"
                        " order by accountname, accno")
-            .arg(shops, accounts),
-        values(request.shops) + values(request.heads));
+            .arg(shops.marks(), accounts),
+        shops.values() + values(request.heads));
     QList<LedgerHead> heads;
     for (; !rs.eof(); rs.MoveNext()) {
         LedgerHead head;
@@ -54,11 +54,11 @@ QList<LedgerHead> LedgerBuilder::heads(const LedgerRequest& request, const QStri
     return heads;
 }
 
-void LedgerBuilder::addOpenings(QList<LedgerHead>& heads, const LedgerRequest& request, const QString& shops,
+void LedgerBuilder::addOpenings(QList<LedgerHead>& heads, const LedgerRequest& request, const CountedShops& shops,
                                 const QString& accounts)
 {
     const QHash<int, int> index = indexByAccNo(heads);
-    const QVariantList shopsThenHeads = values(request.shops) + values(request.heads);
+    const QVariantList shopsThenHeads = shops.values() + values(request.heads);
     // One grouped query per source for all heads: the openings (a "C"
     // opening counts negative), then the vouchers before the period.
     const auto add = [&](const QString& sql, const QVariantList& params, int sign) {
@@ -72,16 +72,16 @@ void LedgerBuilder::addOpenings(QList<LedgerHead>& heads, const LedgerRequest& r
     };
     add(QStringLiteral("select accno, sum(case when upper(optype) = 'C' then -opamt else opamt end)"
                        " from accountopening where shopid in (%1) and accno in (%2) group by accno")
-            .arg(shops, accounts),
+            .arg(shops.marks(), accounts),
         shopsThenHeads, 1);
     const QVariantList before = QVariantList{iso(request.from)} + shopsThenHeads;
     add(QStringLiteral("select debitaccid, sum(amount) from journal"
                        " where joudate < ? and shopid in (%1) and debitaccid in (%2) group by debitaccid")
-            .arg(shops, accounts),
+            .arg(shops.marks(), accounts),
         before, 1);
     add(QStringLiteral("select creditaccid, sum(amount) from journal"
                        " where joudate < ? and shopid in (%1) and creditaccid in (%2) group by creditaccid")
-            .arg(shops, accounts),
+            .arg(shops.marks(), accounts),
         before, -1);
     for (LedgerHead& head : heads) {
         if (head.opening > Currency())
@@ -91,7 +91,7 @@ void LedgerBuilder::addOpenings(QList<LedgerHead>& heads, const LedgerRequest& r
     }
 }
 
-void LedgerBuilder::addVouchers(QList<LedgerHead>& heads, const LedgerRequest& request, const QString& shops,
+void LedgerBuilder::addVouchers(QList<LedgerHead>& heads, const LedgerRequest& request, const CountedShops& shops,
                                 const QString& accounts)
 {
     const QHash<int, int> index = indexByAccNo(heads);
@@ -101,13 +101,13 @@ void LedgerBuilder::addVouchers(QList<LedgerHead>& heads, const LedgerRequest& r
                        " dbaccname, craccname from journalview"
                        " where (dbaccno in (%2) or craccno in (%2)) and joudate >= ? and joudate <= ?"
                        " and +shopid in (%1) order by joudate, jousrlno")
-            .arg(shops, accounts);
+            .arg(shops.marks(), accounts);
     // The institutions are checked row by row ("+shopid"), so that the rows
     // come by the date index already in order, or by the heads' indexes
     // when few heads are chosen.
     eachMonth(request.from, request.to, [&](const QDate& start, const QDate& end) {
         db::RecordSet rs = conn_.query(sql, values(request.heads) + values(request.heads) +
-                                                QVariantList{iso(start), iso(end)} + values(request.shops));
+                                                QVariantList{iso(start), iso(end)} + shops.values());
         // Columns by position: the names are looked up once, not per row.
         enum { JouNo, Shop, Date, Amount, Narration, Bill, DebitSide, CreditSide, DebitName, CreditName };
         for (; !rs.eof(); rs.MoveNext()) {

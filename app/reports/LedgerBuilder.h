@@ -2,6 +2,7 @@
 
 #include "database/Connection.h"
 #include "reports/LedgerData.h"
+#include "reports/SqlList.h"
 
 namespace pellam::app {
 
@@ -15,10 +16,10 @@ public:
     LedgerDocument build(const LedgerRequest& request);
 
 private:
-    QList<LedgerHead> heads(const LedgerRequest& request, const QString& shops, const QString& accounts);
-    void addOpenings(QList<LedgerHead>& heads, const LedgerRequest& request, const QString& shops,
+    QList<LedgerHead> heads(const LedgerRequest& request, const CountedShops& shops, const QString& accounts);
+    void addOpenings(QList<LedgerHead>& heads, const LedgerRequest& request, const CountedShops& shops,
                      const QString& accounts);
-    void addVouchers(QList<LedgerHead>& heads, const LedgerRequest& request, const QString& shops,
+    void addVouchers(QList<LedgerHead>& heads, const LedgerRequest& request, const CountedShops& shops,
                      const QString& accounts);
 
     db::Connection& conn_;

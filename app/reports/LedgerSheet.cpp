@@ -1,5 +1,6 @@
 #include "reports/LedgerSheet.h"
 
+#include "reports/LedgerText.h"
 #include "reports/ReportText.h"
 
 namespace pellam::app {
@@ -10,7 +11,15 @@ void writeLedgerSheet(const LedgerDocument& doc, WorkbookSink& sheet, const Head
     for (const LedgerHead& head : doc.heads) {
         if (headStarted)
             headStarted(head.name);
-        row += 3;
+        // The title, the head's name and the period above the block, as
+        // the text file has them, so that each block says whose it is.
+        row += 2;
+        for (const QString& title : ledgerHeadTitles(doc, head)) {
+            ++row;
+            if (!title.trimmed().isEmpty())
+                sheet.text(cellAt('B', row), title.trimmed());
+        }
+        ++row;
         sheet.text(cellAt('B', row), QStringLiteral("B/V No"));
         sheet.text(cellAt('C', row), QStringLiteral("J/F No"));
         sheet.text(cellAt('D', row), QStringLiteral("Date"));

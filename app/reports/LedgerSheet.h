@@ -5,9 +5,10 @@
 
 namespace pellam::app {
 
-// The ledger's cells: per head a heading row, the opening on a row of its
-// own, a row per voucher (and its narration), the totals and the balance as
-// formulas; two empty rows between heads.
+// The ledger's cells: per head the title, the head's name and the period
+// on a row each, a heading row, the opening on a row of its own, a row per
+// voucher (and its narration), the totals and the balance as formulas; two
+// empty rows between heads.
 void writeLedgerSheet(const LedgerDocument& doc, WorkbookSink& sheet, const HeadStarted& headStarted = {});
 
 } // namespace pellam::app

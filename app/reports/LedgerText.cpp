@@ -23,10 +23,8 @@ struct LineOut {
 void writeHead(LineOut& out, const LedgerDocument& doc, const LedgerHead& head)
 {
     const LedgerRequest& r = doc.request;
-    out << kMargin + doc.title;
-    out << kMargin + QStringLiteral("Ledger report ") + QStringLiteral(" of ") + head.name;
-    out << kMargin + QStringLiteral(" From ") + datetext::format(r.from) + QStringLiteral("   ---> To ") +
-               datetext::format(r.to);
+    for (const QString& title : ledgerHeadTitles(doc, head))
+        out << kMargin + title;
     out << kRule;
     out << kMargin + QStringLiteral(" B/V No   Date      Account name                         Debit Rs.    Credit Rs.");
     out << kRule;
@@ -62,6 +60,13 @@ void writeHead(LineOut& out, const LedgerDocument& doc, const LedgerHead& head)
 }
 
 } // namespace
+
+QStringList ledgerHeadTitles(const LedgerDocument& doc, const LedgerHead& head)
+{
+    return {doc.title, QStringLiteral("Ledger report ") + QStringLiteral(" of ") + head.name,
+            QStringLiteral(" From ") + datetext::format(doc.request.from) + QStringLiteral("   ---> To ") +
+                datetext::format(doc.request.to)};
+}
 
 QString ledgerLineStart(const LedgerVoucher& voucher, const LedgerRequest& request)
 {

@@ -5,6 +5,9 @@
 
 namespace pellam::app {
 
+// The statement's 157-character lines need the long side of the paper.
+inline constexpr QPageLayout::Orientation kQuarterlyPaper = QPageLayout::Landscape;
+
 // The quarterly statement on printed pages: the font fitted to its rule,
 // the titles larger above it, and the page number, month captions and
 // column heading again before a head that starts a new page. The printer

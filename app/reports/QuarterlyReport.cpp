@@ -39,7 +39,7 @@ void QuarterlyReport(const QuarterRequest& request, short target)
             ShowStatus(QStringLiteral("Report Generated"));
             switch (target) {
             case QuarterlyToPrinter:
-                toPrinter(0, [&doc](ReportPrinter& p) { printQuarterly(doc, p); });
+                toPrinter(0, [&doc](ReportPrinter& p) { printQuarterly(doc, p); }, kQuarterlyPaper);
                 break;
             case QuarterlyToExcel:
                 toWorkbook([&doc](WorkbookSink& sheet) { writeQuarterlySheet(doc, sheet); });

@@ -13,7 +13,7 @@ RecPayDocument RecPayBuilder::build(const ReportChoices& request)
     // The cash account of the books, whether or not it has an opening in
     // the chosen institutions; 0 (no vouchers) in books without one.
     doc.cashAccNo = conn_.scalar(QStringLiteral("select accno from CurCashAccount")).toInt();
-    const QString shops = marks(request.shops.size());
+    const CountedShops shops(request.shops);
     doc.opening = opening(doc, shops);
     if (doc.opening > Currency())
         doc.receipts = doc.opening;
@@ -23,12 +23,12 @@ RecPayDocument RecPayBuilder::build(const ReportChoices& request)
     return doc;
 }
 
-Currency RecPayBuilder::opening(const RecPayDocument& doc, const QString& shops)
+Currency RecPayBuilder::opening(const RecPayDocument& doc, const CountedShops& shops)
 {
-    const QVariantList cashThenShops = QVariantList{doc.cashAccNo} + values(doc.request.shops);
+    const QVariantList cashThenShops = QVariantList{doc.cashAccNo} + shops.values();
     const QVariantList before = QVariantList{iso(doc.request.from)} + cashThenShops;
     const auto paise = [&](const QString& sql, const QVariantList& params) {
-        return conn_.scalar(sql.arg(shops), params).toLongLong();
+        return conn_.scalar(sql.arg(shops.marks()), params).toLongLong();
     };
     // A "D" opening is cash in hand; any other counts against it.
     const qint64 openings =
@@ -44,7 +44,7 @@ Currency RecPayBuilder::opening(const RecPayDocument& doc, const QString& shops)
     return Currency::fromPaise(openings + in - out);
 }
 
-void RecPayBuilder::addVouchers(RecPayDocument& doc, const QString& shops)
+void RecPayBuilder::addVouchers(RecPayDocument& doc, const CountedShops& shops)
 {
     TextPool shared;
     // The institutions are checked row by row ("+shopid"), so that the rows
@@ -54,10 +54,10 @@ void RecPayBuilder::addVouchers(RecPayDocument& doc, const QString& shops)
                        " dbaccname, craccname from journalview"
                        " where (dbaccno = ? or craccno = ?) and joudate >= ? and joudate <= ?"
                        " and +shopid in (%1) order by joudate, jousrlno")
-            .arg(shops);
+            .arg(shops.marks());
     eachMonth(doc.request.from, doc.request.to, [&](const QDate& start, const QDate& end) {
         db::RecordSet rs = conn_.query(sql, QVariantList{doc.cashAccNo, doc.cashAccNo, iso(start), iso(end)} +
-                                                values(doc.request.shops));
+                                                shops.values());
         enum { JouNo, Shop, Date, Amount, Narration, Bill, DebitSide, DebitName, CreditName };
         for (; !rs.eof(); rs.MoveNext()) {
             RecPayVoucher v;

@@ -2,6 +2,7 @@
 
 #include "database/Connection.h"
 #include "reports/RecPayData.h"
+#include "reports/SqlList.h"
 
 namespace pellam::app {
 
@@ -14,8 +15,8 @@ public:
     RecPayDocument build(const ReportChoices& request);
 
 private:
-    Currency opening(const RecPayDocument& doc, const QString& shops);
-    void addVouchers(RecPayDocument& doc, const QString& shops);
+    Currency opening(const RecPayDocument& doc, const CountedShops& shops);
+    void addVouchers(RecPayDocument& doc, const CountedShops& shops);
 
     db::Connection& conn_;
 };

@@ -19,7 +19,9 @@ public:
     void print()
     {
         const ReportChoices& r = doc_.request;
-        size_ = p_.fitFont(kMargin + dashes(87), 20, 8);
+        // Its own rules are wider than the common 87 dashes: the font fits
+        // the widest line it prints, so that no rule runs off the paper.
+        size_ = p_.fitFont(r.lines ? recPayVoucherRule() : kRule, 20, 8);
         p_.pageNumber(kMeasure);
         p_.setFontSize(size_ + 5);
         p_.centred(doc_.title);

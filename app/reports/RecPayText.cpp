@@ -18,6 +18,11 @@ QString recPayOpeningLine(const RecPayDocument& doc, const QString& toBalance, c
     return blanks(7) + blanks(9) + byBalance + blanks(13) + amountText(doc.opening.abs(), 30);
 }
 
+QString recPayVoucherRule()
+{
+    return blanks(8) + dashes(89);
+}
+
 QStringList recPayVoucherLines(const RecPayDocument& doc, const RecPayVoucher& v)
 {
     const ReportChoices& r = doc.request;
@@ -31,7 +36,7 @@ QStringList recPayVoucherLines(const RecPayDocument& doc, const RecPayVoucher& v
             lines << blanks(i + 1 < narration.size() ? 31 : 33) + narration[i];
     }
     if (r.lines)
-        lines << blanks(8) + dashes(89);
+        lines << recPayVoucherRule();
     return lines;
 }
 

@@ -9,6 +9,8 @@ namespace pellam::app {
 
 // The lines both routes share, built with the route's own wording.
 QString recPayOpeningLine(const RecPayDocument& doc, const QString& toBalance, const QString& byBalance);
+// The rule under every voucher when lines are chosen.
+QString recPayVoucherRule();
 // A voucher's line, its narration lines and its rule, as chosen.
 QStringList recPayVoucherLines(const RecPayDocument& doc, const RecPayVoucher& voucher);
 QString recPayTotalsLine(const RecPayDocument& doc, const QString& total);

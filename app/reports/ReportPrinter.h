@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPageLayout>
 #include <QString>
 #include <vector>
 
@@ -14,19 +15,23 @@ namespace pellam::app {
 struct PrintedLine {
     int page = 0;         // the number printed on that page (offset included)
     double x = 0;         // twips from the left of the printable area
+    double right = 0;     // where its last character ends, twips from the same edge
     double fontSize = 0;
     QString text;
 };
 
 // The print route of every report: the printer set up by the user, the page
 // limits, the font that fits the report's rule, the page-break test and the
-// page number line with the form's page offset.
+// page number line with the form's page offset. Every line stays within
+// the printable width of the paper.
 class ReportPrinter {
 public:
     // The page box's text: its whole number, 0 when empty or not a number.
     static int pageOffset(const QString& pageBox);
 
-    explicit ReportPrinter(int pageOffset);
+    // `paper`: the side the report proposes to print along; the user may
+    // still turn the page in the printer dialog.
+    explicit ReportPrinter(int pageOffset, QPageLayout::Orientation paper = QPageLayout::Portrait);
     // The printer dialog; false when the user cancelled (nothing printed).
     bool open();
     // The printer as it is set (a PDF file, say), in the report font, with
@@ -34,7 +39,9 @@ public:
     void openAsSet();
 
     // The largest size from `largest` down to `smallest` at which `rule` is
-    // narrower than the right limit (the last tried when none is).
+    // narrower than the right limit and the printable width. When none is,
+    // the size that makes it just fit: a line cut off at the paper's edge
+    // is lost, a small one can still be read.
     double fitFont(const QString& rule, int largest, int smallest);
     void setFontSize(double points);
 
@@ -48,7 +55,9 @@ public:
     // number, ending 200 twips short of the printable width.
     void pageNumberAtEdge();
     void line(const QString& text = {});
-    // A title centred on the printed line, after `lead` blanks.
+    // A title centred on the printed line, after `lead` blanks; fewer
+    // blanks, and a smaller size, when that would take it past the
+    // printable width.
     void centred(const QString& text, int lead = 0);
     void end();
     // Gives up the job after a failure; a PDF begun for it is removed.
@@ -56,13 +65,24 @@ public:
 
     int pageNumberNow() const;
     double rightLimit() const { return right_; }
+    // The width of the paper's printable area, twips.
+    double printableWidth() const { return printable_; }
+    // What a line must be narrower than: the right limit, or the printable
+    // width where the paper's margins are wider than the limit allows for.
+    double lineLimit() const;
     const std::vector<PrintedLine>& printed() const { return printed_; }
 
 private:
+    void usePaper();
+    void restorePaper();
+
     PagePrinter& printer_;
     int offset_;
+    QPageLayout::Orientation paper_;
+    QPageLayout::Orientation before_ = QPageLayout::Portrait;
     double bottom_ = 0;
     double right_ = 0;
+    double printable_ = 0;
     std::vector<PrintedLine> printed_;
 };
 

@@ -15,9 +15,9 @@ void toPreview(const LineWriter& write, QString caption)
     ShowReportPreview(file.release(), caption);
 }
 
-void toPrinter(int pageOffset, const std::function<void(ReportPrinter&)>& print)
+void toPrinter(int pageOffset, const std::function<void(ReportPrinter&)>& print, QPageLayout::Orientation paper)
 {
-    ReportPrinter printer(pageOffset);
+    ReportPrinter printer(pageOffset, paper);
     if (!printer.open())
         return;
     try {

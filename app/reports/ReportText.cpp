@@ -1,21 +1,9 @@
 #include "reports/ReportText.h"
 
 #include "format/IndianNumberFormat.h"
+#include "format/LineBreak.h"
 
 namespace pellam::app {
-
-namespace {
-
-// The first line of `text` and what is left after it.
-std::pair<QString, QString> breakAt(const QString& text, int width)
-{
-    int cut = int(text.left(width).lastIndexOf(QLatin1Char(' ')));
-    if (cut <= 0)
-        cut = width;
-    return {text.left(cut).trimmed(), text.mid(cut).trimmed()};
-}
-
-} // namespace
 
 QString blanks(int count)
 {
@@ -48,16 +36,7 @@ QStringList narrationLines(const QString& narration, int width)
     const QString trimmed = narration.trimmed();
     if (trimmed.isEmpty())
         return {};
-    QString rest = QLatin1Char('[') + trimmed + QLatin1Char(']');
-    QStringList lines;
-    for (int i = 0; i < 2 && rest.size() > width; ++i) {
-        auto [line, remainder] = breakAt(rest, width);
-        lines << line;
-        rest = remainder;
-    }
-    if (!rest.isEmpty())
-        lines << rest;
-    return lines;
+    return linebreak::wrap(QLatin1Char('[') + trimmed + QLatin1Char(']'), width, linebreak::Blank::Dropped);
 }
 
 QString referenceText(ReportReference kind, qint64 jouNo, int serial, const QString& billNo, int billWidth)

@@ -19,8 +19,9 @@ QString rightAligned(const QString& text, int width);
 // An amount with two decimals and Indian grouping, right-aligned in `width`.
 QString amountText(Currency amount, int width);
 // A narration as it is printed under its voucher: "[" + trimmed text + "]",
-// broken into at most three lines at the last blank within `width`
-// characters (at `width` when there is none). Empty for a blank narration.
+// in lines of at most `width` characters, each broken at the last blank
+// within `width` (at `width` when there is none), as many as it takes so
+// that none runs into the amount columns. Empty for a blank narration.
 QStringList narrationLines(const QString& narration, int width = 33);
 // A voucher's reference as its line carries it, not yet aligned: the
 // journal number, the serial number or the bill number's first `billWidth`

@@ -25,6 +25,21 @@ QVariantList values(const QList<T>& list)
     return out;
 }
 
+// The institutions whose vouchers, openings and heads a report counts, as
+// bound values: the chosen ones and institution 0, under which the voucher
+// window keeps what was entered before the books had any institution. Only
+// the figures count institution 0; titles follow the choice alone.
+class CountedShops {
+public:
+    explicit CountedShops(const QList<qint64>& chosen) : values_(QVariantList{0} + app::values(chosen)) {}
+    // "?,?" for an "in (...)" list.
+    QString marks() const { return app::marks(values_.size()); }
+    const QVariantList& values() const { return values_; }
+
+private:
+    QVariantList values_;
+};
+
 // A date as the books store it.
 inline QString iso(const QDate& date)
 {

@@ -2,6 +2,7 @@
 
 #include "core/Common.h"
 #include "format/IndianNumberFormat.h"
+#include "format/LineBreak.h"
 #include "text/Windows1252.h"
 
 namespace pellam::app {
@@ -20,12 +21,6 @@ QByteArray escape(char command, int value)
     return QByteArray(bytes, sizeof bytes);
 }
 
-// The last blank among the first `width` characters, or -1.
-qsizetype lastBlankWithin(const QString& text, int width)
-{
-    return text.left(width).lastIndexOf(QLatin1Char(' '));
-}
-
 // "#,##,##,##0.00": Indian grouping of any size, two decimals.
 QString rupees(Currency amount)
 {
@@ -38,11 +33,10 @@ QString rupees(Currency amount)
 
 QStringList VoucherLayout::amountLines(const QString& words)
 {
-    const QString text = QStringLiteral("Paid Rs. ") + properCase(words) + QStringLiteral(" Only");
-    if (text.size() <= kWordsWidth)
-        return {text};
-    const qsizetype blank = lastBlankWithin(text, kWordsWidth);
-    return {text.left(blank + 1), text.mid(blank)};
+    // Each line ends at a blank that also begins the next, so that every
+    // line stays within the form.
+    return linebreak::wrap(QStringLiteral("Paid Rs. ") + properCase(words) + QStringLiteral(" Only"), kWordsWidth,
+                           linebreak::Blank::Shared);
 }
 
 QStringList VoucherLayout::narrationLines(const QString& narration)
@@ -50,11 +44,9 @@ QStringList VoucherLayout::narrationLines(const QString& narration)
     const QString text = properCase(narration.trimmed());
     if (text.size() <= kNarrationWidth)
         return {QStringLiteral("   On Account of ") + text};
-    const QString head = QStringLiteral("   On Account of  ");
-    const qsizetype blank = lastBlankWithin(text, kNarrationWidth);
-    if (blank < 0)
-        return {head + text.left(kNarrationWidth), text.mid(kNarrationWidth)};
-    return {head + text.left(blank + 1), text.mid(blank)};
+    QStringList lines = linebreak::wrap(text, kNarrationWidth, linebreak::Blank::Shared);
+    lines.front().prepend(QStringLiteral("   On Account of  "));
+    return lines;
 }
 
 QByteArray VoucherLayout::bytes(const PrintedVoucher& v)

@@ -31,11 +31,13 @@ public:
     static QByteArray bytes(const PrintedVoucher& voucher);
 
     // "Paid Rs. ... Only" on one line up to 40 characters, else split at the
-    // last blank within the first 40 (the second line begins with it).
+    // last blank within the first 40 (the next line begins with it), and a
+    // longer rest likewise, until every line fits the form.
     static QStringList amountLines(const QString& words);
     // "   On Account of " and the narration, split at the last blank within
-    // its first 38 characters when it is 39 or longer; a narration with no
-    // blank there is split after the 38th character.
+    // its first 38 characters when it is 39 or longer (after the 38th
+    // character when there is no blank there), and a longer rest likewise,
+    // so that the narration stays within the form however long it is.
     static QStringList narrationLines(const QString& narration);
 };
 

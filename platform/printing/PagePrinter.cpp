@@ -115,6 +115,16 @@ void PagePrinter::setCopies(int copies)
     printer_->setCopyCount(qMax(1, copies));
 }
 
+QPageLayout::Orientation PagePrinter::Orientation() const
+{
+    return printer_->pageLayout().orientation();
+}
+
+void PagePrinter::setOrientation(QPageLayout::Orientation orientation)
+{
+    printer_->setPageOrientation(orientation);
+}
+
 void PagePrinter::setFontName(const QString& name)
 {
     fontName_ = name;

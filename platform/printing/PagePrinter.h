@@ -3,6 +3,7 @@
 #include "PlatformExport.h"
 
 #include <QFont>
+#include <QPageLayout>
 #include <QString>
 #include <memory>
 
@@ -37,6 +38,10 @@ public:
 
     int Copies() const;
     void setCopies(int copies);
+
+    // Which side of the paper is its width; the measures below follow it.
+    QPageLayout::Orientation Orientation() const;
+    void setOrientation(QPageLayout::Orientation orientation);
 
     // "Courier New" prints in Liberation Mono (same metrics); "Fixedsys" in
     // the desktop's fixed-pitch font; any other name as it is.

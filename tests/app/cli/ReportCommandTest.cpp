@@ -1,3 +1,4 @@
+#include "app/reports/InstitutionZeroFixture.h"
 #include "app/reports/QuarterlyFixture.h"
 #include "app/reports/RecPayFixture.h"
 #include "app/reports/StatementFixture.h"
@@ -148,6 +149,23 @@ TEST(ReportSummary, TextPdfAndWorkbookWithTheWindowsChoices)
     r = pellamTool(summary + QStringList{"--shops", "1", "--from", "01/05/2026", "--to", "31/01/2027"});
     EXPECT_EQ(r.out, test::expected(QStringLiteral("summary_school_no_opening.txt")));
     expectPdfAndWorkbook(summary, books.home, 1);
+}
+
+TEST(ReportSummary, InstitutionZeroCountsWhicheverInstitutionsAreChosen)
+{
+    test::BooksWithInstitutionZero books;
+    const QStringList dispensary{"--date", "01/05/2026", "--shops", "2", "--from", "01/04/2026", "--to", "30/04/2026"};
+    Result r = pellamTool(QStringList{"report", "summary"} + dispensary);
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral(" GIFTS                                  700.00           0.00\n")))
+        << r.out.toStdString();
+    // The cash book: the gift received, and the opening of institution 0
+    // with the dispensary's.
+    r = pellamTool(QStringList{"report", "recpay"} + dispensary);
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("By Balance B/d                                   1,500.00\n"))) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("02/04/2026 GIFTS                                  700.00\n")))
+        << r.out.toStdString();
 }
 
 TEST(ReportSummary, BadChoicesGiveOneLineAndNoFile)

@@ -65,9 +65,9 @@ TEST(LedgerPrint, EveryHeadOnItsOwnPageNumberedFromThePageBox)
     EXPECT_DOUBLE_EQ(number.x, run.printer.rightLimit() - p.TextWidth(QStringLiteral("Page : Page :page11")));
     // The fitted size is the largest at which the 87-dash rule fits.
     const QString rule = QString(5, QLatin1Char(' ')) + QString(87, QLatin1Char('-'));
-    EXPECT_LT(p.TextWidth(rule), run.printer.rightLimit());
+    EXPECT_LT(p.TextWidth(rule), run.printer.lineLimit());
     p.setFontSize(number.fontSize + 1);
-    EXPECT_TRUE(number.fontSize == 20 || p.TextWidth(rule) >= run.printer.rightLimit());
+    EXPECT_TRUE(number.fontSize == 20 || p.TextWidth(rule) >= run.printer.lineLimit());
 }
 
 TEST(LedgerPrint, ALongHeadContinuesOnNewPagesWithTheColumnHeadingAgain)

@@ -16,7 +16,7 @@ using test::LedgerBooks;
 
 using test::RecordingSheet;
 
-TEST(LedgerSheet, HeadsOpeningsVouchersAndFormulasWithTheirValues)
+TEST(LedgerSheet, EachHeadUnderItsTitlesWithOpeningsVouchersAndFormulas)
 {
     LedgerBooks books;
     LedgerRequest r = LedgerBooks::request();
@@ -25,30 +25,36 @@ TEST(LedgerSheet, HeadsOpeningsVouchersAndFormulasWithTheirValues)
     RecordingSheet sheet;
     writeLedgerSheet(LedgerBuilder(state().Conn).build(r), sheet);
 
+    // Each block under the report's title, the head's name and the period.
     const QMap<QString, QString> building{
-        {"B3", "t:B/V No"}, {"C3", "t:J/F No"}, {"D3", "t:Date"}, {"E3", "t:Account Name"}, {"F3", "t:Debit"},
-        {"G3", "t:Credit"}, {"E4", "t:By Balance B/d"}, {"G4", "n:0.00"}, {"F5", "f:=sum(f4:f4)=0.00"},
-        {"G5", "f:=sum(g4:g4)=0.00"}, {"F6", "f:=g5-f5=0.00"}};
-    EXPECT_EQ(sheet.rows(1, 8), building);
+        {"B3", "t:ST. MARY'S SCHOOL LEDGER"}, {"B4", "t:Ledger report  of BUILDING FUND"},
+        {"B5", "t:From 01/05/2026   ---> To 31/03/2027"},
+        {"B6", "t:B/V No"}, {"C6", "t:J/F No"}, {"D6", "t:Date"}, {"E6", "t:Account Name"}, {"F6", "t:Debit"},
+        {"G6", "t:Credit"}, {"E7", "t:By Balance B/d"}, {"G7", "n:0.00"}, {"F8", "f:=sum(f7:f7)=0.00"},
+        {"G8", "f:=sum(g7:g7)=0.00"}, {"F9", "f:=g8-f8=0.00"}};
+    EXPECT_EQ(sheet.rows(1, 11), building);
 
     const QMap<QString, QString> donations{
-        {"B9", "t:B/V No"}, {"C9", "t:J/F No"}, {"D9", "t:Date"}, {"E9", "t:Account Name"}, {"F9", "t:Debit"},
-        {"G9", "t:Credit"},
-        {"E10", "t:By Balance B/d"}, {"G10", "n:5000.00"},
-        {"B11", "t:3"}, {"D11", "d:2026-05-01"}, {"E11", "t:CASH A/C"}, {"G11", "n:1234567.50"},
-        {"E12", "t:[RECEIVED FROM ST. MARY'S PARISH]"},
-        {"B13", "t:5"}, {"D13", "d:2026-06-15"}, {"E13", "t:ST. MARY'S FEES"}, {"F13", "n:100.00"},
-        {"B14", "t:7"}, {"D14", "d:2026-08-31"}, {"E14", "t:CASH A/C"}, {"G14", "n:200000.00"},
-        {"E15", "t:[ANNUAL DONATION FROM THE OLD STUDENTS ASSOCIATION FOR THE NEW LIBRARY BUILDING]"},
-        {"B16", "t:10"}, {"D16", "d:2027-03-31"}, {"E16", "t:CASH A/C"}, {"G16", "n:50.00"},
-        {"F17", "f:=sum(f10:f16)=100.00"}, {"G17", "f:=sum(g10:g16)=1439617.50"},
-        {"F18", "f:=g17-f17=1439517.50"}};
-    EXPECT_EQ(sheet.rows(9, 20), donations);
+        {"B12", "t:ST. MARY'S SCHOOL LEDGER"}, {"B13", "t:Ledger report  of DONATIONS"},
+        {"B14", "t:From 01/05/2026   ---> To 31/03/2027"},
+        {"B15", "t:B/V No"}, {"C15", "t:J/F No"}, {"D15", "t:Date"}, {"E15", "t:Account Name"}, {"F15", "t:Debit"},
+        {"G15", "t:Credit"},
+        {"E16", "t:By Balance B/d"}, {"G16", "n:5000.00"},
+        {"B17", "t:3"}, {"D17", "d:2026-05-01"}, {"E17", "t:CASH A/C"}, {"G17", "n:1234567.50"},
+        {"E18", "t:[RECEIVED FROM ST. MARY'S PARISH]"},
+        {"B19", "t:5"}, {"D19", "d:2026-06-15"}, {"E19", "t:ST. MARY'S FEES"}, {"F19", "n:100.00"},
+        {"B20", "t:7"}, {"D20", "d:2026-08-31"}, {"E20", "t:CASH A/C"}, {"G20", "n:200000.00"},
+        {"E21", "t:[ANNUAL DONATION FROM THE OLD STUDENTS ASSOCIATION FOR THE NEW LIBRARY BUILDING]"},
+        {"B22", "t:10"}, {"D22", "d:2027-03-31"}, {"E22", "t:CASH A/C"}, {"G22", "n:50.00"},
+        {"F23", "f:=sum(f16:f22)=100.00"}, {"G23", "f:=sum(g16:g22)=1439617.50"},
+        {"F24", "f:=g23-f23=1439517.50"}};
+    EXPECT_EQ(sheet.rows(12, 26), donations);
 
+    EXPECT_EQ(sheet.cells.value(QStringLiteral("B28")), QStringLiteral("t:Ledger report  of ST. MARY'S FEES"));
     // Fees: a debit balance, so the balance stands in the credit column.
-    EXPECT_EQ(sheet.cells.value(QStringLiteral("F22")), QStringLiteral("n:2750.50"));
-    EXPECT_EQ(sheet.cells.value(QStringLiteral("G31")), QStringLiteral("f:=f30-g30=2926.49"));
-    EXPECT_FALSE(sheet.cells.contains(QStringLiteral("F31")));
+    EXPECT_EQ(sheet.cells.value(QStringLiteral("F31")), QStringLiteral("n:2750.50"));
+    EXPECT_EQ(sheet.cells.value(QStringLiteral("G40")), QStringLiteral("f:=f39-g39=2926.49"));
+    EXPECT_FALSE(sheet.cells.contains(QStringLiteral("F40")));
 }
 
 TEST(LedgerSheet, TheRunWritesARealWorkbookWhereTheUserNamedIt)

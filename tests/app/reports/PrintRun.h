@@ -37,7 +37,7 @@ struct PrintRun {
     ScriptedDialogsGuard scripted;
     app::ReportPrinter printer;
 
-    explicit PrintRun(int offset) : printer(offset)
+    explicit PrintRun(int offset, QPageLayout::Orientation paper = QPageLayout::Portrait) : printer(offset, paper)
     {
         PagePrinter::instance().usePdfFile(pdf);
         scripted->answerPrinter(true);

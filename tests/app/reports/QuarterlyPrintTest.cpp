@@ -12,7 +12,7 @@ using test::QuarterlyBooks;
 namespace {
 
 struct PrintRun : test::PrintRun {
-    PrintRun() : test::PrintRun(0) {}
+    PrintRun() : test::PrintRun(0, kQuarterlyPaper) {}
     void print(const QuarterlyDocument& doc)
     {
         run([&](ReportPrinter& p) { printQuarterly(doc, p); });
@@ -35,16 +35,14 @@ TEST(QuarterlyPrint, TheStatementOnOnePageWithItsTitlesLargerThanTheBody)
     const std::vector<PrintedLine>& printed = run.printer.printed();
     ASSERT_EQ(lines.size(), 18);
     const double body = printed[4].fontSize;
-    // The font is the largest from 15 down to 6 that fits the rule (6 when
-    // none does, as on this portrait page).
+    // The font is the largest from 15 down to 6 that fits the rule on the
+    // long side of the paper.
     PagePrinter& p = PagePrinter::instance();
     p.setFontSize(body);
-    if (body > 6) {
-        EXPECT_LT(p.TextWidth(kRule), run.printer.rightLimit());
-    }
+    EXPECT_LT(p.TextWidth(kRule), run.printer.lineLimit());
     if (body < 15) {
         p.setFontSize(body + 1);
-        EXPECT_GE(p.TextWidth(kRule), run.printer.rightLimit());
+        EXPECT_GE(p.TextWidth(kRule), run.printer.lineLimit());
     }
     const struct {
         const char* text;

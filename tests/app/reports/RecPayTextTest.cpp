@@ -46,3 +46,30 @@ TEST(RecPayText, MatchesTheLayoutLineForLine)
             << c.file;
     }
 }
+
+TEST(RecPayText, ALongNarrationGoesOnInLinesOfItsWidthNotIntoTheAmounts)
+{
+    RecPayBooks books;
+    books.conn().execute(QStringLiteral("insert into journal(shopid, debitaccid, creditaccid, joudate, amount, narration)"
+                                        " values(1, ?, ?, '2026-06-01', 100, ?)"),
+                         {test::Fees, test::Cash,
+                          QStringLiteral("PAID TO THE CONTRACTOR FOR THE REPAIR OF THE SCHOOL ROOF AFTER THE MONSOON "
+                                         "RAINS AND FOR THE NEW GATE")});
+    ReportChoices r = RecPayBooks::request();
+    r.shops = {1};
+    r.from = r.to = QDate(2026, 6, 1);
+    r.narration = true;
+    const QStringList lines = recPayTextLines(RecPayBuilder(state().Conn).build(r));
+    const qsizetype voucher = lines.indexOf(
+        QStringLiteral("                       01/06/26 ST. MARY'S FEES                                         1.00"));
+    ASSERT_GT(voucher, 0) << lines.join(QLatin1Char('\n')).toStdString();
+    // The first two lines as always, then lines of 32 at most; the last one
+    // indented by two more, like the last line of a shorter narration.
+    EXPECT_EQ(lines.mid(voucher + 1, 5), (QStringList{
+                                             QString(31, QLatin1Char(' ')) + "[PAID TO THE CONTRACTOR FOR THE",
+                                             QString(31, QLatin1Char(' ')) + "REPAIR OF THE SCHOOL ROOF AFTER",
+                                             QString(31, QLatin1Char(' ')) + "THE MONSOON RAINS AND FOR THE",
+                                             QString(33, QLatin1Char(' ')) + "NEW GATE]",
+                                             QString(5, QLatin1Char(' ')) + QString(89, QLatin1Char('-')),
+                                         }));
+}

@@ -24,7 +24,7 @@ TEST(VoucherLayout, TextIsWindows1252AndAmountsOfAnySizeAreGroupedExactly)
     EXPECT_TRUE(VoucherLayout::bytes(v).contains("Amount : Rs.9,99,99,99,99,999.00/-\r\n"));
 }
 
-TEST(VoucherLayout, AmountInWordsSplitsAtTheLastBlankWithinForty)
+TEST(VoucherLayout, AmountInWordsSplitsAtTheLastBlankWithinFortyAsOftenAsItTakes)
 {
     struct Case {
         const char* words;
@@ -35,16 +35,16 @@ TEST(VoucherLayout, AmountInWordsSplitsAtTheLastBlankWithinForty)
         {"Twenty Five Thousand Three", {"Paid Rs. Twenty Five Thousand Three Only"}},
         // 41 characters: split at the last blank within the first 40.
         {"Twenty Five Thousand Eighty", {"Paid Rs. Twenty Five Thousand Eighty ", " Only"}},
-        // Proper case, and a long rest is not split again.
+        // Proper case, and a rest longer than 40 is split the same way, so
+        // that no line runs past the 46-column form.
         {"ONE CRORE TWENTY THREE LAKH FORTY FIVE THOUSAND SIX HUNDRED SEVENTY EIGHT",
-         {"Paid Rs. One Crore Twenty Three Lakh ",
-          " Forty Five Thousand Six Hundred Seventy Eight Only"}},
+         {"Paid Rs. One Crore Twenty Three Lakh ", " Forty Five Thousand Six Hundred ", " Seventy Eight Only"}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(VoucherLayout::amountLines(QString::fromLatin1(c.words)), c.lines) << c.words;
 }
 
-TEST(VoucherLayout, NarrationSplitsWithin38AndNeverFails)
+TEST(VoucherLayout, NarrationSplitsWithin38AsOftenAsItTakesAndNeverFails)
 {
     struct Case {
         QString narration;
@@ -60,7 +60,33 @@ TEST(VoucherLayout, NarrationSplitsWithin38AndNeverFails)
         {"aaaa bbbb cccc dddd eeee ffff gggg hhhhh", {"   On Account of  Aaaa Bbbb Cccc Dddd Eeee Ffff Gggg ", " Hhhhh"}},
         // No blank within the first 38: split after the 38th character.
         {x38 + "YY ZZ", {"   On Account of  X" + x38.mid(1).toLower(), "yy Zz"}},
+        // A longer rest goes on in lines of 38 at most, each beginning with
+        // the blank the one before ended at.
+        {"paid to the contractor for the repair of the school roof after the monsoon rains and the new gate",
+         {"   On Account of  Paid To The Contractor For The Repair ", " Of The School Roof After The Monsoon ",
+          " Rains And The New Gate"}},
+        {x38 + x38 + "Z", {"   On Account of  X" + x38.mid(1).toLower(), x38.toLower(), "z"}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(VoucherLayout::narrationLines(c.narration), c.lines) << c.narration.toStdString();
+}
+
+TEST(VoucherLayout, ALongNarrationAndAmountStayWithinTheFormBelowTheirFirstLines)
+{
+    app::PrintedVoucher v = test::paymentVoucher();
+    v.amountWords = QStringLiteral("NINETY NINE CRORE NINETY NINE LAKH NINETY NINE THOUSAND NINE HUNDRED NINETY NINE "
+                                   "RUPEES AND NINETY NINE PAISE");
+    v.narration = QString(QStringLiteral("for the new library building ")).repeated(8);
+    const QString text = QString::fromLatin1(VoucherLayout::bytes(v));
+    const QString rule(46, QLatin1Char('-'));
+    // Between the rule under the number and the head: the words and the
+    // narration, every line but the narration's first within the form.
+    const QString body = text.section(rule + QStringLiteral("\r\n"), 1, 1).section(QStringLiteral("[MILK"), 0, 0);
+    EXPECT_EQ(body.split(QStringLiteral("\r\n")),
+              (QStringList{"Paid Rs. Ninety Nine Crore Ninety Nine ", " Lakh Ninety Nine Thousand Nine Hundred ",
+                           " Ninety Nine Rupees And Ninety Nine ", " Paise Only",
+                           "   On Account of  For The New Library Building For The ",
+                           " New Library Building For The New ", " Library Building For The New Library ",
+                           " Building For The New Library ", " Building For The New Library ",
+                           " Building For The New Library ", " Building For The New Library Building", ""}));
 }
