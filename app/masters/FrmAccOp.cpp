@@ -69,7 +69,7 @@ void FrmAccOp::CmdUpdate_Click()
 {
     const auto amount = openingamount::parse(TxtOpAmt->text());
     if (!amount) {
-        notice(QStringLiteral("Invalid Opening Amount"));
+        notice(QStringLiteral(" Invalid Amount !!"));
         TxtOpAmt->setFocus();
         TxtOpAmt->selectAll();
         return;

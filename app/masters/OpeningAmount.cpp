@@ -1,6 +1,7 @@
 #include "masters/OpeningAmount.h"
 
 #include "errors/PellamError.h"
+#include "format/AmountWords.h"
 
 namespace pellam::masters::openingamount {
 
@@ -12,7 +13,9 @@ std::optional<Currency> parse(const QString& text)
     } catch (const PellamError&) {
         return std::nullopt; // too large for an amount
     }
-    if (!amount || amount->isNegative())
+    // An opening is held to what a voucher may carry: an amount the words
+    // can spell.
+    if (!amount || amount->isNegative() || !words::canSpell(*amount))
         return std::nullopt;
     return amount->rounded(2);
 }

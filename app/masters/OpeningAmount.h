@@ -12,7 +12,8 @@ namespace pellam::masters {
 namespace openingamount {
 
 // The amount of a typed text, rounded to paise; nothing for an empty,
-// malformed ("1.2.3"), negative or out-of-range text.
+// malformed ("1.2.3") or negative text, or an amount beyond what the words
+// of a voucher can spell (above 2147483647.99).
 std::optional<Currency> parse(const QString& text);
 
 // The text shown for a stored amount: no grouping and no trailing zeros,

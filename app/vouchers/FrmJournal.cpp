@@ -52,6 +52,17 @@ QString plainAmount(Currency amount)
     return text;
 }
 
+// What the status bar says after a save. A new voucher's number is the
+// database's; when it is not the one the box showed (another program saved
+// first), the clerk must correct the slip. An edit keeps its number.
+QString savedText(qint64 stored, const QString& shown)
+{
+    QString text = QStringLiteral("Saved as Jou. No. ") + QString::number(stored);
+    if (!shown.trimmed().isEmpty() && !VoucherCheck::isNumber(shown, stored))
+        text += QStringLiteral(", not ") + shown.trimmed() + QStringLiteral(" as shown");
+    return text;
+}
+
 QString headShown(const QString& name, const QString& code)
 {
     return name + QStringLiteral(" (") + code.trimmed() + QLatin1Char(')');
@@ -187,8 +198,12 @@ void FrmJournal::CmdClose_Click()
 
 void FrmJournal::TxtJouNo_LostFocus()
 {
+    if (!(EditMode || DeleteMode || PrintMode)) {
+        refuseOtherNumber();
+        return;
+    }
     // An empty box (the user went on to a button) has nothing to load.
-    if (!(EditMode || DeleteMode || PrintMode) || loading_ || TxtJouNo->text().trimmed().isEmpty())
+    if (loading_ || TxtJouNo->text().trimmed().isEmpty())
         return;
     loading_ = true;
     try {
@@ -209,8 +224,23 @@ void FrmJournal::TxtJouNo_LostFocus()
     loading_ = false;
 }
 
+void FrmJournal::refuseOtherNumber()
+{
+    // A new voucher's number is the database's to give: the box only shows
+    // it, and anything typed over it would go on the slip, not in the books.
+    const QString typed = TxtJouNo->text();
+    ShowNextJournalNo();
+    const QString next = TxtJouNo->text();
+    if (typed.trimmed().isEmpty() || next.isEmpty() || VoucherCheck::isNumber(typed, next.toLongLong()))
+        return;
+    inform(QStringLiteral("Invalid journal Number"));
+    TxtJouNo->setFocus();
+}
+
 void FrmJournal::showVoucher(const StoredVoucher& v)
 {
+    // "12abc" loaded voucher 12: the box says so.
+    TxtJouNo->setText(QString::number(v.jouNo));
     const int entry = CboOrg->findData(v.shopId);
     if (entry >= 0)
         CboOrg->setCurrentIndex(entry);
@@ -259,7 +289,10 @@ void FrmJournal::CmdSave_Click()
         v.userId = s.Util.UserName();
         const std::optional<qint64> number =
             EditMode ? std::optional(VoucherCheck::numberOf(TxtJouNo->text())) : std::nullopt;
-        store().save(v, number, head);
+        const qint64 stored = store().save(v, number, head);
+        ShowStatus(savedText(stored, EditMode ? QString() : TxtJouNo->text()));
+        // The window stays on the voucher while its print is offered.
+        TxtJouNo->setText(QString::number(stored));
     } catch (const PellamError& e) {
         inform(e.Description());
         return;

@@ -66,6 +66,7 @@ private:
     void SetEntryButtons();
     void ShowDayList();
     void vouprn();
+    void refuseOtherNumber();
     void showVoucher(const StoredVoucher& voucher);
     void deleteShownVoucher();
     void focusOn(FieldProblem::Field field);

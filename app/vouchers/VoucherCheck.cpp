@@ -1,6 +1,7 @@
 #include "vouchers/VoucherCheck.h"
 
 #include "errors/PellamError.h"
+#include "format/AmountWords.h"
 #include "format/DateText.h"
 
 namespace pellam::app {
@@ -48,6 +49,12 @@ qint64 VoucherCheck::numberOf(const QString& text)
     return value.raw() / Currency::kScale;
 }
 
+bool VoucherCheck::isNumber(const QString& text, qint64 number)
+{
+    bool ok = false;
+    return text.trimmed().toLongLong(&ok) == number && ok;
+}
+
 std::optional<std::pair<QString, QDate>> VoucherCheck::outsideYear(const QDate& date, const QDate& yearStart,
                                                                    const QDate& yearEnd)
 {
@@ -70,8 +77,10 @@ std::optional<FieldProblem> VoucherCheck::check(const VoucherFields& f, const QD
         return FieldProblem{Field::Date, outside->first};
     if (f.chosenAccount.trimmed().isEmpty())
         return FieldProblem{Field::Account, QStringLiteral(" Invalid Debit Account !!")};
-    // A pasted minus sign would store a negative voucher.
-    if (const Currency amount = amountOf(f.amountText); amount.isZero() || amount.isNegative())
+    // A pasted minus sign would store a negative voucher; an amount the
+    // words cannot spell would print "Paid Rs.  Only".
+    if (const Currency amount = amountOf(f.amountText);
+        amount.isZero() || amount.isNegative() || !words::canSpell(amount))
         return FieldProblem{Field::Amount, QStringLiteral(" Invalid Amount !!")};
     if (f.editMode && numberOf(f.jouNoText) == 0)
         return FieldProblem{Field::JouNo, QStringLiteral("Invalid Journal Number to Update")};

@@ -46,8 +46,14 @@ bool VoucherStore::printAfterSave()
 
 qint64 VoucherStore::nextJournalNo()
 {
-    const QVariant max = conn_.scalar(QStringLiteral("select max(jousrlno) as maxval from journal"));
-    return max.isNull() ? 1 : max.toLongLong() + 1;
+    // The journal's key counts on from the largest number it ever gave,
+    // kept in sqlite_sequence, so a deleted last voucher's number is not
+    // given again; a larger number in the table itself wins, as it does for
+    // the insert.
+    return conn_
+               .scalar(QStringLiteral("select max(coalesce((select seq from sqlite_sequence where name='journal' collate nocase), 0), "
+                                      "coalesce((select max(jousrlno) from journal), 0)) + 1"))
+               .toLongLong();
 }
 
 std::optional<StoredVoucher> VoucherStore::load(qint64 jouNo)

@@ -59,7 +59,9 @@ public:
     QList<std::pair<qint64, QString>> institutions();
     // Whether every save ends with the offer to print the voucher.
     bool printAfterSave();
-    // The largest journal number plus one; a forecast, the database assigns it.
+    // The number the next insert will get, as the journal's key sequence
+    // gives it (a deleted last number is not given again). A forecast only:
+    // another program may save first, and save() returns the number stored.
     qint64 nextJournalNo();
     std::optional<StoredVoucher> load(qint64 jouNo);
     // Inserts a voucher (no number) or rewrites voucher `jouNo`, and lists

@@ -1,7 +1,6 @@
 #include "format/AmountWords.h"
 
 #include "format/NumericText.h"
-#include "types/Currency.h"
 
 #include <array>
 #include <cmath>
@@ -106,6 +105,18 @@ QString spellNumber(int value)
     }
 }
 
+bool canSpell(Currency amount)
+{
+    // In paise, so that 2147483647.995 (rounded to 2147483648.00) is out.
+    constexpr std::int64_t kBeyond = (std::int64_t(std::numeric_limits<int>::max()) + 1) * 100;
+    try {
+        const std::int64_t paise = amount.paise();
+        return paise > -kBeyond && paise < kBeyond;
+    } catch (const PellamError&) {
+        return false; // too large even to round
+    }
+}
+
 AmountInWords amountInWords(const QVariant& amount, bool rupeesAndPaise)
 {
     AmountInWords out;
@@ -124,11 +135,10 @@ AmountInWords amountInWords(const QVariant& amount, bool rupeesAndPaise)
 
     const int paise = t.right(2).toInt();
     int rupees = 0;
-    const long double r = numeric::leadingValue(t.left(t.size() - 2));
-    if (std::fabs(r) > std::numeric_limits<int>::max())
+    if (!canSpell(*value))
         out.error = PellamError::standard(6, QStringLiteral("ConVNumber"));
     else
-        rupees = int(r);
+        rupees = int(numeric::leadingValue(t.left(t.size() - 2)));
 
     try {
         const QString wp = paise > 0 ? spellNumber(paise) : QString();

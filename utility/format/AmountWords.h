@@ -2,6 +2,7 @@
 
 #include "UtilExport.h"
 #include "errors/PellamError.h"
+#include "types/Currency.h"
 
 #include <QString>
 #include <QVariant>
@@ -22,6 +23,12 @@ struct PELLAM_UTIL_EXPORT AmountInWords {
     QString text;
     std::optional<PellamError> error;
 };
+
+// Whether amountInWords spells the whole of `amount`: its rupees, once the
+// amount is rounded to paise, must fit the 32-bit whole number the words are
+// made from (at most 2,147,483,647 either side of zero). Beyond that the
+// words leave the rupees out and report an overflow.
+PELLAM_UTIL_EXPORT bool canSpell(Currency amount);
 
 // An amount in words, rupees and paise: 100.50 -> "One Hundred  and Fifty";
 // with `rupeesAndPaise`, " Rupees One Hundred  and Fifty Paise ".

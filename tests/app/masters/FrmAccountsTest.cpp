@@ -130,15 +130,17 @@ TEST_F(LedgerHeadsWindow, ANewHeadsOpeningsAreWalkedWithEnterAndSavedTogether)
     EXPECT_EQ(gridRow(1).mid(1, 3), (QStringList{"BRANCH", "250", "C"}));
     EXPECT_EQ(grid()->Row(), 2) << "Enter walks on to the next institution";
 
-    // The last row: a malformed and an empty amount are refused, the dialog
-    // stays; the cursor stays on the last row afterwards.
+    // The last row: a malformed, an empty and an amount too large for words
+    // are refused, the dialog stays; the cursor stays on the last row afterwards.
     enterOnGrid([](QWidget* dialog) {
         typeAndOk(dialog, QStringLiteral("1.2.3"));
         typeAndOk(dialog, QString());
+        typeAndOk(dialog, QStringLiteral("99999999999"));
         EXPECT_TRUE(dialog->isVisible());
         typeAndOk(dialog, QStringLiteral("75.505"));
     });
-    EXPECT_EQ(scripted->texts(), (QStringList{"Invalid Opening Amount", "Invalid Opening Amount"}));
+    EXPECT_EQ(scripted->texts(), QStringList(3, QStringLiteral(" Invalid Amount !!")));
+    EXPECT_EQ(scripted->messages()[2].icon, MessageIcon::Information);
     EXPECT_EQ(gridRow(2).mid(2, 2), (QStringList{"75.5", "D"}));
     EXPECT_EQ(grid()->Row(), 2);
 

@@ -14,6 +14,8 @@ TEST(OpeningAmount, TypedTextsBecomePaiseOrAreRefused)
         {"12.345", 1234}, {"12.355", 1236}, // half to even
         {"1.2.3", -1}, {"", -1}, {"  ", -1}, {".", -1}, {"-5", -1}, {"12a", -1}, {"1,500", -1},
         {"99999999999999999999", -1},
+        // Up to the largest amount the words spell, rounded to paise first.
+        {"2147483647.99", 214748364799}, {"2147483647.995", -1}, {"2147483648", -1}, {"99999999999", -1},
     };
     for (const auto& c : cases) {
         const auto amount = openingamount::parse(QString::fromLatin1(c.typed));

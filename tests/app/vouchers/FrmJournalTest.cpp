@@ -135,9 +135,14 @@ TEST_F(Journal, RefusedSavesSayWhyAndStoreNothing)
     click("CmdSave");
     enterPayment(QStringLiteral("0"));
     click("CmdSave");
+    // Words cannot spell it, so the voucher could not be printed.
+    type("txtAmount", QStringLiteral("99999999999"));
+    click("CmdSave");
+    EXPECT_EQ(QApplication::focusWidget(), box("txtAmount"));
     box("TxtJouDate")->setText(QStringLiteral("31/02/2027"));
     click("CmdSave");
-    EXPECT_EQ(messages(), (QStringList{" Invalid Debit Account !!", " Invalid Amount !!", " Invalid Journal Date !!"}));
+    EXPECT_EQ(messages(), (QStringList{" Invalid Debit Account !!", " Invalid Amount !!", " Invalid Amount !!",
+                                       " Invalid Journal Date !!"}));
     EXPECT_EQ(boxes->messages()[0].icon, MessageIcon::Information);
     EXPECT_EQ(QApplication::focusWidget(), box("TxtJouDate"));
     EXPECT_EQ(count(QStringLiteral("select count(*) from journal")), 0);
@@ -150,6 +155,66 @@ TEST_F(Journal, RefusedSavesSayWhyAndStoreNothing)
     EXPECT_EQ(messages(), QStringList{"Invalid journal Number"});
     EXPECT_EQ(text("TxtJouNo"), QString());
     EXPECT_TRUE(form->EditMode);
+}
+
+TEST_F(Journal, TheNumberShownIsTheNumberStoredAndTheStatusBarSaysSo)
+{
+    PellamMenu menu;
+    open();
+    enterPayment();
+    click("CmdSave");
+    enterPayment();
+    click("CmdSave");
+    EXPECT_EQ(menu.statusPanel(1), QStringLiteral("Saved As Jou. No. 2"));
+    boxes->answer(MessageAnswer::Yes);
+    click("CmdDelete");
+    leaveNumber(2);
+    EXPECT_EQ(text("TxtJouNo"), QStringLiteral("3")) << "the number the journal will give";
+    enterPayment();
+    click("CmdSave");
+    EXPECT_EQ(menu.statusPanel(1), QStringLiteral("Saved As Jou. No. 3"));
+    EXPECT_EQ(count(QStringLiteral("select max(jousrlno) from journal")), 3);
+
+    // Another program saves while the window shows 4.
+    EXPECT_EQ(text("TxtJouNo"), QStringLiteral("4"));
+    books.conn().execute(QStringLiteral("insert into journal(shopid, debitaccid, creditaccid, joudate, amount) "
+                                        "values(1, ?, 1, ?, 500)"),
+                         {fees, books.year.start.toString(Qt::ISODate)});
+    enterPayment();
+    click("CmdSave");
+    EXPECT_EQ(menu.statusPanel(1), QStringLiteral("Saved As Jou. No. 5, Not 4 As Shown"));
+    EXPECT_EQ(text("TxtJouNo"), QStringLiteral("6"));
+
+    // An edit stores the number it loaded, whatever follows the digits.
+    click("CmdEdit");
+    leaveNumber(1);
+    type("TxtJouNo", QStringLiteral("5ABC"));
+    box("txtBillNo")->setFocus();
+    EXPECT_EQ(text("TxtJouNo"), QStringLiteral("5"));
+    type("txtAmount", QStringLiteral("60"));
+    click("CmdSave");
+    EXPECT_EQ(menu.statusPanel(1), QStringLiteral("Saved As Jou. No. 5"));
+    EXPECT_EQ(count(QStringLiteral("select amount from journal where jousrlno=5")), 6000);
+    EXPECT_EQ(messages(), QStringList{"Are You Sue to Delete the Record ?"});
+}
+
+TEST_F(Journal, ANewVoucherNumberBoxRefusesAnyNumberButItsOwn)
+{
+    open();
+    box("TxtJouDate")->setText(day(4));
+    for (const char* typed : {"ABC", "7", "1A"}) {
+        boxes->clear();
+        type("TxtJouNo", QString::fromLatin1(typed));
+        box("txtBillNo")->setFocus();
+        EXPECT_EQ(messages(), QStringList{"Invalid journal Number"}) << typed;
+        EXPECT_EQ(text("TxtJouNo"), QStringLiteral("1")) << typed;
+        EXPECT_EQ(QApplication::focusWidget(), box("TxtJouNo")) << typed;
+    }
+    boxes->clear();
+    type("TxtJouNo", QStringLiteral("1"));
+    box("txtBillNo")->setFocus();
+    EXPECT_TRUE(messages().isEmpty());
+    EXPECT_EQ(QApplication::focusWidget(), box("txtBillNo"));
 }
 
 TEST_F(Journal, LeavingTheDateKeepsItInsideTheYear)
@@ -192,7 +257,7 @@ TEST_F(Journal, DeleteAsksAndEitherAnswerEndsInTheReset)
     EXPECT_EQ(boxes->messages()[1].text, QStringLiteral("Are You Sue to Delete the Record ?"));
     EXPECT_EQ(boxes->messages()[1].buttons, MessageButtons::YesNo);
     EXPECT_EQ(boxes->messages()[1].icon, MessageIcon::Question);
-    EXPECT_EQ(text("TxtJouNo"), QStringLiteral("1")) << "the largest number is gone";
+    EXPECT_EQ(text("TxtJouNo"), QStringLiteral("2")) << "the deleted number is not given again";
 }
 
 TEST_F(Journal, PrintModePrintsEachLoadedVoucherAndStaysOn)
@@ -233,6 +298,42 @@ TEST_F(Journal, PrintAfterSaveShowsTheFieldsAsSavedThenResets)
     EXPECT_TRUE(bytes.contains("Vou.No : PO'K")) << bytes.toStdString();
     EXPECT_TRUE(bytes.contains("Paid Rs. Twenty Five Only\r\n   On Account of Milk\r\n[MILK & TEA (MLK)]\r\n"));
     EXPECT_EQ(text("txtAmount"), QString());
+}
+
+namespace {
+
+// Answers as the script says and notes the journal number the window shows
+// at each question.
+struct NumberAtQuestion : ScriptedDialogs {
+    QLineEdit* box = nullptr;
+    QStringList shown;
+    MessageAnswer message(const MessageRequest& request) override
+    {
+        shown << box->text();
+        return ScriptedDialogs::message(request);
+    }
+};
+
+} // namespace
+
+TEST_F(Journal, ThePrintOfferedAfterASaveShowsTheStoredNumber)
+{
+    books.conn().execute(QStringLiteral("update initialize set jouprndefa=1"));
+    open();
+    auto recorder = std::make_unique<NumberAtQuestion>();
+    NumberAtQuestion* questions = recorder.get();
+    questions->box = box("TxtJouNo");
+    questions->answer(MessageAnswer::No);
+    auto previous = setDialogs(std::move(recorder));
+    // Another program takes number 1 while the window shows it.
+    books.conn().execute(QStringLiteral("insert into journal(shopid, debitaccid, creditaccid, joudate, amount) "
+                                        "values(1, ?, 1, ?, 500)"),
+                         {fees, books.year.start.toString(Qt::ISODate)});
+    enterPayment();
+    click("CmdSave");
+    EXPECT_EQ(questions->shown, QStringList{"2"});
+    EXPECT_EQ(text("TxtJouNo"), QStringLiteral("3")) << "then the reset";
+    const std::unique_ptr<Dialogs> done = setDialogs(std::move(previous));
 }
 
 TEST_F(Journal, AFailedSaveRollsBackAndKeepsTheFieldsAndTheMode)

@@ -49,6 +49,14 @@ TEST(VoucherCheck, FirstFailingFieldGivesItsMessageAndBox)
         {"pasted negative", [](VoucherFields& f) { f.amountText = QStringLiteral("-5"); },
          FieldProblem{Field::Amount, QStringLiteral(" Invalid Amount !!")}},
         {"a thousandth passes", [](VoucherFields& f) { f.amountText = QStringLiteral("0.001"); }, std::nullopt},
+        {"largest amount the words spell", [](VoucherFields& f) { f.amountText = QStringLiteral("2147483647.99"); },
+         std::nullopt},
+        {"one rupee more", [](VoucherFields& f) { f.amountText = QStringLiteral("2147483648"); },
+         FieldProblem{Field::Amount, QStringLiteral(" Invalid Amount !!")}},
+        {"rounds to one rupee more", [](VoucherFields& f) { f.amountText = QStringLiteral("2147483647.995"); },
+         FieldProblem{Field::Amount, QStringLiteral(" Invalid Amount !!")}},
+        {"eleven nines", [](VoucherFields& f) { f.amountText = QStringLiteral("99999999999"); },
+         FieldProblem{Field::Amount, QStringLiteral(" Invalid Amount !!")}},
         {"edit without number", [](VoucherFields& f) { f.editMode = true; f.jouNoText.clear(); },
          FieldProblem{Field::JouNo, QStringLiteral("Invalid Journal Number to Update")}},
         {"new voucher without number", [](VoucherFields& f) { f.jouNoText.clear(); }, std::nullopt},
@@ -74,4 +82,7 @@ TEST(VoucherCheck, AmountsAreReadExactlyFromTheStartOfTheBox)
         EXPECT_EQ(VoucherCheck::amountOf(QString::fromLatin1(c.text)).paise(), c.paise) << c.text;
     EXPECT_EQ(VoucherCheck::numberOf(QStringLiteral("42")), 42);
     EXPECT_EQ(VoucherCheck::numberOf(QStringLiteral("X")), 0);
+    EXPECT_TRUE(VoucherCheck::isNumber(QStringLiteral(" 13 "), 13));
+    for (const char* other : {"13A", "12", "", "1 3", "13.0"})
+        EXPECT_FALSE(VoucherCheck::isNumber(QString::fromLatin1(other), 13)) << other;
 }

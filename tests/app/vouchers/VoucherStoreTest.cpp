@@ -34,16 +34,20 @@ struct Books : ::testing::Test {
 
 } // namespace
 
-TEST_F(Books, NumbersStartAtOneAndForecastTheLargestPlusOne)
+TEST_F(Books, TheNumberForecastIsTheNumberTheNextSaveGets)
 {
     EXPECT_EQ(store.nextJournalNo(), 1);
     EXPECT_EQ(store.save(payment(milk), std::nullopt, milk), 1);
     EXPECT_EQ(store.save(payment(milk), std::nullopt, milk), 2);
     EXPECT_EQ(store.nextJournalNo(), 3);
+    // The deleted last number is not given again.
     store.remove(2);
-    // A forecast: the database will still hand out 3.
-    EXPECT_EQ(store.nextJournalNo(), 2);
+    EXPECT_EQ(store.nextJournalNo(), 3);
     EXPECT_EQ(store.save(payment(milk), std::nullopt, milk), 3);
+    store.remove(3);
+    store.remove(1);
+    EXPECT_EQ(store.nextJournalNo(), 4) << "an emptied journal goes on counting";
+    EXPECT_EQ(store.save(payment(milk), std::nullopt, milk), 4);
 }
 
 TEST_F(Books, SavedVoucherReadsBackExactlyWithBothHeadsAndTheTextsAsTyped)

@@ -1,5 +1,6 @@
 #include "PellamUtility.h"
 #include "dialogs/ScriptedDialogs.h"
+#include "format/AmountWords.h"
 
 #include "support/QtPrinters.h"
 
@@ -80,4 +81,26 @@ TEST(ConVNumber, ReportsWhatItCannotSpell)
     EXPECT_EQ(scripted->messages()[1].text,
               QStringLiteral(" An Error occured The Result may be Invalid !!!\r\r The Error is :-Overflow"));
     EXPECT_EQ(scripted->messages()[1].icon, pellam::MessageIcon::Information);
+}
+
+TEST(ConVNumber, SpellsRupeesUpToTheLargest32BitWholeNumber)
+{
+    const struct { const char* amount; bool spelt; } cases[] = {
+        {"2147483647.99", true},  {"2147483647.994", true}, {"2147483647.995", false}, // rounded to paise first
+        {"2147483648", false},    {"99999999999", false},   {"-2147483647.99", true},
+        {"-2147483648", false},   {"0", true},              {"0.004", true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(pellam::words::canSpell(*pellam::Currency::parse(QString::fromLatin1(c.amount))), c.spelt) << c.amount;
+
+    // What canSpell allows, the words spell whole; one rupee more is an overflow.
+    pellam::ScriptedDialogsGuard scripted;
+    const PellamUtility util;
+    EXPECT_EQ(util.ConVNumber(QStringLiteral("2147483647.99")),
+              QStringLiteral("Two Hundred Fourteen Crore Seventy Four Lakh Eighty Three Thousand Six Hundred Forty "
+                             "Seven and Ninty Nine"));
+    EXPECT_TRUE(scripted->messages().empty());
+    EXPECT_EQ(util.ConVNumber(QStringLiteral("2147483648.99")), QStringLiteral("Ninty Nine"));
+    ASSERT_EQ(scripted->messages().size(), 1u);
+    EXPECT_TRUE(scripted->messages()[0].text.endsWith(QStringLiteral("Overflow")));
 }
