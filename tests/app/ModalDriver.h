@@ -1,7 +1,9 @@
 #pragma once
 
 // Acts on the next modal window the code under test opens: the action runs
-// from the event loop once the window is showing.
+// from the event loop once the window is showing and has the keyboard, so
+// keys the action types reach the window and not the one below it (on a
+// loaded machine the window is found before it is activated).
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
@@ -9,10 +11,12 @@
 
 namespace pellam::test {
 
-inline void whenModal(std::function<void(QWidget*)> act, int attempts = 200)
+inline void whenModal(std::function<void(QWidget*)> act, int attempts = 1000)
 {
     QTimer::singleShot(10, [act = std::move(act), attempts]() mutable {
-        if (QWidget* w = QApplication::activeModalWidget()) {
+        QWidget* w = QApplication::activeModalWidget();
+        const bool ready = w && w->isVisible() && QApplication::activeWindow() == w;
+        if (ready || (w && attempts <= 0)) {
             act(w);
             return;
         }
