@@ -1,6 +1,7 @@
 #include "cli/ReportCommand.h"
 
 #include "core/AppState.h"
+#include "data/CashAccount.h"
 #include "errors/PellamError.h"
 #include "excel/ExcelWorkbook.h"
 #include "format/DateText.h"
@@ -160,10 +161,10 @@ void ReportCommand::choose(app::ReportChoices& r, const QDate& yearStart, const 
 
 int ReportCommand::statementCash(std::optional<int> shop) const
 {
-    const std::optional<int> cash = app::cashAccount(conn(), shop);
+    const std::optional<data::CashAccount> cash = data::cashAccount(conn(), shop);
     if (!cash)
         throw PellamError(3021, app::noCashAccount());
-    return *cash;
+    return cash->accno;
 }
 
 ReportCommand::Output ReportCommand::output(const QString& report, bool workbook) const

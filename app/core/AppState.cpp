@@ -2,6 +2,13 @@
 
 namespace pellam::app {
 
+void AppState::rememberCashAccount(const data::CashAccount& cash)
+{
+    CashAccNo = cash.accno;
+    CashAccCode = cash.code;
+    CashAccName = cash.name;
+}
+
 AppState& state()
 {
     static AppState s;

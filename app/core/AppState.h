@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/CashAccount.h"
 #include "database/Connection.h"
 #include "PellamUtility.h"
 
@@ -27,6 +28,10 @@ struct AppState {
     QString CashAccCode;
     QString HelpFile;
     db::Connection Conn;          // the one shared connection to the year's books
+
+    // Keeps the cash account the windows show, read from the open books;
+    // the one place that writes it.
+    void rememberCashAccount(const data::CashAccount& cash);
 };
 
 AppState& state();

@@ -4,6 +4,7 @@
 #include "core/ErrorHandling.h"
 #include "core/FrmPreview.h"
 #include "core/ShellView.h"
+#include "data/ReportHeading.h"
 #include "errors/PellamError.h"
 #include "format/DateText.h"
 #include "help/HelpViewer.h"
@@ -60,14 +61,6 @@ void ShowReportPreview(const QString& file, QString& caption)
     FrmPreview::open(file, caption);
 }
 
-QString SqlDate(const QString& dateText)
-{
-    const auto date = datetext::parse(dateText);
-    if (!date)
-        return QStringLiteral("NULL");
-    return state().Util.GetSqlDate(datetext::format(*date), PellamUtility::Db_MSAccess);
-}
-
 namespace {
 
 template <class Add>
@@ -108,29 +101,10 @@ void ShowHelp(short context)
 
 QString ReportTitle(int kind, int shopId, QString& place)
 {
-    const QString columns = QStringLiteral("select LedName,RecName,QName,MonName,place,pincode from organization");
-    db::RecordSet rs = shopId == 0
-                           ? state().Conn.query(columns + QStringLiteral(" order by shopid"))
-                           : state().Conn.query(columns + QStringLiteral(" where shopid=?"), {shopId});
-    if (rs.eof())
-        return {};
-    static const char* const kColumns[] = {"ledname", "recname", "qname", "monname"};
-    const QString title = (kind >= 1 && kind <= 4) ? rs.toString(QString::fromLatin1(kColumns[kind - 1])) : QString();
-    if (!rs.isNull(QStringLiteral("place"))) {
-        place = rs.toString(QStringLiteral("place"));
-        if (!rs.isNull(QStringLiteral("pincode")))
-            place += QStringLiteral(" - ") + rs.toString(QStringLiteral("pincode"));
-    }
-    return title;
-}
-
-QString ShopFilter(const QListWidget* list)
-{
-    QString filter = QStringLiteral("  shopid in(0");
-    for (int i = 0; i < list->count(); ++i)
-        if (list->item(i)->isSelected())
-            filter += QLatin1Char(',') + QString::number(list->item(i)->data(Qt::UserRole).toLongLong());
-    return filter + QLatin1Char(')');
+    const data::ReportHeading heading = data::reportHeading(state().Conn, kind, shopId);
+    if (!heading.place.isEmpty())
+        place = heading.place;
+    return heading.title;
 }
 
 } // namespace pellam::app

@@ -20,8 +20,6 @@ void ShowProgress(int value, int mode, int maximum);
 // Opens a new preview window on a report text file. An empty caption
 // becomes "Pellam Accounts 3.1  Preview", in the caller's variable too.
 void ShowReportPreview(const QString& file, QString& caption);
-// The SQL date literal of a day/month/year text, or "NULL".
-QString SqlDate(const QString& dateText);
 // Fills a list with every institution (its number as the item's data) and
 // selects the first. Throws PellamError 380 when there is none.
 void LoadInstitutions(QListWidget* list);
@@ -33,9 +31,6 @@ void ShowHelp(short context);
 // payment, 3 quarterly, 4 monthly) and, into `place`, its place line.
 // Institution 0 means the first one.
 QString ReportTitle(int kind, int shopId, QString& place);
-// The condition on shopid for the selected institutions of a list:
-// "  shopid in(0,1,3)".
-QString ShopFilter(const QListWidget* list);
 
 // Each word's first letter upper case, the rest lower case.
 QString properCase(const QString& text);

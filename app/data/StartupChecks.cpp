@@ -75,17 +75,13 @@ void requireYearBooks(db::Connection& conn)
 std::optional<CashAccount> verifyCashAccount(db::Connection& conn)
 {
     requireYearBooks(conn);
-    db::RecordSet rs = conn.query(QStringLiteral("select accno, acccode, accountname from CurCashAccount"));
-    if (rs.RecordCount() == 0)
+    std::optional<CashAccount> cash = cashAccount(conn);
+    if (!cash)
         return std::nullopt;
-    CashAccount cash;
-    cash.accno = int(rs.toInt(QStringLiteral("accno")));
-    cash.code = rs.toString(QStringLiteral("acccode"));
-    cash.name = rs.toString(QStringLiteral("accountname")).trimmed();
-    if (cash.name != kCashName) {
-        conn.execute(QStringLiteral("update account set AccountName = ? where accno = ?"), {kCashName, cash.accno});
-        cash.name = kCashName;
-        cash.renamed = true;
+    if (cash->name != kCashName) {
+        conn.execute(QStringLiteral("update account set AccountName = ? where accno = ?"), {kCashName, cash->accno});
+        cash->name = kCashName;
+        cash->renamed = true;
     }
     return cash;
 }

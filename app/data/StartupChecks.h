@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/CashAccount.h"
 #include "database/Connection.h"
 
 #include <QList>
@@ -10,13 +11,6 @@ namespace pellam::data {
 
 // The checks and repairs that start-up runs on the year's books. Each is one
 // statement (or a few) whatever the size of the books.
-
-struct CashAccount {
-    int accno = 0;
-    QString code;
-    QString name;           // trimmed; "CASH A/C" after the check
-    bool renamed = false;   // the stored name was something else and was corrected
-};
 
 // Throws PellamError -2147467259 unless the connection's file holds the
 // books of a financial year (the ledger and the cash account's view).

@@ -1,5 +1,6 @@
 #include "masters/LedgerHeadStore.h"
 
+#include "data/CashAccount.h"
 #include "errors/PellamError.h"
 
 namespace pellam::masters {
@@ -49,7 +50,8 @@ bool LedgerHeadStore::codeTaken(const QString& code, int exceptAccno)
 
 int LedgerHeadStore::cashAccountNo()
 {
-    return conn_.scalar(QStringLiteral("select accno from CurCashAccount")).toInt();
+    const std::optional<data::CashAccount> cash = data::cashAccount(conn_);
+    return cash ? cash->accno : 0;
 }
 
 void LedgerHeadStore::save(LedgerHead& head, const std::vector<Opening>& openings)

@@ -70,16 +70,6 @@ Currency JournalSums::figure(const Sums& sums, int accno, int bucket) const
     return Currency::fromPaise(it == sums.constEnd() ? 0 : it->at(size_t(bucket)));
 }
 
-std::optional<int> cashAccount(db::Connection& conn, std::optional<int> shop)
-{
-    const QVariant accno =
-        shop ? conn.scalar(QStringLiteral("select accno from CurCashAccount where shopid = ?"), {*shop})
-             : conn.scalar(QStringLiteral("select accno from CurCashAccount"));
-    if (accno.isNull())
-        return std::nullopt;
-    return accno.toInt();
-}
-
 QList<StatementHead> statementHeads(db::Connection& conn, const QList<qint64>& shops)
 {
     const CountedShops counted(shops);

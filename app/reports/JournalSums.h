@@ -61,9 +61,6 @@ inline void tell(const StatementStatus& status, const char* text)
         status(QString::fromLatin1(text));
 }
 
-// The books' cash account: the one named for institution `shop`, or the
-// first named when no institution is given; nothing when the books name none.
-std::optional<int> cashAccount(db::Connection& conn, std::optional<int> shop = std::nullopt);
 // What a statement says when the books name no cash account.
 inline QString noCashAccount()
 {

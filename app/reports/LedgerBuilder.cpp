@@ -1,6 +1,6 @@
 #include "reports/LedgerBuilder.h"
 
-#include "core/Common.h"
+#include "data/ReportHeading.h"
 #include "reports/SqlList.h"
 
 #include <QHash>
@@ -23,7 +23,9 @@ LedgerDocument LedgerBuilder::build(const LedgerRequest& request)
 {
     LedgerDocument doc;
     doc.request = request;
-    doc.title = ReportTitle(1, request.shops.size() == 1 ? int(request.shops.front()) : 0, doc.place);
+    const data::ReportHeading heading = data::reportHeading(conn_, 1, request.shops.size() == 1 ? int(request.shops.front()) : 0);
+    doc.title = heading.title;
+    doc.place = heading.place;
     const CountedShops shops(request.shops);
     const QString accounts = marks(request.heads.size());
     doc.heads = heads(request, shops, accounts);
@@ -37,7 +39,7 @@ LedgerDocument LedgerBuilder::build(const LedgerRequest& request)
 QList<LedgerHead> LedgerBuilder::heads(const LedgerRequest& request, const CountedShops& shops, const QString& accounts)
 {
     db::RecordSet rs = conn_.query(
-        QStringLiteral("select accno, acccode, accountname from account"
+        QStringLiteral("select accno, accountname from account"
                        " where accno not in (select accno from CurCashAccount)"
                        " and accno in (select accno from shopacc where shopid in (%1) and accno in (%2))"
                        " order by accountname, accno")
@@ -47,7 +49,6 @@ QList<LedgerHead> LedgerBuilder::heads(const LedgerRequest& request, const Count
     for (; !rs.eof(); rs.MoveNext()) {
         LedgerHead head;
         head.accNo = int(rs.toInt(QStringLiteral("accno")));
-        head.code = rs.toString(QStringLiteral("acccode"));
         head.name = rs.toString(QStringLiteral("accountname"));
         heads << head;
     }

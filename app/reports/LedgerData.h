@@ -30,7 +30,6 @@ struct LedgerVoucher {
 
 struct LedgerHead {
     int accNo = 0;
-    QString code;
     QString name;
     Currency opening;         // debit positive
     QList<LedgerVoucher> vouchers;

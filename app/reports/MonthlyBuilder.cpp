@@ -1,6 +1,6 @@
 #include "reports/MonthlyBuilder.h"
 
-#include "core/Common.h"
+#include "data/ReportHeading.h"
 #include "reports/JournalSums.h"
 
 namespace pellam::app {
@@ -23,7 +23,9 @@ QString monthName(int month)
 MonthlyDocument MonthlyBuilder::build(const MonthlyRequest& r, int cashAccNo)
 {
     MonthlyDocument doc;
-    doc.title = ReportTitle(4, r.shops.isEmpty() ? 0 : int(r.shops.front()), doc.place);
+    const data::ReportHeading heading = data::reportHeading(conn_, 4, r.shops.isEmpty() ? 0 : int(r.shops.front()));
+    doc.title = heading.title;
+    doc.place = heading.place;
     doc.statement = QStringLiteral("MONTHLY  STATEMENT of %1 '%2 - '%3")
                         .arg(monthName(r.month).toUpper(), r.yearStart.toString(QStringLiteral("yy")),
                              r.yearEnd.toString(QStringLiteral("yy")));

@@ -4,6 +4,7 @@
 #include "core/Common.h"
 #include "core/ErrorHandling.h"
 #include "core/Say.h"
+#include "data/CashAccount.h"
 #include "reports/MonthlyBuilder.h"
 #include "reports/MonthlyPrint.h"
 #include "reports/MonthlyText.h"
@@ -17,12 +18,12 @@ void MonthlyReport(const MonthlyRequest& request, short target)
     bool previewed = false;
     const StepResult result = runStep(
         [&] {
-            const std::optional<int> cash = cashAccount(state().Conn);
+            const std::optional<data::CashAccount> cash = data::cashAccount(state().Conn);
             if (!cash) {
                 say(noCashAccount(), MessageIcon::Information);
                 return;
             }
-            const MonthlyDocument doc = MonthlyBuilder(state().Conn, ShowStatus).build(request, *cash);
+            const MonthlyDocument doc = MonthlyBuilder(state().Conn, ShowStatus).build(request, cash->accno);
             const auto generated = [] { ShowStatus(QStringLiteral("report is generated")); };
             if (target == MonthlyToPreview) {
                 toPreview(

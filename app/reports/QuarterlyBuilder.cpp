@@ -1,6 +1,6 @@
 #include "reports/QuarterlyBuilder.h"
 
-#include "core/Common.h"
+#include "data/ReportHeading.h"
 #include "errors/PellamError.h"
 #include "reports/JournalSums.h"
 
@@ -21,7 +21,9 @@ QuarterlyDocument QuarterlyBuilder::build(const QuarterRequest& request, int cas
         throw PellamError(5, QStringLiteral("There is no quarter '%1'").arg(request.quarter),
                           QStringLiteral("QuarterlyReport"));
     QuarterlyDocument doc;
-    doc.title = ReportTitle(3, request.shops.isEmpty() ? 0 : int(request.shops.front()), doc.place);
+    const data::ReportHeading heading = data::reportHeading(conn_, 3, request.shops.isEmpty() ? 0 : int(request.shops.front()));
+    doc.title = heading.title;
+    doc.place = heading.place;
     doc.quarter = request.quarter.trimmed().toUpper();
     doc.yearStart = request.yearStart;
     doc.yearEnd = request.yearEnd;

@@ -4,6 +4,7 @@
 #include "core/Common.h"
 #include "core/ErrorHandling.h"
 #include "core/Say.h"
+#include "data/CashAccount.h"
 #include "reports/QuarterlyBuilder.h"
 #include "reports/QuarterlyPrint.h"
 #include "reports/QuarterlySheet.h"
@@ -29,13 +30,13 @@ void QuarterlyReport(const QuarterRequest& request, short target)
         [&] {
             // The cash position is institution 1's cash account's, whichever
             // institutions are chosen.
-            const std::optional<int> cash = cashAccount(state().Conn, 1);
+            const std::optional<data::CashAccount> cash = data::cashAccount(state().Conn, 1);
             if (!cash) {
                 say(noCashAccount(), MessageIcon::Information);
                 return;
             }
             const QuarterlyDocument doc =
-                QuarterlyBuilder(state().Conn, ShowStatus).build(request, *cash);
+                QuarterlyBuilder(state().Conn, ShowStatus).build(request, cash->accno);
             ShowStatus(QStringLiteral("Report Generated"));
             switch (target) {
             case QuarterlyToPrinter:

@@ -1,6 +1,7 @@
 #include "reports/RecPayBuilder.h"
 
-#include "core/Common.h"
+#include "data/CashAccount.h"
+#include "data/ReportHeading.h"
 #include "reports/SqlList.h"
 
 namespace pellam::app {
@@ -9,10 +10,13 @@ RecPayDocument RecPayBuilder::build(const ReportChoices& request)
 {
     RecPayDocument doc;
     doc.request = request;
-    doc.title = ReportTitle(2, request.shops.isEmpty() ? 0 : int(request.shops.front()), doc.place);
+    const data::ReportHeading heading = data::reportHeading(conn_, 2, request.shops.isEmpty() ? 0 : int(request.shops.front()));
+    doc.title = heading.title;
+    doc.place = heading.place;
     // The cash account of the books, whether or not it has an opening in
     // the chosen institutions; 0 (no vouchers) in books without one.
-    doc.cashAccNo = conn_.scalar(QStringLiteral("select accno from CurCashAccount")).toInt();
+    const std::optional<data::CashAccount> cash = data::cashAccount(conn_);
+    doc.cashAccNo = cash ? cash->accno : 0;
     const CountedShops shops(request.shops);
     doc.opening = opening(doc, shops);
     if (doc.opening > Currency())

@@ -46,12 +46,6 @@ void ReportTextFile::WriteLine(const QString& line)
     file_.write("\n");
 }
 
-void ReportTextFile::WriteBlankLines(int count)
-{
-    for (int i = 0; i < count; ++i)
-        file_.write("\n");
-}
-
 void ReportTextFile::Close()
 {
     if (file_.isOpen() && (!file_.flush() || file_.error() != QFileDevice::NoError)) {

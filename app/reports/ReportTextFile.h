@@ -17,7 +17,6 @@ public:
     ReportTextFile(const ReportTextFile&) = delete;
     ReportTextFile& operator=(const ReportTextFile&) = delete;
     void WriteLine(const QString& line = {});
-    void WriteBlankLines(int count);
     void Close();
     QString path() const { return file_.fileName(); }
     // Hands the closed file on to whoever shows it; this object no longer

@@ -1,6 +1,7 @@
 #include "reports/SummaryBuilder.h"
 
-#include "core/Common.h"
+#include "data/CashAccount.h"
+#include "data/ReportHeading.h"
 #include "reports/JournalSums.h"
 
 namespace pellam::app {
@@ -14,11 +15,11 @@ SummaryDocument SummaryBuilder::build(const SummaryRequest& request)
 {
     SummaryDocument doc;
     doc.request = request;
-    QString place;
-    doc.title = ReportTitle(4, request.shops.isEmpty() ? 0 : int(request.shops.front()), place);
+    doc.title = data::reportHeading(conn_, 4, request.shops.isEmpty() ? 0 : int(request.shops.front())).title;
     tell(status_, "Generating report");
     // Books without a cash account have no cash to open with.
-    const int cash = cashAccount(conn_).value_or(0);
+    const std::optional<data::CashAccount> cashAccount = data::cashAccount(conn_);
+    const int cash = cashAccount ? cashAccount->accno : 0;
     enum { Period, Before };
     const JournalSums sums(conn_, request.shops,
                            {DateBucket::between(request.from, request.to), DateBucket::before(request.from)});

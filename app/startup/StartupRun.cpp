@@ -145,9 +145,7 @@ StartupRun::Outcome StartupRun::openBooks(const QDate& workingDate)
             CR + QStringLiteral("Please Contact the System Administrator  "));
         return Outcome::EndProgram;
     }
-    s.CashAccNo = cash->accno;
-    s.CashAccCode = cash->code;
-    s.CashAccName = cash->name.trimmed();
+    s.rememberCashAccount(*cash);
 
     data::SchemaVersion version = data::SchemaVersion::Current;
     step([&] { version = data::schemaVersion(s.Conn); });

@@ -109,10 +109,7 @@ void FrmJournal::Form_Load()
     Connection();
     AppState& s = state();
     try {
-        const CashAccount cash = store().cashAccount();
-        s.CashAccNo = cash.accNo;
-        s.CashAccName = cash.name;
-        s.CashAccCode = cash.code;
+        s.rememberCashAccount(data::cashAccount(s.Conn).value_or(data::CashAccount{}));
         CboOrg->clear();
         for (const auto& [shopId, name] : store().institutions())
             CboOrg->addItem(name, shopId);

@@ -20,15 +20,6 @@ QString isoDate(const QDate& date)
 
 } // namespace
 
-CashAccount VoucherStore::cashAccount()
-{
-    const db::RecordSet rs = conn_.query(QStringLiteral("select * from CurCashAccount"));
-    if (rs.eof())
-        return {};
-    return {int(rs.toInt(QStringLiteral("accno"))), rs.toString(QStringLiteral("accountname")),
-            rs.toString(QStringLiteral("acccode"))};
-}
-
 QList<std::pair<qint64, QString>> VoucherStore::institutions()
 {
     QList<std::pair<qint64, QString>> out;

@@ -40,12 +40,6 @@ struct StoredVoucher {
     QString billNo;
 };
 
-struct CashAccount {
-    int accNo = 0;
-    QString name;
-    QString code;
-};
-
 // The journal of the year's books as the voucher window needs it. Every
 // value goes into its statement as a bound parameter, so any text the user
 // typed is stored as typed. Failures throw PellamError.
@@ -53,8 +47,6 @@ class VoucherStore {
 public:
     explicit VoucherStore(db::Connection& conn) : conn_(conn) {}
 
-    // The first row of CurCashAccount; number 0 and empty texts when none.
-    CashAccount cashAccount();
     // Institutions (number, name) in the order the books give them.
     QList<std::pair<qint64, QString>> institutions();
     // Whether every save ends with the offer to print the voucher.

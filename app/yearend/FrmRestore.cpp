@@ -126,9 +126,7 @@ void FrmRestore::run()
         Stat(QStringLiteral("Closing Databses,Tables,open windows ...."));
         closeChildWindows();
         const yearend::RestoreResult result = restore.restore();
-        s.CashAccNo = result.cash.accno;
-        s.CashAccCode = result.cash.code;
-        s.CashAccName = result.cash.name;
+        s.rememberCashAccount(result.cash);
         Stat(QStringLiteral("The books are restored"));
         QString text = QStringLiteral("The books were restored from %1:").arg(backup.file) + CR + yearend::contentsText(backup) +
                        QLatin1Char('.') + CR + CR +

@@ -6,6 +6,7 @@
 //
 //   bench_vouchers [--vouchers N] [--heads N] [--books FILE]
 
+#include "data/CashAccount.h"
 #include "grids/ListGrid.h"
 #include "grids/PopupGrid.h"
 #include "vouchers/HeadLookup.h"
@@ -84,7 +85,7 @@ int main(int argc, char** argv)
     db::Connection conn;
     conn.Open(books);
     app::VoucherStore store(conn);
-    const int cash = store.cashAccount().accNo;
+    const int cash = data::cashAccount(conn)->accno;
     const qint64 last = store.nextJournalNo() - 1;
     const db::RecordSet headRows = store.ledgerHeads(cash);
     const int headCount = headRows.RecordCount();

@@ -45,15 +45,7 @@ TEST(ShowProgress, IgnoresValuesAboveTheMaximumAndHidesOnMode2)
     EXPECT_TRUE(menu.progressBar()->isHidden());
 }
 
-TEST(SqlDate, WritesADateLiteralOrNull)
-{
-    EXPECT_EQ(SqlDate(QStringLiteral("31/03/2009")), QStringLiteral(" datevalue('31/03/2009') "));
-    EXPECT_EQ(SqlDate(QStringLiteral("5/4/2024")), QStringLiteral(" datevalue('05/04/2024') "));
-    EXPECT_EQ(SqlDate(QString()), QStringLiteral("NULL"));
-    EXPECT_EQ(SqlDate(QStringLiteral("29/02/2009")), QStringLiteral("NULL"));
-}
-
-TEST(Institutions, ListFilterAndReportTitles)
+TEST(Institutions, ListAndReportTitles)
 {
     test::AppTestBooks books;
     books.conn().execute(QStringLiteral("update organization set shopName=?, Place=?, PinCode=?, MonName=?, LedName=? where ShopId=1"),
@@ -69,12 +61,6 @@ TEST(Institutions, ListFilterAndReportTitles)
     EXPECT_EQ(list.item(0)->text(), QStringLiteral("ST. MARY'S SCHOOL"));
     EXPECT_EQ(list.item(2)->data(Qt::UserRole).toInt(), 3);
     EXPECT_EQ(list.currentRow(), 0);
-
-    list.clearSelection();
-    EXPECT_EQ(ShopFilter(&list), QStringLiteral("  shopid in(0)"));
-    list.item(0)->setSelected(true);
-    list.item(2)->setSelected(true);
-    EXPECT_EQ(ShopFilter(&list), QStringLiteral("  shopid in(0,1,3)"));
 
     QString place = QStringLiteral("unchanged");
     EXPECT_EQ(ReportTitle(4, 1, place), QStringLiteral("Monthly Statement of St. Mary's"));

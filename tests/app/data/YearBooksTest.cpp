@@ -1,4 +1,5 @@
 #include "app/data/TestBooks.h"
+#include "data/CashAccount.h"
 #include "data/YearBooks.h"
 #include "support/QtPrinters.h"
 
@@ -75,6 +76,14 @@ TEST(YearBooks, CashAccountViewNamesOneHeadForInstitutionOneAndEveryInstitution)
     books.conn.execute(QStringLiteral("update account set AccCode='CSH', AccountName='Cash' where accno=1"));
     EXPECT_EQ(books.conn.scalar(QStringLiteral("select accountname from CurCashAccount")), QVariant(QStringLiteral("Cash")));
     EXPECT_EQ(books.count(QStringLiteral("select count(*) from account where accno not in (select accno from CurCashAccount)")), 1);
+
+    // The one lookup every window, report and command uses.
+    const std::optional<data::CashAccount> cash = data::cashAccount(books.conn, 3);
+    ASSERT_TRUE(cash);
+    EXPECT_EQ(std::tuple(cash->accno, cash->code, cash->name), std::tuple(1, QStringLiteral("CSH"), QStringLiteral("Cash")));
+    EXPECT_FALSE(data::cashAccount(books.conn, 9)) << "no such institution";
+    books.conn.execute(QStringLiteral("delete from PostSettings where SettingName = 'CashAccNo'"));
+    EXPECT_FALSE(data::cashAccount(books.conn)) << "books that name no cash account";
 }
 
 TEST(YearBooks, LedgerCodesAreUniqueWithoutRegardToCase)

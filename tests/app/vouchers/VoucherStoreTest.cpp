@@ -1,4 +1,5 @@
 #include "app/data/TestBooks.h"
+#include "data/CashAccount.h"
 #include "vouchers/VoucherStore.h"
 
 #include <gtest/gtest.h>
@@ -137,6 +138,6 @@ TEST_F(Books, LookupOffersEveryHeadButCashByName)
     ASSERT_EQ(heads.RecordCount(), 2);
     EXPECT_EQ(heads.cell(0, 2).toString(), QStringLiteral("BANK CHARGES"));
     EXPECT_EQ(heads.cell(1, 1).toString(), QStringLiteral("MLK"));
-    EXPECT_EQ(store.cashAccount().name, QStringLiteral("CASH A/C"));
+    EXPECT_EQ(data::cashAccount(books.conn)->name, QStringLiteral("CASH A/C"));
     EXPECT_FALSE(store.printAfterSave());
 }
