@@ -1,5 +1,6 @@
 #include "cli/BooksCheck.h"
 
+#include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 
 namespace pellam::cli {
@@ -13,7 +14,7 @@ void BooksCheck::verifyCashAccount()
 {
     const auto cash = data::verifyCashAccount(conn_);
     if (!cash)
-        throw PellamError(3021, QStringLiteral("The cash account is not found in the books %1.").arg(file_));
+        throw PellamError(NoCurrentRecord, QStringLiteral("The cash account is not found in the books %1.").arg(file_));
     cash_ = *cash;
     out_ << "Cash account: " << cash_.name << " (code " << cash_.code << ", number " << cash_.accno << ")" << Qt::endl;
     if (cash_.renamed) {

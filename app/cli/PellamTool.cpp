@@ -7,6 +7,7 @@
 #include "data/DemoBooks.h"
 #include "data/YearBooks.h"
 #include "database/Connection.h"
+#include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 #include "system/AppFolders.h"
 #include "yearend/BackupCopy.h"
@@ -27,7 +28,7 @@ void prepareFolders(const QString& appFolder)
 {
     for (const char* sub : {"", "Temp", "BackUp", "Data"})
         if (!QDir().mkpath(QDir(appFolder).filePath(QLatin1String(sub))))
-            throw PellamError(76, QStringLiteral("Cannot create the folder %1.").arg(QDir(appFolder).filePath(QLatin1String(sub))));
+            throw PellamError(PathNotFound, QStringLiteral("Cannot create the folder %1.").arg(QDir(appFolder).filePath(QLatin1String(sub))));
 }
 
 } // namespace
@@ -85,7 +86,7 @@ QString PellamTool::existingBooks(const data::FinancialYear& year) const
 {
     const QString books = data::yearDatabasePath(QDir(appFolder_).filePath(QStringLiteral("Data")), year);
     if (!QFileInfo::exists(books))
-        throw PellamError(53, QStringLiteral("No books exist for the financial year %1 (%2).").arg(year.label(), books));
+        throw PellamError(FileNotFound, QStringLiteral("No books exist for the financial year %1 (%2).").arg(year.label(), books));
     return books;
 }
 
@@ -95,7 +96,7 @@ QString PellamTool::newBooks(const data::FinancialYear& year) const
     data::ensureTemplate(appFolder_);
     const QString books = data::yearDatabasePath(QDir(appFolder_).filePath(QStringLiteral("Data")), year);
     if (QFileInfo::exists(books))
-        throw PellamError(58, QStringLiteral("The books for the financial year %1 already exist (%2).").arg(year.label(), books));
+        throw PellamError(FileExists, QStringLiteral("The books for the financial year %1 already exist (%2).").arg(year.label(), books));
     return books;
 }
 
@@ -173,7 +174,7 @@ void PellamTool::closeYear(const CommandLine& line)
     prepareFolders(appFolder_);
     yearend::YearClosing closing(appFolder_, books, year);
     if (closing.newBooksExist() && !line.has(QStringLiteral("yes")))
-        throw PellamError(58, QStringLiteral("The books for the financial year %1 already exist (%2); --yes replaces them, "
+        throw PellamError(FileExists, QStringLiteral("The books for the financial year %1 already exist (%2); --yes replaces them, "
                                              "keeping a copy.")
                                   .arg(closing.newYear().label(), closing.newBooks()));
     yearend::YearClosing::Reporter reporter;
@@ -194,7 +195,7 @@ void PellamTool::restore(const CommandLine& line)
     yearend::BackupRestore restorer(conn, books, year, backupFolder(year, startup::installationSlot(util_, appFolder_)));
     const yearend::BackupSummary summary = restorer.prepare(backup);
     if (!summary.belongsToYear && !line.has(QStringLiteral("yes")))
-        throw PellamError(13, QStringLiteral("The backup %1 may not hold the books of the financial year %2 (%3); --yes "
+        throw PellamError(TypeMismatch, QStringLiteral("The backup %1 may not hold the books of the financial year %2 (%3); --yes "
                                              "restores it anyway.")
                                   .arg(backup, year.label(), yearend::contentsText(summary)));
     const yearend::RestoreResult result = restorer.restore(now_);

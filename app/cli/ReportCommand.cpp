@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "data/CashAccount.h"
+#include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 #include "excel/ExcelWorkbook.h"
 #include "format/DateText.h"
@@ -65,7 +66,7 @@ app::ReportReference referenceOption(const CommandLine& line)
 
 PellamError cannotWrite(const QString& path)
 {
-    return PellamError(75, QStringLiteral("The file %1 cannot be written.").arg(path));
+    return PellamError(PathAccessError, QStringLiteral("The file %1 cannot be written.").arg(path));
 }
 
 // A file written in full or not at all.
@@ -163,7 +164,7 @@ int ReportCommand::statementCash(std::optional<int> shop) const
 {
     const std::optional<data::CashAccount> cash = data::cashAccount(conn(), shop);
     if (!cash)
-        throw PellamError(3021, app::noCashAccount());
+        throw PellamError(NoCurrentRecord, app::noCashAccount());
     return cash->accno;
 }
 
@@ -236,7 +237,7 @@ void ReportCommand::ledger(const QDate& yearStart, const QDate& yearEnd)
     const Output o = output(QStringLiteral("ledger"), true);
     const app::LedgerDocument doc = app::LedgerBuilder(conn()).build(r);
     if (doc.heads.isEmpty())
-        throw PellamError(3021, QStringLiteral("There is no records"));
+        throw PellamError(NoCurrentRecord, QStringLiteral("There is no records"));
     write(
         o, r.pageOffset, [&doc](const auto& line) { app::writeLedgerText(doc, line); },
         [&doc](app::ReportPrinter& p) { app::printLedger(doc, p); },

@@ -5,6 +5,7 @@
 #include "core/FrmPreview.h"
 #include "core/ShellView.h"
 #include "data/ReportHeading.h"
+#include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 #include "format/DateText.h"
 #include "help/HelpViewer.h"
@@ -81,7 +82,7 @@ void LoadInstitutions(QListWidget* list)
         item->setData(Qt::UserRole, id);
     });
     if (list->count() == 0)
-        throw PellamError::standard(380, QStringLiteral("LoadInstitutions"));
+        throw PellamError::standard(InvalidPropertyValue, QStringLiteral("LoadInstitutions"));
     list->setCurrentRow(0);
 }
 
@@ -90,7 +91,7 @@ void LoadInstitutions(QComboBox* list)
     list->clear();
     loadInstitutions([list](const QString& name, qint64 id) { list->addItem(name, id); });
     if (list->count() == 0)
-        throw PellamError::standard(380, QStringLiteral("LoadInstitutions"));
+        throw PellamError::standard(InvalidPropertyValue, QStringLiteral("LoadInstitutions"));
     list->setCurrentIndex(0);
 }
 

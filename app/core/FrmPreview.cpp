@@ -4,6 +4,7 @@
 #include "core/ErrorHandling.h"
 #include "core/MdiHost.h"
 #include "dialogs/Dialogs.h"
+#include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 #include "printing/RawPrinter.h"
 #include "text/FixedFont.h"
@@ -84,7 +85,7 @@ void FrmPreview::Command3_Click()
         [this] {
             QFile f(file_);
             if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
-                throw PellamError::standard(53, QStringLiteral("Print"));
+                throw PellamError::standard(FileNotFound, QStringLiteral("Print"));
             // Line by line, as the printer expects: each line ends in CR LF.
             QString text;
             while (!f.atEnd()) {

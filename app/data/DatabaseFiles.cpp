@@ -1,5 +1,6 @@
 #include "data/DatabaseFiles.h"
 
+#include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 
 #include <QFile>
@@ -39,7 +40,7 @@ void syncFile(const QString& file)
     const int rc = ::fsync(f.handle());
 #endif
     if (rc != 0)
-        throw PellamError(57, QStringLiteral("Cannot flush %1 to the disk.").arg(file), kSource);
+        throw PellamError(DeviceIOError, QStringLiteral("Cannot flush %1 to the disk.").arg(file), kSource);
 }
 
 void writeDatabaseAtomically(const QString& file, const std::function<void(db::Connection&)>& fill)

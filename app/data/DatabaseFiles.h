@@ -1,14 +1,12 @@
 #pragma once
 
 #include "database/Connection.h"
+#include "errors/ErrorNumber.h"
 
 #include <QString>
 #include <functional>
 
 namespace pellam::data {
-
-// File numbers of the errors raised here (those the error handler knows).
-enum FileError : int { FileExists = 58, PathAccessError = 75, PathNotFound = 76 };
 
 // Removes a database file with its write-ahead log, shared memory and
 // rollback journal. False when one of them stays behind.

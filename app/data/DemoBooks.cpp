@@ -3,6 +3,7 @@
 #include "data/DatabaseFiles.h"
 #include "data/DemoCatalogue.h"
 #include "data/YearBooks.h"
+#include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 
 #include <QStringList>
@@ -42,7 +43,7 @@ struct Head {
 void requireRange(const char* what, int value, int low, int high)
 {
     if (value < low || value > high)
-        throw PellamError(5, QStringLiteral("The number of %1 must be from %2 to %3.")
+        throw PellamError(InvalidCall, QStringLiteral("The number of %1 must be from %2 to %3.")
                                  .arg(QLatin1String(what)).arg(low).arg(high));
 }
 

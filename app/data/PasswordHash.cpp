@@ -1,5 +1,6 @@
 #include "data/PasswordHash.h"
 
+#include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 
 #include <QByteArray>
@@ -15,7 +16,7 @@ void requireSodium()
 {
     static const bool ready = sodium_init() >= 0;
     if (!ready)
-        throw PellamError(7, QStringLiteral("The password hashing library could not start."), kSource);
+        throw PellamError(OutOfMemory, QStringLiteral("The password hashing library could not start."), kSource);
 }
 
 QByteArray storedBytes(const QString& stored)
@@ -39,7 +40,7 @@ QString PasswordHash::hash(const QString& password) const
     char out[crypto_pwhash_STRBYTES];
     if (crypto_pwhash_str_alg(out, utf8.constData(), static_cast<unsigned long long>(utf8.size()), cost_.ops,
                               cost_.memory, crypto_pwhash_ALG_ARGON2ID13) != 0)
-        throw PellamError(7, QStringLiteral("Out of memory while securing the password."), kSource);
+        throw PellamError(OutOfMemory, QStringLiteral("Out of memory while securing the password."), kSource);
     return QString::fromLatin1(out);
 }
 

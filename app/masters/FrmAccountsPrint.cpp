@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/Common.h"
 #include "core/ErrorHandling.h"
+#include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 #include "masters/AccountHeadsList.h"
 #include "masters/FrmAccounts.h"
@@ -20,14 +21,14 @@ QString writeReportFile(const QStringList& lines)
 {
     QTemporaryFile file(app::state().TempDir + QStringLiteral("radXXXXXX.tmp"));
     if (!file.open())
-        throw PellamError::standard(75, QStringLiteral("print"));
+        throw PellamError::standard(PathAccessError, QStringLiteral("print"));
     const int last = int(lines.size());
     for (int i = 0; i < last; ++i) {
         file.write((lines[i] + QLatin1Char('\n')).toUtf8());
         app::ShowProgress(i + 1, 1, last + 1);
     }
     if (!file.flush())
-        throw PellamError::standard(61, QStringLiteral("print"));
+        throw PellamError::standard(DiskFull, QStringLiteral("print"));
     // Written in full: from here on the file is the preview's.
     file.setAutoRemove(false);
     return file.fileName();

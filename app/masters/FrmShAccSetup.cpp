@@ -5,6 +5,7 @@
 #include "core/ErrorHandling.h"
 #include "core/FormKeys.h"
 #include "dialogs/Dialogs.h"
+#include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 #include "masters/HeadsInUseStore.h"
 
@@ -84,7 +85,7 @@ void FrmShAccSetup::Form_Load()
                     app::LoadInstitutions(CboComp);
                 } catch (const PellamError& e) {
                     // Books without institutions simply show an empty choice.
-                    if (e.Number() != 380)
+                    if (e.Number() != InvalidPropertyValue)
                         throw;
                 }
             },

@@ -1,6 +1,7 @@
 #include "reports/QuarterlyBuilder.h"
 
 #include "data/ReportHeading.h"
+#include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 #include "reports/JournalSums.h"
 
@@ -18,7 +19,7 @@ QuarterlyDocument QuarterlyBuilder::build(const QuarterRequest& request, int cas
 {
     const std::optional<int> start = quarterStartMonth(request.quarter);
     if (!start)
-        throw PellamError(5, QStringLiteral("There is no quarter '%1'").arg(request.quarter),
+        throw PellamError(InvalidCall, QStringLiteral("There is no quarter '%1'").arg(request.quarter),
                           QStringLiteral("QuarterlyReport"));
     QuarterlyDocument doc;
     const data::ReportHeading heading = data::reportHeading(conn_, 3, request.shops.isEmpty() ? 0 : int(request.shops.front()));

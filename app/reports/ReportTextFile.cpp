@@ -1,5 +1,6 @@
 #include "reports/ReportTextFile.h"
 
+#include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 
 #include <QDir>
@@ -16,7 +17,7 @@ QString freshName(const QString& folder)
     QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("rptXXXXXX.tmp")));
     probe.setAutoRemove(false);
     if (!probe.open())
-        throw PellamError(75, QStringLiteral("Path/File access error: ") + folder, QStringLiteral("Report"));
+        throw PellamError(PathAccessError, QStringLiteral("Path/File access error: ") + folder, QStringLiteral("Report"));
     return probe.fileName();
 }
 
@@ -25,7 +26,7 @@ QString freshName(const QString& folder)
 ReportTextFile::ReportTextFile(const QString& folder) : file_(freshName(folder))
 {
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw PellamError(75, QStringLiteral("Path/File access error: ") + file_.fileName(), QStringLiteral("Report"));
+        throw PellamError(PathAccessError, QStringLiteral("Path/File access error: ") + file_.fileName(), QStringLiteral("Report"));
 }
 
 ReportTextFile::~ReportTextFile()
@@ -50,7 +51,7 @@ void ReportTextFile::Close()
 {
     if (file_.isOpen() && (!file_.flush() || file_.error() != QFileDevice::NoError)) {
         file_.close();
-        throw PellamError(61, QStringLiteral("Disk full: ") + file_.fileName(), QStringLiteral("Report"));
+        throw PellamError(DiskFull, QStringLiteral("Disk full: ") + file_.fileName(), QStringLiteral("Report"));
     }
     file_.close();
 }

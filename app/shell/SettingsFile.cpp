@@ -1,8 +1,9 @@
 #include "shell/SettingsFile.h"
 
-#include "PellamUtility.h"
+#include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 #include "format/DateText.h"
+#include "PellamUtility.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,7 +44,7 @@ void SettingsFile::write(const QString& title, const QDate& today) const
         if (file.commit())
             return;
     }
-    throw PellamError(75, QStringLiteral("The settings file %1 could not be written: %2")
+    throw PellamError(PathAccessError, QStringLiteral("The settings file %1 could not be written: %2")
                               .arg(QDir::toNativeSeparators(path_), file.errorString()),
                       QStringLiteral("Pellam settings"));
 }

@@ -1,5 +1,6 @@
 #include "vouchers/VoucherStore.h"
 
+#include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 
 #include <QDeadlineTimer>
@@ -100,7 +101,7 @@ qint64 VoucherStore::saveOnce(const Voucher& v, std::optional<qint64> jouNo, int
                                           params);
         // Another program may have deleted it since it was loaded.
         if (changed == 0)
-            throw PellamError(3021, QStringLiteral("Invalid journal Number"), QStringLiteral("FrmJournal"));
+            throw PellamError(NoCurrentRecord, QStringLiteral("Invalid journal Number"), QStringLiteral("FrmJournal"));
         number = *jouNo;
     } else {
         conn_.execute(QStringLiteral("insert into journal (debitaccid,creditaccid,joudate,amount,narration,billno,"

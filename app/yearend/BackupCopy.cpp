@@ -3,6 +3,7 @@
 #include "data/DatabaseFiles.h"
 #include "data/StartupChecks.h"
 #include "database/Connection.h"
+#include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 
 #include <QDir>
@@ -25,7 +26,7 @@ void requireBooksFile(const QString& source)
 {
     const QFileInfo info(source);
     if (!info.isFile())
-        throw PellamError(53, QStringLiteral("The books file %1 does not exist.").arg(source), kSource);
+        throw PellamError(FileNotFound, QStringLiteral("The books file %1 does not exist.").arg(source), kSource);
     // SQLite would take an empty file for new books and write to it.
     if (info.size() == 0)
         throw PellamError(db::CannotOpen, QStringLiteral("The books file %1 is empty.").arg(source), kSource);
@@ -40,7 +41,7 @@ void moveDatabaseIntoPlace(const QString& file, const QString& target)
     std::error_code error;
     std::filesystem::rename(std::filesystem::path(file.toStdString()), std::filesystem::path(target.toStdString()), error);
     if (error)
-        throw PellamError(data::PathAccessError,
+        throw PellamError(PathAccessError,
                           QStringLiteral("Cannot rename the copy to %1: %2").arg(target, QString::fromStdString(error.message())),
                           kSource);
 }
@@ -78,7 +79,7 @@ void createBackupFolder(const QString& folder)
     if (QFileInfo(folder).isDir())
         return;
     if (!QDir().mkdir(folder))
-        throw PellamError(data::PathNotFound, QStringLiteral("Cannot create the backup folder %1.").arg(folder), kSource);
+        throw PellamError(PathNotFound, QStringLiteral("Cannot create the backup folder %1.").arg(folder), kSource);
 }
 
 QString backupFileName(const QDateTime& now, const data::FinancialYear& year)
@@ -95,7 +96,7 @@ void copyYearDatabase(const QString& source, const QString& target, const std::f
     requireBooksFile(source);
     const QString temporary = target + QStringLiteral(".partial");
     if (!data::removeDatabaseFiles(temporary))
-        throw PellamError(data::PathAccessError, QStringLiteral("Cannot remove the unfinished copy %1.").arg(temporary),
+        throw PellamError(PathAccessError, QStringLiteral("Cannot remove the unfinished copy %1.").arg(temporary),
                           kSource);
     try {
         say(QStringLiteral("Copying the books to %1").arg(QFileInfo(target).fileName()));

@@ -1,6 +1,7 @@
 #include "yearend/BackupRestore.h"
 
 #include "data/DatabaseFiles.h"
+#include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 #include "format/DateText.h"
 #include "yearend/BackupCopy.h"
@@ -31,15 +32,15 @@ PellamError notRestored(const PellamError& e)
 void stageBackup(const QString& backup, const QString& staged)
 {
     if (!QFileInfo(backup).isFile() || QFileInfo(backup).size() == 0)
-        throw PellamError(53, QStringLiteral("The file %1 does not exist or is empty.").arg(backup), kSource);
+        throw PellamError(FileNotFound, QStringLiteral("The file %1 does not exist or is empty.").arg(backup), kSource);
     if (!data::removeDatabaseFiles(staged))
-        throw PellamError(data::PathAccessError, QStringLiteral("Cannot remove the unfinished file %1.").arg(staged), kSource);
+        throw PellamError(PathAccessError, QStringLiteral("Cannot remove the unfinished file %1.").arg(staged), kSource);
     if (QFileInfo(backup + QStringLiteral("-wal")).size() > 0) {
         copyYearDatabase(backup, staged);
         return;
     }
     if (!QFile::copy(backup, staged))
-        throw PellamError(data::PathAccessError, QStringLiteral("Cannot copy %1 to %2.").arg(backup, staged), kSource);
+        throw PellamError(PathAccessError, QStringLiteral("Cannot copy %1 to %2.").arg(backup, staged), kSource);
     QFile::setPermissions(staged, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     data::syncFile(staged);
 }
@@ -152,14 +153,14 @@ BackupSummary BackupRestore::prepare(const QString& backup)
 RestoreResult BackupRestore::restore(const QDateTime& now)
 {
     if (staged_.isEmpty())
-        throw PellamError(5, QStringLiteral("The backup was not restored: no backup was checked first."), kSource);
+        throw PellamError(InvalidCall, QStringLiteral("The backup was not restored: no backup was checked first."), kSource);
     RestoreResult result;
     say(QStringLiteral("Closing the books"));
     books_.Close();
     try {
         say(QStringLiteral("Keeping a copy of the books as they are"));
         if (!QDir().mkpath(safetyFolder_))
-            throw PellamError(data::PathNotFound, QStringLiteral("Cannot create the folder %1.").arg(safetyFolder_), kSource);
+            throw PellamError(PathNotFound, QStringLiteral("Cannot create the folder %1.").arg(safetyFolder_), kSource);
         result.safetyCopy = unusedFileName(safetyCopyName(now));
         keepBooks(booksFile_, result.safetyCopy);
     } catch (const PellamError& e) {

@@ -3,6 +3,7 @@
 #include "data/DatabaseFiles.h"
 #include "data/YearBooks.h"
 #include "database/Connection.h"
+#include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 #include "yearend/BackupCopy.h"
 
@@ -84,7 +85,7 @@ QString YearClosing::run(bool replaceExisting, const Reporter& reporter, const Q
     const auto log = [&](const QString& text) { reporter.say(text); };
     const bool replacing = newBooksExist();
     if (replacing && !replaceExisting)
-        throw PellamError(data::FileExists,
+        throw PellamError(FileExists,
                           QStringLiteral("The books for the financial year %1 already exist (%2).").arg(newYear_.label(), newBooks_),
                           kSource);
     const QString partial = newBooks_ + QStringLiteral(".closing");
@@ -103,7 +104,7 @@ QString YearClosing::run(bool replaceExisting, const Reporter& reporter, const Q
         }
         log(QStringLiteral("  DataBase =") + QDir::toNativeSeparators(newBooks_));
         if (!data::removeDatabaseFiles(partial))
-            throw PellamError(data::PathAccessError, QStringLiteral("Cannot remove the unfinished file %1.").arg(partial), kSource);
+            throw PellamError(PathAccessError, QStringLiteral("Cannot remove the unfinished file %1.").arg(partial), kSource);
         copyYearDatabase(templateFile, partial);
         reporter.done(10);
         build(partial, reporter);

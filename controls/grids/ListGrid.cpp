@@ -2,6 +2,7 @@
 
 #include "common/FieldInfo.h"
 #include "common/HostForm.h"
+#include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 #include "grids/CaptionLayout.h"
 #include "grids/FlexGrid.h"
@@ -55,7 +56,7 @@ void ListGrid::SetGridProperties(const db::RecordSet& vNewRs, const QList<int>& 
 {
     Q_UNUSED(PopUpTitle);
     if (!vNewRs.isOpen())
-        throw PellamError(3704, QStringLiteral("Operation is not allowed when the object is closed."),
+        throw PellamError(ObjectClosed, QStringLiteral("Operation is not allowed when the object is closed."),
                           QStringLiteral("ListGrid"));
     SrCol1_ = SrCol1;
     SrCol2_ = SrCol2;

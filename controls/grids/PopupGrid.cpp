@@ -2,6 +2,7 @@
 
 #include "common/HostForm.h"
 #include "dialogs/Dialogs.h"
+#include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 #include "grids/CaptionLayout.h"
 #include "grids/FlexGrid.h"
@@ -78,7 +79,7 @@ void PopupGrid::setBuddyCtrl(const QString& name)
 void PopupGrid::setMaxHeight(int twips)
 {
     if (formShown_)
-        throw PellamError::standard(382, QStringLiteral("PopupGrid"));
+        throw PellamError::standard(ReadOnlyAtRunTime, QStringLiteral("PopupGrid"));
     maxHeight_ = twips;
     setMaximumHeight(pixelsOf(twips));
 }

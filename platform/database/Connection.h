@@ -2,6 +2,7 @@
 
 #include "PlatformExport.h"
 #include "database/RecordSet.h"
+#include "errors/ErrorNumber.h"
 
 #include <QString>
 #include <QVariant>
@@ -11,14 +12,8 @@ struct sqlite3;
 
 namespace pellam::db {
 
-// Error numbers the error handlers know.
-enum ErrorNumber : int {
-    DuplicateKey = 3022,        // a unique index refused the row
-    NoCurrentRecord = 3021,
-    DatabaseLocked = 3261,      // another program holds the books
-    CannotOpen = -2147467259,   // the file cannot be opened as a database
-    StatementFailed = -2147217900,
-};
+// The database's failures carry the program's error numbers.
+using enum pellam::ErrorNumber;
 
 // One connection to an SQLite database file: statements with bound values,
 // one transaction at a time, and the SQL functions the program's queries use

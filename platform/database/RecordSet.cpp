@@ -1,5 +1,6 @@
 #include "database/RecordSet.h"
 
+#include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 
 namespace pellam::db {
@@ -13,7 +14,7 @@ const QString kSource = QStringLiteral("Pellam database");
 QVariant RecordSet::Row::value(int index) const
 {
     if (index < 0 || index >= set_->FieldCount())
-        throw PellamError(3265, QStringLiteral("Item cannot be found in the collection corresponding to the requested name or ordinal."), kSource);
+        throw PellamError(ItemNotFound, QStringLiteral("Item cannot be found in the collection corresponding to the requested name or ordinal."), kSource);
     return set_->data_->cells[size_t(row_) * size_t(set_->FieldCount()) + size_t(index)];
 }
 
@@ -61,14 +62,14 @@ int RecordSet::requireField(const QString& name) const
 {
     const int i = fieldIndex(name);
     if (i < 0)
-        throw PellamError(3265, QStringLiteral("Item cannot be found in the collection corresponding to the requested name or ordinal."), kSource);
+        throw PellamError(ItemNotFound, QStringLiteral("Item cannot be found in the collection corresponding to the requested name or ordinal."), kSource);
     return i;
 }
 
 void RecordSet::requireCurrent() const
 {
     if (eof() || position_ < 0)
-        throw PellamError(3021, QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."), kSource);
+        throw PellamError(NoCurrentRecord, QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."), kSource);
 }
 
 void RecordSet::MoveNext()
@@ -86,7 +87,7 @@ void RecordSet::MovePrevious()
 void RecordSet::setAbsolutePosition(int position)
 {
     if (position < 1 || position > RecordCount())
-        throw PellamError::standard(5, kSource);
+        throw PellamError::standard(InvalidCall, kSource);
     position_ = position - 1;
 }
 

@@ -1,5 +1,7 @@
 #include "errors/PellamError.h"
 
+#include "errors/ErrorNumber.h"
+
 #include <map>
 
 namespace pellam {
@@ -13,26 +15,26 @@ PellamError::PellamError(int number, QString description, QString source)
 QString PellamError::standardDescription(int number)
 {
     static const std::map<int, const char*> descriptions = {
-        {5, "Invalid procedure call or argument"},
-        {6, "Overflow"},
-        {7, "Out of memory"},
-        {9, "Subscript out of range"},
-        {11, "Division by zero"},
-        {13, "Type mismatch"},
-        {52, "Bad file name or number"},
-        {53, "File not found"},
-        {57, "Device I/O error"},
-        {58, "File already exists"},
-        {61, "Disk full"},
-        {70, "Permission denied"},
-        {75, "Path/File access error"},
-        {76, "Path not found"},
-        {91, "Object variable or With block variable not set"},
-        {94, "Invalid use of Null"},
-        {380, "Invalid property value"},
-        {382, "Property cannot be set at run time"},
-        {424, "Object required"},
-        {438, "Object doesn't support this property or method"},
+        {InvalidCall, "Invalid procedure call or argument"},
+        {Overflow, "Overflow"},
+        {OutOfMemory, "Out of memory"},
+        {SubscriptOutOfRange, "Subscript out of range"},
+        {DivisionByZero, "Division by zero"},
+        {TypeMismatch, "Type mismatch"},
+        {BadFileName, "Bad file name or number"},
+        {FileNotFound, "File not found"},
+        {DeviceIOError, "Device I/O error"},
+        {FileExists, "File already exists"},
+        {DiskFull, "Disk full"},
+        {PermissionDenied, "Permission denied"},
+        {PathAccessError, "Path/File access error"},
+        {PathNotFound, "Path not found"},
+        {ObjectNotSet, "Object variable or With block variable not set"},
+        {InvalidUseOfNull, "Invalid use of Null"},
+        {InvalidPropertyValue, "Invalid property value"},
+        {ReadOnlyAtRunTime, "Property cannot be set at run time"},
+        {ObjectRequired, "Object required"},
+        {UnsupportedMember, "Object doesn't support this property or method"},
     };
     const auto it = descriptions.find(number);
     return it == descriptions.end() ? QStringLiteral("Application-defined or object-defined error")

@@ -1,5 +1,6 @@
 #include "printing/PagePrinter.h"
 
+#include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 #include "text/FixedFont.h"
 
@@ -139,7 +140,7 @@ void PagePrinter::setFontName(const QString& name)
 void PagePrinter::setFontSize(double points)
 {
     if (points <= 0)
-        throw PellamError::standard(380, kSource);
+        throw PellamError::standard(InvalidPropertyValue, kSource);
     fontSize_ = points;
     font_.setPointSizeF(points);
     if (painter_ && painter_->isActive())
@@ -209,7 +210,7 @@ void PagePrinter::beginJob()
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(printer_.get())) {
         painter_.reset();
-        throw PellamError(482, QStringLiteral("Printer error"), kSource);
+        throw PellamError(PrinterError, QStringLiteral("Printer error"), kSource);
     }
     painter_->setFont(font_);
     painter_->setPen(Qt::black);

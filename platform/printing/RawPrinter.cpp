@@ -1,5 +1,6 @@
 #include "printing/RawPrinter.h"
 
+#include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 #include "settings/SettingsStore.h"
 #include "text/Windows1252.h"
@@ -21,31 +22,31 @@ void writeToCommand(const QString& command, const QByteArray& bytes)
     QProcess process;
     process.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), command});
     if (!process.waitForStarted())
-        throw PellamError::standard(57, kSource);
+        throw PellamError::standard(DeviceIOError, kSource);
     process.write(bytes);
     process.closeWriteChannel();
     if (!process.waitForFinished(kCommandTimeoutMs)) {
         process.kill();
         process.waitForFinished();
-        throw PellamError::standard(57, kSource);
+        throw PellamError::standard(DeviceIOError, kSource);
     }
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
-        throw PellamError::standard(57, kSource);
+        throw PellamError::standard(DeviceIOError, kSource);
 }
 
 void writeToFile(const QString& path, const QByteArray& bytes)
 {
     const QFileInfo info(path);
     if (!info.absoluteDir().exists())
-        throw PellamError::standard(76, kSource);
+        throw PellamError::standard(PathNotFound, kSource);
     QFile file(path);
     // A character device cannot be appended to; a file collects job after job.
     const QIODevice::OpenMode mode = info.exists() && !info.isFile() ? QIODevice::WriteOnly
                                                                      : QIODevice::WriteOnly | QIODevice::Append;
     if (!file.open(mode))
-        throw PellamError::standard(75, kSource);
+        throw PellamError::standard(PathAccessError, kSource);
     if (file.write(bytes) != bytes.size() || !file.flush())
-        throw PellamError::standard(57, kSource);
+        throw PellamError::standard(DeviceIOError, kSource);
 }
 
 } // namespace

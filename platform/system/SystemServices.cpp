@@ -1,5 +1,6 @@
 #include "system/SystemServices.h"
 
+#include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 
 #include <QApplication>
@@ -59,18 +60,18 @@ void startProgram(const QString& commandLine, bool wait)
 {
     QStringList args = QProcess::splitCommand(commandLine);
     if (args.isEmpty())
-        throw PellamError::standard(53, QStringLiteral("startProgram"));
+        throw PellamError::standard(FileNotFound, QStringLiteral("startProgram"));
     const QString program = args.takeFirst();
     if (!wait) {
         if (!QProcess::startDetached(program, args))
-            throw PellamError::standard(53, QStringLiteral("startProgram"));
+            throw PellamError::standard(FileNotFound, QStringLiteral("startProgram"));
         return;
     }
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedChannels);
     process.start(program, args);
     if (!process.waitForStarted(-1))
-        throw PellamError::standard(53, QStringLiteral("startProgram"));
+        throw PellamError::standard(FileNotFound, QStringLiteral("startProgram"));
     process.waitForFinished(-1);
 }
 

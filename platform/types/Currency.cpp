@@ -1,5 +1,6 @@
 #include "types/Currency.h"
 
+#include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 
 #include <algorithm>
@@ -12,7 +13,7 @@ namespace {
 
 [[noreturn]] void overflow()
 {
-    throw PellamError::standard(6, QStringLiteral("Currency"));
+    throw PellamError::standard(Overflow, QStringLiteral("Currency"));
 }
 
 std::int64_t checkedMul(std::int64_t a, std::int64_t b)

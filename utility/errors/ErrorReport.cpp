@@ -1,5 +1,6 @@
 #include "errors/ErrorReport.h"
 
+#include "errors/ErrorNumber.h"
 #include "format/DateText.h"
 
 #include <QDateTime>
@@ -40,44 +41,44 @@ ErrorResponse responseTo(const PellamError& error, const QString& title)
         return ErrorResponse{box(text, title, B::Ok, I::Information, true), 0, always(code)};
     };
     switch (error.Number()) {
-    case -2147024867:
-    case -2147024868:
+    case PrinterNotReady:
+    case PrinterOffline:
         return {box(QStringLiteral("        Printer is not Ready.. !   ") + CR +
                         QStringLiteral(" Verify Your Network / Printer Status") + CR +
                         QStringLiteral("    Do You want to Print the BILL ?"),
                     title, B::YesNo, I::Information, true),
                 2, [](MessageAnswer a) { return quint8(a == MessageAnswer::Yes ? Retry : Abandon); }};
-    case -2147467259:
+    case CannotOpen:
         return {box(QStringLiteral("Error Occured, Network or Invalid Server Name or Invalid Password.!") + CR +
                         QStringLiteral("Application Terminated.. Contact The System Administrator"),
                     title, B::Ok, I::Critical, true),
                 0, always(ConnectionFailed)};
-    case -2147217843:
+    case InvalidLogin:
         return info(QStringLiteral("Invalid User or Password"), LoginRefused);
-    case 94: return info(QStringLiteral("An Invalid Data Occured and Ignores the Data"), Continue);
-    case 70: return info(QStringLiteral("You are not able to access NetWork, Access Terminated"), Abandon);
-    case 76:
+    case InvalidUseOfNull: return info(QStringLiteral("An Invalid Data Occured and Ignores the Data"), Continue);
+    case PermissionDenied: return info(QStringLiteral("You are not able to access NetWork, Access Terminated"), Abandon);
+    case PathNotFound:
         return info(QStringLiteral("The File / Path you specified not exist or Network Printer is not Accessible") +
                         CR + QStringLiteral("Process Will be Canceled "),
                     Abandon);
-    case 462: return info(QStringLiteral("Can't Access the Remote Machine specified"), Continue);
-    case 3022:
+    case RemoteMachineUnreachable: return info(QStringLiteral("Can't Access the Remote Machine specified"), Continue);
+    case DuplicateKey:
         return {box(QStringLiteral("Duplicate entry.Please Specify another name. Current Trasaction will be cancelled"),
                     title, B::Ok, I::None, false),
                 0, always(Abandon)};
     // No current record and a bad conversion would fail again on a retry,
     // so they abandon like the other cancelling cases.
-    case 3021:
+    case NoCurrentRecord:
         return {box(QStringLiteral("Error. Nothing Found in the database!. If You are sure You have Data in "
                                    "database, There May be System Disk Error.Call System Adminstrator"),
                     title, B::Ok, I::Critical, false),
                 0, always(Abandon)};
-    case 3261:
+    case DatabaseLocked:
         return {box(QStringLiteral("Database is Locked By some other Media or program.Check & Unlock It. Then "
                                    "Retry the Program."),
                     title, B::Ok, I::None, false),
                 0, always(Retry)};
-    case 3421:
+    case InvalidDataEntries:
         return {box(QStringLiteral("Input data Contains Invalid Data Entries. Check Your Entries"), title, B::Ok,
                     I::None, false),
                 0, always(Abandon)};
@@ -97,7 +98,7 @@ void appendToLog(const QString& logFile, const PellamError& error, const QString
     QFile file(logFile);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
         const bool folderMissing = !QFileInfo(logFile).absoluteDir().exists();
-        throw PellamError::standard(folderMissing ? 76 : 75, QStringLiteral("ErFunct"));
+        throw PellamError::standard(folderMissing ? PathNotFound : PathAccessError, QStringLiteral("ErFunct"));
     }
     const QDateTime now = QDateTime::currentDateTime();
     const QString number = QString::number(error.Number());
@@ -107,7 +108,7 @@ void appendToLog(const QString& logFile, const PellamError& error, const QString
                           error.Description() + QStringLiteral("\r\n");
     const QByteArray bytes = lines.toUtf8();
     if (file.write(bytes) != bytes.size() || !file.flush())
-        throw PellamError::standard(75, QStringLiteral("ErFunct"));
+        throw PellamError::standard(PathAccessError, QStringLiteral("ErFunct"));
 }
 
 } // namespace pellam::errors

@@ -1,5 +1,6 @@
 #include "excel/ExcelWorkbook.h"
 
+#include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 
 #include <QFile>
@@ -118,7 +119,7 @@ ExcelWorkbook::ExcelWorkbook(const QString& fileName) : d(std::make_unique<Impl>
     d->partName = QFile::encodeName(fileName + QStringLiteral(".part"));
     d->book = workbook_new(d->partName.constData());
     if (!d->book)
-        throw PellamError(7, QStringLiteral("Out of memory"), QStringLiteral("ExcelWorkbook"));
+        throw PellamError(OutOfMemory, QStringLiteral("Out of memory"), QStringLiteral("ExcelWorkbook"));
     d->sheet = workbook_add_worksheet(d->book, nullptr);
 }
 
@@ -204,14 +205,14 @@ void ExcelWorkbook::Save()
     const QString part = QFile::decodeName(d->partName);
     if (error != LXW_NO_ERROR) {
         QFile::remove(part);
-        throw PellamError(75, QStringLiteral("Path/File access error: ") + fileName_ + QStringLiteral(" (") +
+        throw PellamError(PathAccessError, QStringLiteral("Path/File access error: ") + fileName_ + QStringLiteral(" (") +
                                   QString::fromUtf8(lxw_strerror(error)) + QLatin1Char(')'),
                           QStringLiteral("ExcelWorkbook"));
     }
     QFile::remove(fileName_);
     if (!QFile::rename(part, fileName_)) {
         QFile::remove(part);
-        throw PellamError(75, QStringLiteral("Path/File access error: ") + fileName_, QStringLiteral("ExcelWorkbook"));
+        throw PellamError(PathAccessError, QStringLiteral("Path/File access error: ") + fileName_, QStringLiteral("ExcelWorkbook"));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "format/AmountWords.h"
 
+#include "errors/ErrorNumber.h"
 #include "format/NumericText.h"
 
 #include <array>
@@ -39,7 +40,7 @@ std::optional<Currency> toCurrency(const QVariant& amount, std::optional<PellamE
     if (!amount.isValid())
         return Currency();
     if (amount.isNull()) {
-        error = PellamError::standard(94, QStringLiteral("ConVNumber"));
+        error = PellamError::standard(InvalidUseOfNull, QStringLiteral("ConVNumber"));
         return std::nullopt;
     }
     try {
@@ -48,7 +49,7 @@ std::optional<Currency> toCurrency(const QVariant& amount, std::optional<PellamE
         case QMetaType::QByteArray: {
             if (auto c = Currency::parse(amount.toString()))
                 return c;
-            error = PellamError::standard(13, QStringLiteral("ConVNumber"));
+            error = PellamError::standard(TypeMismatch, QStringLiteral("ConVNumber"));
             return std::nullopt;
         }
         case QMetaType::Bool: return Currency::fromRupees(amount.toBool() ? -1 : 0);
@@ -63,7 +64,7 @@ std::optional<Currency> toCurrency(const QVariant& amount, std::optional<PellamE
         bool ok = false;
         const double d = amount.toDouble(&ok);
         if (!ok) {
-            error = PellamError::standard(13, QStringLiteral("ConVNumber"));
+            error = PellamError::standard(TypeMismatch, QStringLiteral("ConVNumber"));
             return std::nullopt;
         }
         return Currency::fromDouble(d);
@@ -78,7 +79,7 @@ std::optional<Currency> toCurrency(const QVariant& amount, std::optional<PellamE
 QString numberWord(int index)
 {
     if (index < 1 || index > int(kWords.size()))
-        throw PellamError::standard(9, QStringLiteral("NumberWord"));
+        throw PellamError::standard(SubscriptOutOfRange, QStringLiteral("NumberWord"));
     return QString::fromLatin1(kWords[index - 1]);
 }
 
@@ -136,7 +137,7 @@ AmountInWords amountInWords(const QVariant& amount, bool rupeesAndPaise)
     const int paise = t.right(2).toInt();
     int rupees = 0;
     if (!canSpell(*value))
-        out.error = PellamError::standard(6, QStringLiteral("ConVNumber"));
+        out.error = PellamError::standard(Overflow, QStringLiteral("ConVNumber"));
     else
         rupees = int(numeric::leadingValue(t.left(t.size() - 2)));
 

@@ -1,5 +1,6 @@
 #include "format/IndianNumberFormat.h"
 
+#include "errors/ErrorNumber.h"
 #include "format/NumericText.h"
 
 #include <QLocale>
@@ -153,7 +154,7 @@ FormattedNumber formatIndian(const QString& digits, int width, int decimals, boo
             const bool negativeFraction = v == 0 && numeric::leadingValue(digits) < 0;
             f = (negativeFraction ? QStringLiteral("-0") : plainInteger(v)) + q;
         } else if (v >= 9.2e18L) {
-            out.error = PellamError::standard(6, QStringLiteral("NumFormat"));
+            out.error = PellamError::standard(Overflow, QStringLiteral("NumFormat"));
             f = typedInteger(digits) + q;
         } else {
             f = groupIndian(static_cast<unsigned long long>(v)) + q;
