@@ -1,5 +1,6 @@
 #include "core/MdiHost.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -15,6 +16,23 @@ QPointer<QMdiArea>& area()
 {
     static QPointer<QMdiArea> a;
     return a;
+}
+
+// The keys go to the window's first box that can take them. A window that
+// opens on a record has its first boxes locked, and the frame's own choice of
+// focus passes over them without looking further, leaving the keys with the
+// window that had them before; the window itself takes them when no box can.
+void giveKeysTo(QWidget* window)
+{
+    const QWidget* focused = QApplication::focusWidget();
+    if (focused && (focused == window || window->isAncestorOf(focused)))
+        return;
+    for (QWidget* w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain())
+        if (window->isAncestorOf(w) && w->isEnabled() && w->isVisible() && (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::ActiveWindowFocusReason);
+            return;
+        }
+    window->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 } // namespace
@@ -63,6 +81,7 @@ void showChild(QWidget* window)
         // lost them to a menu or a message that has closed since.
         mdi->window()->activateWindow();
         mdi->setActiveSubWindow(sub);
+        giveKeysTo(window);
         return;
     }
     window->show();

@@ -104,7 +104,7 @@ void PellamMenu::buildMenus()
     masters->addSeparator();
     addItem(masters, QStringLiteral("&Ledger Heads"), QStringLiteral("mnFileAcc"));
 
-    QMenu* reports = bar->addMenu(QStringLiteral("R&eports"));
+    QMenu* reports = bar->addMenu(QStringLiteral("Rep&orts"));
     addItem(reports, QStringLiteral("&Receipt && Payment"), QStringLiteral("MnRp"), QKeySequence(Qt::CTRL | Qt::Key_P));
     addItem(reports, QStringLiteral("&Ledger"), QStringLiteral("MnRLedger"));
     reports->addSeparator();

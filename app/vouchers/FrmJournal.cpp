@@ -4,6 +4,7 @@
 #include "core/AppState.h"
 #include "core/Common.h"
 #include "core/ErrorHandling.h"
+#include "core/HelpKey.h"
 #include "core/MdiHost.h"
 #include "dialogs/Dialogs.h"
 #include "errors/PellamError.h"
@@ -81,6 +82,7 @@ FrmJournal::FrmJournal(QWidget* parent) : QWidget(parent)
 {
     buildControls();
     wireControls();
+    HelpKey::attach(this, kHelpContext);
     Form_Load();
 }
 

@@ -30,6 +30,9 @@ class FrmJournal : public QWidget {
 public:
     explicit FrmJournal(QWidget* parent = nullptr);
 
+    // The help page's topic for this window, opened by F1.
+    static constexpr short kHelpContext = 41;
+
     // Opens the window inside the main window (the menu's "&Receipt && Payment").
     static FrmJournal* open();
 

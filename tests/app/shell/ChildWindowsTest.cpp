@@ -2,6 +2,7 @@
 #include "app/ModalDriver.h"
 #include "core/MdiHost.h"
 #include "dialogs/ScriptedDialogs.h"
+#include "masters/FrmAccounts.h"
 #include "shell/PellamMenu.h"
 #include "support/QtPrinters.h"
 #include "yearend/FrmClosing.h"
@@ -14,6 +15,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QVBoxLayout>
@@ -108,6 +110,27 @@ TEST_F(ChildWindows, TheWindowThatOpensHasTheKeys)
     EXPECT_TRUE(QTest::qWaitForWindowActive(&menu));
     ASSERT_NE(QApplication::focusWidget(), nullptr);
     EXPECT_TRUE(child->isAncestorOf(QApplication::focusWidget()));
+}
+
+TEST_F(ChildWindows, AWindowOpenedFromAMenuHasTheKeys)
+{
+    QWidget* first = sizedWindow(300, 200);
+    showChild(first);
+    // A master window opens on a record, its boxes locked until Add or Edit.
+    QPointer<QWidget> opened;
+    menu.setOpener(QStringLiteral("mnFileAcc"), [&] { opened = showSingle<masters::FrmAccounts>(); });
+
+    // Alt+M, then L for Ledger Heads, as a clerk opens it.
+    QTest::keyClick(menu.menuBar(), Qt::Key_M, Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_L);
+    QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
+    QCoreApplication::processEvents();
+
+    ASSERT_FALSE(opened.isNull());
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_TRUE(opened->isAncestorOf(QApplication::focusWidget()))
+        << QApplication::focusWidget()->metaObject()->className();
 }
 
 TEST_F(ChildWindows, YearlyClosingsCloseTakesItsFrameAndOpensAgainOnce)

@@ -12,6 +12,7 @@
 #include "shell/frmOptions.h"
 #include "shell/frmPassword.h"
 #include "support/TempHome.h"
+#include "vouchers/FrmJournal.h"
 #include "system/AppFolders.h"
 #include "yearend/FrmClosing.h"
 #include "yearend/FrmRestore.h"
@@ -38,6 +39,7 @@ struct Help : ::testing::Test {
 TEST_F(Help, EveryWindowsTopicOpensOnItsOwnHeading)
 {
     const struct { int context; const char* heading; } topics[] = {
+        {FrmJournal::kHelpContext, "Receipt & Payment"},
         {masters::FrmCompany::HelpContextID, "Institutions (Company Details)"},
         {masters::FrmAccounts::HelpContextID, "Ledger Heads and their openings"},
         {masters::FrmShAccSetup::kHelpContext, "Accounts Setup"},

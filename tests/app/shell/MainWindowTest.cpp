@@ -2,12 +2,21 @@
 #include "app/ModalDriver.h"
 #include "core/MdiHost.h"
 #include "dialogs/ScriptedDialogs.h"
+#include "masters/FrmAccounts.h"
+#include "masters/FrmCompany.h"
+#include "reports/FrmLedger.h"
+#include "reports/FrmMonthRep.h"
+#include "reports/FrmQuarterRep.h"
+#include "reports/FrmRecPay.h"
+#include "reports/FrmRecPaySum.h"
 #include "shell/HelpWindow.h"
 #include "shell/MainWindowPlace.h"
 #include "shell/PellamMenu.h"
 #include "shell/ProgramEnd.h"
 #include "support/QtPrinters.h"
+#include "vouchers/FrmJournal.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -119,6 +128,32 @@ TEST(MainWindow, EveryMenuAndEveryItemHasALetterOfItsOwn)
             emit sub->aboutToShow();
             expectOwnLetters(sub->actions(), a->text());
         }
+    closeChildWindows();
+}
+
+TEST(MainWindow, NoMenuSharesItsLetterWithAButtonOfTheWindowsBesideIt)
+{
+    // Alt and a letter taken by both a menu and a button of the open window
+    // opens the menu and leaves the button out of reach of its letter.
+    test::AppTestBooks books;
+    PellamMenu menu;
+    FrmJournal::open();
+    showSingle<FrmLedger>();
+    showSingle<FrmRecPay>();
+    showSingle<FrmRecPaySum>();
+    showSingle<FrmMonthRep>();
+    showSingle<FrmQuarterRep>();
+    showSingle<masters::FrmAccounts>();
+    showSingle<masters::FrmCompany>();
+    for (QAction* a : menu.menuBar()->actions()) {
+        if (!a->menu())
+            continue;
+        for (QWidget* window : childWindows())
+            for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+                EXPECT_NE(letterOf(button->text()), letterOf(a->text()))
+                    << a->text().toStdString() << " and " << button->text().toStdString() << " in "
+                    << window->windowTitle().toStdString();
+    }
     closeChildWindows();
 }
 

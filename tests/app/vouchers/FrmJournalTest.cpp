@@ -1,4 +1,5 @@
 #include "JournalWindow.h"
+#include "app/RecordingHelp.h"
 #include "VoucherFixtures.h"
 
 #include "core/MdiHost.h"
@@ -48,6 +49,14 @@ TEST_F(Journal, OpensOnANewVoucherWithTheNextNumberAndTheCompactHeight)
     EXPECT_EQ(f.formHeightTwips(), 3420);
     EXPECT_EQ(state().CashAccName, QStringLiteral("CASH A/C"));
     EXPECT_TRUE(messages().isEmpty());
+}
+
+TEST_F(Journal, F1OpensTheVouchersTopic)
+{
+    test::RecordingHelp help;
+    open();
+    QTest::keyClick(box("txtAmount"), Qt::Key_F1);
+    EXPECT_EQ(help.topics(), QList<int>{FrmJournal::kHelpContext});
 }
 
 TEST_F(Journal, WithoutInstitutionsVouchersAreStoredForInstitutionZero)
