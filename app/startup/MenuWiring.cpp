@@ -24,6 +24,20 @@
 
 namespace pellam::app {
 
+namespace {
+
+// Opens a dialog over the main window and gives the keys back to it after.
+template <class Dialog>
+auto modal(PellamMenu& menu)
+{
+    return [&menu] {
+        Dialog dialog(&menu);
+        runModal(dialog);
+    };
+}
+
+} // namespace
+
 void wireMenu(PellamMenu& menu)
 {
     menu.setOpener(QStringLiteral("MnEJou"), [] { FrmJournal::open(); });
@@ -36,21 +50,12 @@ void wireMenu(PellamMenu& menu)
     menu.setOpener(QStringLiteral("MnRptR"), [] { showSingle<FrmRecPaySum>(); });
     menu.setOpener(QStringLiteral("mnrptqt"), [] { showSingle<FrmQuarterRep>(); });
     menu.setOpener(QStringLiteral("MnMth"), [] { showSingle<FrmMonthRep>(); });
-    menu.setOpener(QStringLiteral("mnBk"), [&menu] {
-        FrmBackUp backup(&menu);
-        runModal(backup);
-    });
-    menu.setOpener(QStringLiteral("MnuTRst"), [&menu] {
-        FrmRestore restore(&menu);
-        runModal(restore);
-    });
+    menu.setOpener(QStringLiteral("mnBk"), modal<FrmBackUp>(menu));
+    menu.setOpener(QStringLiteral("MnuTRst"), modal<FrmRestore>(menu));
     menu.setOpener(QStringLiteral("yrcldb"), [] { showSingle<FrmClosing>(); });
     menu.setOpener(QStringLiteral("chpass"), [] { showSingle<frmPassword>(); });
     menu.setOpener(QStringLiteral("mnUser"), [] { showSingle<FrmUser>(); });
-    menu.setOpener(QStringLiteral("mntopt"), [&menu] {
-        frmOptions options(&menu);
-        runModal(options);
-    });
+    menu.setOpener(QStringLiteral("mntopt"), modal<frmOptions>(menu));
     menu.setOpener(QStringLiteral("mnAbout"), [&menu] {
         static QPointer<frmAbout> about;
         if (!about) {
