@@ -8,26 +8,12 @@
 #include "format/DateText.h"
 #include "printing/PagePrinter.h"
 #include "reports/LedgerBuilder.h"
-#include "reports/LedgerPrint.h"
-#include "reports/LedgerSheet.h"
-#include "reports/LedgerText.h"
 #include "reports/MonthlyBuilder.h"
-#include "reports/MonthlyPrint.h"
-#include "reports/MonthlyText.h"
 #include "reports/QuarterlyBuilder.h"
-#include "reports/QuarterlyPrint.h"
-#include "reports/QuarterlySheet.h"
-#include "reports/QuarterlyText.h"
 #include "reports/RecPayBuilder.h"
-#include "reports/RecPayPrint.h"
-#include "reports/RecPaySheet.h"
-#include "reports/RecPayText.h"
 #include "reports/ReportPrinter.h"
-#include "reports/ReportRoutes.h"
+#include "reports/ReportRoute.h"
 #include "reports/SummaryBuilder.h"
-#include "reports/SummaryPrint.h"
-#include "reports/SummarySheet.h"
-#include "reports/SummaryText.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -182,11 +168,10 @@ ReportCommand::Output ReportCommand::output(const QString& report, bool workbook
     return o;
 }
 
-void ReportCommand::write(const Output& o, int pageOffset, const app::LineWriter& text,
-                          const std::function<void(app::ReportPrinter&)>& print,
-                          const std::function<void(WorkbookSink&)>& sheet, QPageLayout::Orientation paper)
+void ReportCommand::write(const Output& o, const app::ReportRoute& report)
 {
     if (o.format == QLatin1String("text")) {
+        const app::LineWriter& text = report.text;
         if (o.file.isEmpty())
             text([this](const QString& line) { out_ << line << '\n'; });
         else
@@ -199,19 +184,19 @@ void ReportCommand::write(const Output& o, int pageOffset, const app::LineWriter
     } else if (o.format == QLatin1String("pdf")) {
         writeWhole(o.file, [](QSaveFile&) {}); // says now when the file cannot be made
         PagePrinter::instance().usePdfFile(o.file);
-        app::ReportPrinter printer(pageOffset, paper);
+        app::ReportPrinter printer(report.pageOffset, report.paper);
         printer.openAsSet();
         try {
-            print(printer);
+            report.print(printer);
             printer.end();
         } catch (...) {
             printer.abandon();
             QFile::remove(o.file);
             throw;
         }
-    } else if (sheet) {
+    } else if (report.sheet) {
         ExcelWorkbook book(o.file);
-        sheet(book);
+        report.sheet(book);
         book.Save();
     }
 }
@@ -238,10 +223,7 @@ void ReportCommand::ledger(const QDate& yearStart, const QDate& yearEnd)
     const app::LedgerDocument doc = app::LedgerBuilder(conn()).build(r);
     if (doc.heads.isEmpty())
         throw PellamError(NoCurrentRecord, QStringLiteral("There is no records"));
-    write(
-        o, r.pageOffset, [&doc](const auto& line) { app::writeLedgerText(doc, line); },
-        [&doc](app::ReportPrinter& p) { app::printLedger(doc, p); },
-        [&doc](WorkbookSink& sheet) { app::writeLedgerSheet(doc, sheet); });
+    write(o, app::route(doc));
 }
 
 void ReportCommand::recpay(const QDate& yearStart, const QDate& yearEnd)
@@ -251,10 +233,7 @@ void ReportCommand::recpay(const QDate& yearStart, const QDate& yearEnd)
     choose(r, yearStart, yearEnd);
     const Output o = output(QStringLiteral("recpay"), true);
     const app::RecPayDocument doc = app::RecPayBuilder(conn()).build(r);
-    write(
-        o, r.pageOffset, [&doc](const auto& line) { app::writeRecPayText(doc, line); },
-        [&doc](app::ReportPrinter& p) { app::printRecPay(doc, p); },
-        [&doc](WorkbookSink& sheet) { app::writeRecPaySheet(doc, sheet); });
+    write(o, app::route(doc));
 }
 
 void ReportCommand::summary(const QDate& yearStart, const QDate& yearEnd)
@@ -269,10 +248,7 @@ void ReportCommand::summary(const QDate& yearStart, const QDate& yearEnd)
     r.withOpening = line_.has(QStringLiteral("with-opening"));
     const Output o = output(QStringLiteral("summary"), true);
     const app::SummaryDocument doc = app::SummaryBuilder(conn()).build(r);
-    write(
-        o, 0, [&doc](const auto& line) { app::writeSummaryText(doc, line); },
-        [&doc](app::ReportPrinter& p) { app::printSummary(doc, p); },
-        [&doc](WorkbookSink& sheet) { app::writeSummarySheet(doc, sheet); });
+    write(o, app::route(doc));
 }
 
 void ReportCommand::quarterly(const QDate& yearStart, const QDate& yearEnd, const QDate& date)
@@ -288,10 +264,7 @@ void ReportCommand::quarterly(const QDate& yearStart, const QDate& yearEnd, cons
     r.yearEnd = yearEnd;
     const Output o = output(QStringLiteral("quarterly"), true);
     const app::QuarterlyDocument doc = app::QuarterlyBuilder(conn()).build(r, statementCash(1));
-    write(
-        o, 0, [&doc](const auto& line) { app::writeQuarterlyText(doc, line); },
-        [&doc](app::ReportPrinter& p) { app::printQuarterly(doc, p); },
-        [&doc](WorkbookSink& sheet) { app::writeQuarterlySheet(doc, sheet); }, app::kQuarterlyPaper);
+    write(o, app::route(doc));
 }
 
 void ReportCommand::monthly(const QDate& yearStart, const QDate& yearEnd, int defaultMonth)
@@ -304,8 +277,7 @@ void ReportCommand::monthly(const QDate& yearStart, const QDate& yearEnd, int de
     r.yearEnd = yearEnd;
     const Output o = output(QStringLiteral("monthly"), false);
     const app::MonthlyDocument doc = app::MonthlyBuilder(conn()).build(r, statementCash(std::nullopt));
-    write(o, 0, [&doc](const auto& line) { app::writeMonthlyText(doc, line); },
-          [&doc](app::ReportPrinter& p) { app::printMonthly(doc, p); });
+    write(o, app::route(doc));
 }
 
 } // namespace pellam::cli

@@ -2,7 +2,7 @@
 
 #include "cli/CommandLine.h"
 #include "reports/ReportChoices.h"
-#include "reports/ReportRoutes.h"
+#include "reports/ReportRoute.h"
 
 #include <QTextStream>
 #include <optional>
@@ -46,10 +46,7 @@ private:
     Output output(const QString& report, bool workbook) const;
     // The report through the route the format names, into a whole file or
     // none; a PDF on the side of the paper the report prints along.
-    void write(const Output& o, int pageOffset, const app::LineWriter& text,
-               const std::function<void(app::ReportPrinter&)>& print,
-               const std::function<void(WorkbookSink&)>& sheet = {},
-               QPageLayout::Orientation paper = QPageLayout::Portrait);
+    void write(const Output& o, const app::ReportRoute& report);
     QList<qint64> shops() const;
     QList<int> heads() const;
 

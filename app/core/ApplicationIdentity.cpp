@@ -5,11 +5,16 @@
 
 namespace pellam::app {
 
+QString programVersion()
+{
+    return QStringLiteral(PELLAM_VERSION);
+}
+
 void setApplicationIdentity()
 {
     QCoreApplication::setOrganizationName(QStringLiteral("Pellam"));
     QCoreApplication::setApplicationName(QStringLiteral("PellamAccount"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(PELLAM_VERSION));
+    QCoreApplication::setApplicationVersion(programVersion());
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Pellam Accounts"));
 }
 

@@ -35,6 +35,11 @@ struct LedgerHead {
     QList<LedgerVoucher> vouchers;
     Currency debitTotal;      // the opening counted on its side
     Currency creditTotal;
+
+    // The closing balance goes on the side of the smaller total: the
+    // credit side when the debits are larger.
+    bool debitsLarger() const { return debitTotal > creditTotal; }
+    Currency balance() const { return debitsLarger() ? debitTotal - creditTotal : creditTotal - debitTotal; }
 };
 
 // One ledger, computed once and written by any route.

@@ -1,7 +1,6 @@
-#include "reports/LedgerPrint.h"
+#include "reports/LedgerWriters.h"
 
 #include "format/DateText.h"
-#include "reports/LedgerText.h"
 #include "reports/ReportText.h"
 
 namespace pellam::app {
@@ -23,6 +22,10 @@ public:
     void print()
     {
         size_ = p_.fitFont(kMargin + dashes(87), 20, 8);
+        p_.setPageHeader([this] {
+            p_.pageNumber(QStringLiteral("Page : Page : page"));
+            columnHeading();
+        });
         for (qsizetype i = 0; i < doc_.heads.size(); ++i) {
             if (i > 0)
                 p_.newPage();
@@ -40,16 +43,6 @@ private:
         p_.line(kRule);
     }
 
-    // A body line, on a new page with the headings again when this one is full.
-    void body(const QString& text)
-    {
-        if (p_.pageFull()) {
-            p_.newPage();
-            p_.pageNumber(QStringLiteral("Page : Page : page"));
-            columnHeading();
-        }
-        p_.line(text);
-    }
 
     void printHead(const LedgerHead& head)
     {
@@ -68,31 +61,28 @@ private:
         columnHeading();
 
         if (head.opening > Currency())
-            body(blanks(30) + QStringLiteral("  To Balance B/d") + blanks(15) + amountText(head.opening, 15));
+            p_.body(blanks(30) + QStringLiteral("  To Balance B/d") + blanks(15) + amountText(head.opening, 15));
         else
-            body(blanks(35) + QStringLiteral("  By Balance B/d") + blanks(10) + amountText(head.opening.abs(), 30));
+            p_.body(blanks(35) + QStringLiteral("  By Balance B/d") + blanks(10) + amountText(head.opening.abs(), 30));
         if (r.lines)
-            body(kRule);
+            p_.body(kRule);
         for (const LedgerVoucher& v : head.vouchers) {
             const QString start = blanks(11) + ledgerLineStart(v, r) + QLatin1Char(' ') + datetext::format(v.date);
-            body(start + (v.debit ? QStringLiteral("  To ") : QStringLiteral("  By ")) + fitted(v.otherName, 30) +
+            p_.body(start + (v.debit ? QStringLiteral("  To ") : QStringLiteral("  By ")) + fitted(v.otherName, 30) +
                  amountText(v.amount, v.debit ? 10 : 25));
             if (r.narration) {
                 const QStringList lines = narrationLines(v.narration);
                 for (qsizetype i = 0; i < lines.size(); ++i)
-                    body(blanks(i > 0 && i < lines.size() - 1 ? 32 : 35) + lines[i]);
+                    p_.body(blanks(i > 0 && i < lines.size() - 1 ? 32 : 35) + lines[i]);
             }
             if (r.lines)
-                body(kRule);
+                p_.body(kRule);
         }
-        body(kMargin + dashes(85));
-        body(blanks(30) + QStringLiteral("    Total       ") + blanks(15) + amountText(head.debitTotal, 15) +
+        p_.body(kMargin + dashes(85));
+        p_.body(blanks(30) + QStringLiteral("    Total       ") + blanks(15) + amountText(head.debitTotal, 15) +
              amountText(head.creditTotal, 15));
         const QString balance = blanks(30) + QStringLiteral("   Balance      ") + blanks(15);
-        if (head.debitTotal > head.creditTotal)
-            body(balance + amountText(head.debitTotal - head.creditTotal, 30));
-        else
-            body(balance + amountText(head.creditTotal - head.debitTotal, 15));
+        p_.body(balance + amountText(head.balance(), head.debitsLarger() ? 30 : 15));
     }
 
     const LedgerDocument& doc_;

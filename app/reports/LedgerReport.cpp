@@ -5,10 +5,7 @@
 #include "core/ErrorHandling.h"
 #include "dialogs/Dialogs.h"
 #include "reports/LedgerBuilder.h"
-#include "reports/LedgerPrint.h"
-#include "reports/LedgerSheet.h"
-#include "reports/LedgerText.h"
-#include "reports/ReportRoutes.h"
+#include "reports/WindowTargets.h"
 
 namespace pellam::app {
 
@@ -25,16 +22,16 @@ void LedgerReport(const LedgerRequest& request, short target)
                 dialogs().message(m);
                 return;
             }
-            const HeadStarted showHead = [](const QString& name) { ShowStatus(name); };
+            const ReportRoute report = route(doc, [](const QString& name) { ShowStatus(name); });
             switch (target) {
             case LedgerPreview:
-                toPreview([&](const auto& line) { writeLedgerText(doc, line, showHead); }, QStringLiteral("Ledger Report"));
+                toPreview(report.text, QStringLiteral("Ledger Report"));
                 break;
             case LedgerPrint:
-                toPrinter(request.pageOffset, [&](ReportPrinter& p) { printLedger(doc, p, showHead); });
+                toPrinter(report);
                 break;
             case LedgerExcel:
-                toWorkbook([&](WorkbookSink& sheet) { writeLedgerSheet(doc, sheet, showHead); });
+                toWorkbook(report.sheet);
                 break;
             default:
                 break;

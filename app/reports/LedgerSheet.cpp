@@ -1,6 +1,5 @@
-#include "reports/LedgerSheet.h"
+#include "reports/LedgerWriters.h"
 
-#include "reports/LedgerText.h"
 #include "reports/ReportText.h"
 
 namespace pellam::app {
@@ -52,12 +51,10 @@ void writeLedgerSheet(const LedgerDocument& doc, WorkbookSink& sheet, const Head
         sheet.formula(cellAt('G', totals), sumFormula('g', first, last), head.creditTotal);
         ++row;
         const QString t = QString::number(totals);
-        if (head.debitTotal > head.creditTotal)
-            sheet.formula(cellAt('G', row), QStringLiteral("=f") + t + QStringLiteral("-g") + t,
-                          head.debitTotal - head.creditTotal);
+        if (head.debitsLarger())
+            sheet.formula(cellAt('G', row), QStringLiteral("=f") + t + QStringLiteral("-g") + t, head.balance());
         else
-            sheet.formula(cellAt('F', row), QStringLiteral("=g") + t + QStringLiteral("-f") + t,
-                          head.creditTotal - head.debitTotal);
+            sheet.formula(cellAt('F', row), QStringLiteral("=g") + t + QStringLiteral("-f") + t, head.balance());
     }
 }
 

@@ -1,4 +1,4 @@
-#include "reports/LedgerText.h"
+#include "reports/LedgerWriters.h"
 
 #include "format/DateText.h"
 #include "reports/ReportText.h"
@@ -52,10 +52,7 @@ void writeHead(LineOut& out, const LedgerDocument& doc, const LedgerHead& head)
                amountText(head.creditTotal, 15);
     out << QString();
     const QString balance = lead + QStringLiteral("    Balance       ") + blanks(16);
-    if (head.debitTotal > head.creditTotal)
-        out << balance + blanks(15) + amountText(head.debitTotal - head.creditTotal, 15);
-    else
-        out << balance + amountText(head.creditTotal - head.debitTotal, 15);
+    out << balance + (head.debitsLarger() ? blanks(15) : QString()) + amountText(head.balance(), 15);
     out << QString() << QString();
 }
 
@@ -82,13 +79,6 @@ void writeLedgerText(const LedgerDocument& doc, const std::function<void(const Q
             headStarted(head.name);
         writeHead(out, doc, head);
     }
-}
-
-QStringList ledgerTextLines(const LedgerDocument& doc)
-{
-    QStringList lines;
-    writeLedgerText(doc, [&lines](const QString& line) { lines << line; });
-    return lines;
 }
 
 } // namespace pellam::app

@@ -1,6 +1,5 @@
-#include "reports/MonthlyPrint.h"
+#include "reports/MonthlyWriters.h"
 
-#include "reports/MonthlyText.h"
 #include "reports/ReportText.h"
 
 namespace pellam::app {
@@ -31,10 +30,16 @@ public:
         p_.setFontSize(kBodySize);
         p_.line();
         columnHeading();
+        // The cash lines too break to a new page, so that none falls below
+        // the page's bottom limit.
+        p_.setPageHeader([this] {
+            p_.pageNumberAtEdge();
+            columnHeading();
+        });
         for (const HeadIncome& head : doc_.heads)
-            body(monthlyHeadLine(head, kMonthlyPrintColumns));
+            p_.body(monthlyHeadLine(head, kMonthlyPrintColumns));
         for (const QString& line : monthlyEndLines(doc_, kMonthlyPrintColumns))
-            body(line);
+            p_.body(line);
     }
 
 private:
@@ -45,19 +50,6 @@ private:
         p_.line(blanks(kMonthlyPrintColumns.margin) +
                 QStringLiteral(" NAME                                  INCOME         EXPENSE"));
         p_.line(rule);
-    }
-
-    // A body line, on a new page with the page number and column heading
-    // again when this one is full; the cash lines too, so that none falls
-    // below the page's bottom limit.
-    void body(const QString& text)
-    {
-        if (p_.pageFull()) {
-            p_.newPage();
-            p_.pageNumberAtEdge();
-            columnHeading();
-        }
-        p_.line(text);
     }
 
     const MonthlyDocument& doc_;

@@ -6,9 +6,7 @@
 #include "core/Say.h"
 #include "data/CashAccount.h"
 #include "reports/MonthlyBuilder.h"
-#include "reports/MonthlyPrint.h"
-#include "reports/MonthlyText.h"
-#include "reports/ReportRoutes.h"
+#include "reports/WindowTargets.h"
 
 namespace pellam::app {
 
@@ -24,20 +22,24 @@ void MonthlyReport(const MonthlyRequest& request, short target)
                 return;
             }
             const MonthlyDocument doc = MonthlyBuilder(state().Conn, ShowStatus).build(request, cash->accno);
+            // Said once the statement is written, before the preview shows
+            // or the print job ends.
+            ReportRoute report = route(doc);
             const auto generated = [] { ShowStatus(QStringLiteral("report is generated")); };
             if (target == MonthlyToPreview) {
                 toPreview(
                     [&](const auto& line) {
-                        writeMonthlyText(doc, line);
+                        report.text(line);
                         generated();
                     },
                     QStringLiteral("Monthly Report"));
                 previewed = true;
             } else {
-                toPrinter(0, [&](ReportPrinter& p) {
-                    printMonthly(doc, p);
+                report.print = [print = report.print, generated](ReportPrinter& p) {
+                    print(p);
                     generated();
-                });
+                };
+                toPrinter(report);
             }
         },
         QStringLiteral("load"), QStringLiteral("FrmMonthRep"));

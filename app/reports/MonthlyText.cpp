@@ -1,4 +1,4 @@
-#include "reports/MonthlyText.h"
+#include "reports/MonthlyWriters.h"
 
 #include "reports/ReportText.h"
 
@@ -45,13 +45,6 @@ void writeMonthlyText(const MonthlyDocument& doc, const std::function<void(const
         writeLine(monthlyHeadLine(head, kMonthlyTextColumns));
     for (const QString& line : monthlyEndLines(doc, kMonthlyTextColumns))
         writeLine(line);
-}
-
-QStringList monthlyTextLines(const MonthlyDocument& doc)
-{
-    QStringList lines;
-    writeMonthlyText(doc, [&lines](const QString& line) { lines << line; });
-    return lines;
 }
 
 } // namespace pellam::app

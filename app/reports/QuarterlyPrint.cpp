@@ -1,6 +1,5 @@
-#include "reports/QuarterlyPrint.h"
+#include "reports/QuarterlyWriters.h"
 
-#include "reports/QuarterlyText.h"
 #include "reports/ReportText.h"
 
 namespace pellam::app {
@@ -33,20 +32,23 @@ public:
         p_.line(kMargin + quarterRule());
         columnHeading();
         p_.line(kMargin + quarterRule());
+        p_.setPageHeader([this] {
+            p_.pageNumberAtEdge();
+            p_.line(kMargin + quarterRule(126));
+            columnHeading();
+        });
 
+        // A head's lines stay on one page.
         for (const QuarterHead& head : doc_.heads) {
-            if (p_.pageFull())
-                nextPage();
+            QStringList lines;
             for (const QString& line : quarterHeadLines(doc_, head))
-                p_.line(kMargin + line);
+                lines << kMargin + line;
+            p_.bodyBlock(lines);
         }
         // The totals and cash lines take a new page too when this one is
         // full, so that none falls below the page's bottom limit.
-        for (const QString& line : quarterClosingLines(doc_)) {
-            if (p_.pageFull())
-                nextPage();
-            p_.line(line.isEmpty() ? line : kMargin + line);
-        }
+        for (const QString& line : quarterClosingLines(doc_))
+            p_.body(line.isEmpty() ? line : kMargin + line);
     }
 
 private:
@@ -54,14 +56,6 @@ private:
     {
         p_.line(kMargin + quarterCaptionLine(doc_, {46, 23, 25, 26}));
         p_.line(kMargin + kHeading);
-    }
-
-    void nextPage()
-    {
-        p_.newPage();
-        p_.pageNumberAtEdge();
-        p_.line(kMargin + quarterRule(126));
-        columnHeading();
     }
 
     const QuarterlyDocument& doc_;

@@ -6,10 +6,7 @@
 #include "core/Say.h"
 #include "data/CashAccount.h"
 #include "reports/QuarterlyBuilder.h"
-#include "reports/QuarterlyPrint.h"
-#include "reports/QuarterlySheet.h"
-#include "reports/QuarterlyText.h"
-#include "reports/ReportRoutes.h"
+#include "reports/WindowTargets.h"
 
 namespace pellam::app {
 
@@ -37,17 +34,17 @@ void QuarterlyReport(const QuarterRequest& request, short target)
             }
             const QuarterlyDocument doc =
                 QuarterlyBuilder(state().Conn, ShowStatus).build(request, cash->accno);
+            const ReportRoute report = route(doc);
             ShowStatus(QStringLiteral("Report Generated"));
             switch (target) {
             case QuarterlyToPrinter:
-                toPrinter(0, [&doc](ReportPrinter& p) { printQuarterly(doc, p); }, kQuarterlyPaper);
+                toPrinter(report);
                 break;
             case QuarterlyToExcel:
-                toWorkbook([&doc](WorkbookSink& sheet) { writeQuarterlySheet(doc, sheet); });
+                toWorkbook(report.sheet);
                 break;
             case QuarterlyToPreview:
-                toPreview([&doc](const auto& line) { writeQuarterlyText(doc, line); },
-                          QStringLiteral("Quarterly Report"));
+                toPreview(report.text, QStringLiteral("Quarterly Report"));
                 break;
             default:
                 break;

@@ -1,4 +1,4 @@
-#include "reports/QuarterlySheet.h"
+#include "reports/QuarterlyWriters.h"
 
 #include "reports/ReportText.h"
 

@@ -1,4 +1,4 @@
-#include "reports/QuarterlyText.h"
+#include "reports/QuarterlyWriters.h"
 
 #include "reports/ReportText.h"
 
@@ -72,13 +72,6 @@ void writeQuarterlyText(const QuarterlyDocument& doc, const std::function<void(c
             writeLine(line);
     for (const QString& line : quarterClosingLines(doc))
         writeLine(line);
-}
-
-QStringList quarterlyTextLines(const QuarterlyDocument& doc)
-{
-    QStringList lines;
-    writeQuarterlyText(doc, [&lines](const QString& line) { lines << line; });
-    return lines;
 }
 
 } // namespace pellam::app

@@ -1,7 +1,6 @@
-#include "reports/RecPayPrint.h"
+#include "reports/RecPayWriters.h"
 
 #include "format/DateText.h"
-#include "reports/RecPayText.h"
 #include "reports/ReportText.h"
 
 namespace pellam::app {
@@ -36,35 +35,31 @@ public:
         p_.line(kMargin +
                 QStringLiteral(" B/V No.   L/F    Date      Account name                         Receipt Rs.  Payment Rs."));
         p_.line(kRule);
+        p_.setPageHeader([this] { pageHeader(); });
 
-        body(recPayOpeningLine(doc_, QStringLiteral("                   To Balance B/d"),
+        p_.body(recPayOpeningLine(doc_, QStringLiteral("                   To Balance B/d"),
                                QStringLiteral("                   By Balance B/d")));
         if (r.lines)
-            body(blanks(8) + dashes(86));
+            p_.body(blanks(8) + dashes(86));
         for (const RecPayVoucher& v : doc_.vouchers)
             for (const QString& line : recPayVoucherLines(doc_, v))
-                body(line);
-        body(kRule);
-        body(recPayTotalsLine(doc_, QStringLiteral("                  Total         ")));
-        body(recPayBalanceLine(doc_, QStringLiteral("                 Balance        ")));
-        body(kRule);
-        body(recPayBalancedLine(doc_, 32));
+                p_.body(line);
+        p_.body(kRule);
+        p_.body(recPayTotalsLine(doc_, QStringLiteral("                  Total         ")));
+        p_.body(recPayBalanceLine(doc_, QStringLiteral("                 Balance        ")));
+        p_.body(kRule);
+        p_.body(recPayBalancedLine(doc_, 32));
     }
 
 private:
-    // A body line, on a new page with the page number and column heading
-    // again when this one is full.
-    void body(const QString& text)
+    // After a page break: the page number and the column heading again.
+    void pageHeader()
     {
-        if (p_.pageFull()) {
-            p_.newPage();
-            p_.pageNumber(kMeasure);
-            p_.line(kRule);
-            p_.line(kMargin +
-                    QStringLiteral(" B/V No.   L/F    Date      Account name                        Receipt Rs.   Payment Rs."));
-            p_.line(kRule);
-        }
-        p_.line(text);
+        p_.pageNumber(kMeasure);
+        p_.line(kRule);
+        p_.line(kMargin +
+                QStringLiteral(" B/V No.   L/F    Date      Account name                        Receipt Rs.   Payment Rs."));
+        p_.line(kRule);
     }
 
     const RecPayDocument& doc_;

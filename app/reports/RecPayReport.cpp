@@ -4,10 +4,7 @@
 #include "core/Common.h"
 #include "core/ErrorHandling.h"
 #include "reports/RecPayBuilder.h"
-#include "reports/RecPayPrint.h"
-#include "reports/RecPaySheet.h"
-#include "reports/RecPayText.h"
-#include "reports/ReportRoutes.h"
+#include "reports/WindowTargets.h"
 
 namespace pellam::app {
 
@@ -17,16 +14,17 @@ void RecPayReport(const ReportChoices& request, short target)
     runStep(
         [&] {
             const RecPayDocument doc = RecPayBuilder(state().Conn).build(request);
+            const ReportRoute report = route(doc);
             ShowStatus(QStringLiteral("printing Report.........."));
             switch (target) {
             case RecPayToPrinter:
-                toPrinter(request.pageOffset, [&doc](ReportPrinter& p) { printRecPay(doc, p); });
+                toPrinter(report);
                 break;
             case RecPayToPreview:
-                toPreview([&doc](const auto& line) { writeRecPayText(doc, line); }, QStringLiteral("Preview"));
+                toPreview(report.text, QStringLiteral("Preview"));
                 break;
             case RecPayToExcel:
-                toWorkbook([&doc](WorkbookSink& sheet) { writeRecPaySheet(doc, sheet); });
+                toWorkbook(report.sheet);
                 break;
             default:
                 break;

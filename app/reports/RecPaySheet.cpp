@@ -1,4 +1,4 @@
-#include "reports/RecPaySheet.h"
+#include "reports/RecPayWriters.h"
 
 #include "format/DateText.h"
 #include "reports/ReportText.h"

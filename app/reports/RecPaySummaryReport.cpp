@@ -3,11 +3,8 @@
 #include "core/AppState.h"
 #include "core/Common.h"
 #include "core/ErrorHandling.h"
-#include "reports/ReportRoutes.h"
 #include "reports/SummaryBuilder.h"
-#include "reports/SummaryPrint.h"
-#include "reports/SummarySheet.h"
-#include "reports/SummaryText.h"
+#include "reports/WindowTargets.h"
 
 namespace pellam::app {
 
@@ -17,16 +14,16 @@ void RecPaySummaryReport(const SummaryRequest& request, short target)
     const StepResult result = runStep(
         [&] {
             const SummaryDocument doc = SummaryBuilder(state().Conn, ShowStatus).build(request);
+            const ReportRoute report = route(doc);
             switch (target) {
             case SummaryToPreview:
-                toPreview([&doc](const auto& line) { writeSummaryText(doc, line); },
-                          QStringLiteral("Reciept & Payment Summary"));
+                toPreview(report.text, QStringLiteral("Reciept & Payment Summary"));
                 break;
             case SummaryToPrinter:
-                toPrinter(0, [&doc](ReportPrinter& p) { printSummary(doc, p); });
+                toPrinter(report);
                 break;
             case SummaryToExcel:
-                toWorkbook([&doc](WorkbookSink& sheet) { writeSummarySheet(doc, sheet); });
+                toWorkbook(report.sheet);
                 break;
             default:
                 break;

@@ -1,4 +1,4 @@
-#include "reports/RecPayText.h"
+#include "reports/RecPayWriters.h"
 
 #include "format/DateText.h"
 #include "reports/ReportText.h"
@@ -82,13 +82,6 @@ void writeRecPayText(const RecPayDocument& doc, const std::function<void(const Q
     writeLine(recPayBalanceLine(doc, QStringLiteral("                   Balance        ")));
     writeLine(blanks(5) + dashes(86));
     writeLine(recPayBalancedLine(doc, 34));
-}
-
-QStringList recPayTextLines(const RecPayDocument& doc)
-{
-    QStringList lines;
-    writeRecPayText(doc, [&lines](const QString& line) { lines << line; });
-    return lines;
 }
 
 } // namespace pellam::app

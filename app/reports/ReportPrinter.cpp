@@ -137,9 +137,33 @@ double ReportPrinter::lineLimit() const
 
 void ReportPrinter::line(const QString& text)
 {
-    const double x = printer_.CurrentX();
-    printed_.push_back({pageNumberNow(), x, x + printer_.TextWidth(inked(text)), printer_.FontSize(), text});
+    if (watcher_) {
+        const double x = printer_.CurrentX();
+        watcher_({pageNumberNow(), x, x + printer_.TextWidth(inked(text)), printer_.FontSize(), text});
+    }
     printer_.Print(text);
+}
+
+void ReportPrinter::breakWhenFull()
+{
+    if (!pageFull())
+        return;
+    newPage();
+    if (header_)
+        header_();
+}
+
+void ReportPrinter::body(const QString& text)
+{
+    breakWhenFull();
+    line(text);
+}
+
+void ReportPrinter::bodyBlock(const QStringList& lines)
+{
+    breakWhenFull();
+    for (const QString& text : lines)
+        line(text);
 }
 
 void ReportPrinter::centred(const QString& text, int lead)

@@ -2,7 +2,8 @@
 
 #include <QPageLayout>
 #include <QString>
-#include <vector>
+#include <QStringList>
+#include <functional>
 
 namespace pellam {
 class PagePrinter;
@@ -10,8 +11,8 @@ class PagePrinter;
 
 namespace pellam::app {
 
-// One line as it went to the printer, kept so that a run can be checked
-// without reading its pages back.
+// One line as it went to the printer, told to a watcher so that a run can
+// be checked without reading its pages back.
 struct PrintedLine {
     int page = 0;         // the number printed on that page (offset included)
     double x = 0;         // twips from the left of the printable area
@@ -55,6 +56,15 @@ public:
     // number, ending 200 twips short of the printable width.
     void pageNumberAtEdge();
     void line(const QString& text = {});
+
+    // What a page begins with after a break: its page number and the
+    // column heading, as the report prints them.
+    void setPageHeader(std::function<void()> header) { header_ = std::move(header); }
+    // A body line, on a new page with the page header when this one is full.
+    void body(const QString& text);
+    // Lines kept together: a new page first when this one is full, then
+    // all of them, whatever room is left.
+    void bodyBlock(const QStringList& lines);
     // A title centred on the printed line, after `lead` blanks; fewer
     // blanks, and a smaller size, when that would take it past the
     // printable width.
@@ -70,11 +80,13 @@ public:
     // What a line must be narrower than: the right limit, or the printable
     // width where the paper's margins are wider than the limit allows for.
     double lineLimit() const;
-    const std::vector<PrintedLine>& printed() const { return printed_; }
+    // Told of every line as it is printed; for checking a run.
+    void watchLines(std::function<void(const PrintedLine&)> watcher) { watcher_ = std::move(watcher); }
 
 private:
     void usePaper();
     void restorePaper();
+    void breakWhenFull();
 
     PagePrinter& printer_;
     int offset_;
@@ -83,7 +95,8 @@ private:
     double bottom_ = 0;
     double right_ = 0;
     double printable_ = 0;
-    std::vector<PrintedLine> printed_;
+    std::function<void()> header_;
+    std::function<void(const PrintedLine&)> watcher_;
 };
 
 } // namespace pellam::app

@@ -1,7 +1,6 @@
-#include "reports/SummaryPrint.h"
+#include "reports/SummaryWriters.h"
 
 #include "reports/ReportText.h"
-#include "reports/SummaryText.h"
 
 namespace pellam::app {
 
@@ -23,18 +22,24 @@ public:
         p_.centred(QStringLiteral("RECEIPT & PAYMENT SUMMARY"));
         p_.line(doc_.dateLine());
         columnHeading();
+        // The totals and cash lines too break to a new page, so that none
+        // runs off the foot of a page.
+        p_.setPageHeader([this] {
+            p_.pageNumber(kMeasure);
+            columnHeading();
+        });
         const QString gap = blanks(1);
         for (const HeadIncome& h : doc_.heads)
-            body(summaryAmountsLine(h.name, h.income, h.expense, gap));
-        body(dashes(66));
-        body(summaryAmountsLine(QString(), doc_.income, doc_.expense, gap));
+            p_.body(summaryAmountsLine(h.name, h.income, h.expense, gap));
+        p_.body(dashes(66));
+        p_.body(summaryAmountsLine(QString(), doc_.income, doc_.expense, gap));
         if (!doc_.request.withOpening)
             return;
-        body(summaryOpeningLine(doc_));
-        body(kRule);
-        body(summaryNetTotalLine(doc_));
-        body(kRule);
-        body(summaryClosingLine(doc_));
+        p_.body(summaryOpeningLine(doc_));
+        p_.body(kRule);
+        p_.body(summaryNetTotalLine(doc_));
+        p_.body(kRule);
+        p_.body(summaryClosingLine(doc_));
     }
 
 private:
@@ -43,18 +48,6 @@ private:
         p_.line(kRule);
         p_.line(kHeading);
         p_.line(kRule);
-    }
-    // A body line, on a new page with the page number and column heading
-    // again when this one is full; the totals and cash lines too, so that
-    // none runs off the foot of a page.
-    void body(const QString& text)
-    {
-        if (p_.pageFull()) {
-            p_.newPage();
-            p_.pageNumber(kMeasure);
-            columnHeading();
-        }
-        p_.line(text);
     }
 
     const SummaryDocument& doc_;

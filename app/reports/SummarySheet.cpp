@@ -1,4 +1,4 @@
-#include "reports/SummarySheet.h"
+#include "reports/SummaryWriters.h"
 
 #include "reports/ReportText.h"
 

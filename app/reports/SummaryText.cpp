@@ -1,4 +1,4 @@
-#include "reports/SummaryText.h"
+#include "reports/SummaryWriters.h"
 
 #include "reports/ReportText.h"
 
@@ -52,13 +52,6 @@ void writeSummaryText(const SummaryDocument& doc, const std::function<void(const
     writeLine(summaryNetTotalLine(doc));
     writeLine(dashes(63));
     writeLine(summaryClosingLine(doc));
-}
-
-QStringList summaryTextLines(const SummaryDocument& doc)
-{
-    QStringList lines;
-    writeSummaryText(doc, [&lines](const QString& line) { lines << line; });
-    return lines;
 }
 
 } // namespace pellam::app

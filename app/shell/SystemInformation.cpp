@@ -1,6 +1,7 @@
 #include "shell/SystemInformation.h"
 
 #include "core/AppState.h"
+#include "core/ApplicationIdentity.h"
 #include "settings/SettingsStore.h"
 #include "shell/SettingsFile.h"
 #include "system/AppFolders.h"
@@ -29,7 +30,7 @@ QList<std::pair<QString, QString>> systemInformation()
 {
     const AppState& s = state();
     return {
-        {QStringLiteral("Program"), QApplication::applicationName() + QStringLiteral(" ") + QStringLiteral(PELLAM_VERSION)},
+        {QStringLiteral("Program"), QApplication::applicationName() + QStringLiteral(" ") + programVersion()},
         {QStringLiteral("Qt"), QStringLiteral("%1 (built with %2)").arg(QString::fromLatin1(qVersion()),
                                                                         QStringLiteral(QT_VERSION_STR))},
         {QStringLiteral("SQLite"), QString::fromLatin1(sqlite3_libversion())},

@@ -1,5 +1,6 @@
 #include "shell/frmAbout.h"
 
+#include "core/ApplicationIdentity.h"
 #include "core/FormParts.h"
 #include "core/MdiHost.h"
 #include "shell/SystemInfoDialog.h"
@@ -43,7 +44,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblTitle);
-    layout->addWidget(label(this, QStringLiteral("lblVersion"), QStringLiteral("Version " PELLAM_VERSION)));
+    layout->addWidget(label(this, QStringLiteral("lblVersion"), QStringLiteral("Version ") + programVersion()));
     layout->addWidget(lblDescription);
     layout->addStretch();
     layout->addLayout(buttonRow({ok, sysInfo}));

@@ -3,7 +3,7 @@
 #include "core/FrmPreview.h"
 #include "dialogs/ScriptedDialogs.h"
 #include "errors/PellamError.h"
-#include "reports/ReportRoutes.h"
+#include "reports/WindowTargets.h"
 #include "settings/SettingsStore.h"
 #include "support/QtPrinters.h"
 #include "support/TempHome.h"

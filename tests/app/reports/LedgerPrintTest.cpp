@@ -3,7 +3,7 @@
 #include "dialogs/ScriptedDialogs.h"
 #include "printing/PagePrinter.h"
 #include "reports/LedgerBuilder.h"
-#include "reports/LedgerPrint.h"
+#include "reports/LedgerWriters.h"
 #include "reports/LedgerReport.h"
 #include "support/QtPrinters.h"
 
@@ -37,7 +37,7 @@ TEST(LedgerPrint, EveryHeadOnItsOwnPageNumberedFromThePageBox)
     EXPECT_EQ(pdfPages(run.pdf), 3);
 
     const QString expected = test::expected(QStringLiteral("ledger_print_building.txt"));
-    QStringList first = page(run.printer, 11);
+    QStringList first = page(run.printed, 11);
     ASSERT_EQ(first.size(), 12);
     // The centred titles: their own text, with as many blanks as centre them.
     const QStringList titles{QStringLiteral("ST. MARY'S SCHOOL LEDGER"), QStringLiteral("ARAVURAM - 680100"),
@@ -51,16 +51,16 @@ TEST(LedgerPrint, EveryHeadOnItsOwnPageNumberedFromThePageBox)
     EXPECT_EQ(first.join(QLatin1Char('\n')) + QLatin1Char('\n'), expected);
 
     for (int number : {11, 12, 13}) {
-        const QStringList lines = page(run.printer, number);
+        const QStringList lines = page(run.printed, number);
         ASSERT_FALSE(lines.isEmpty());
         EXPECT_EQ(lines[0], QStringLiteral("Page :") + QString::number(number));
     }
-    EXPECT_EQ(page(run.printer, 12)[3].trimmed(), QStringLiteral("LEDGER REPORT  of DONATIONS"));
-    EXPECT_EQ(page(run.printer, 13)[3].trimmed(), QStringLiteral("LEDGER REPORT  of ST. MARY'S FEES"));
+    EXPECT_EQ(page(run.printed, 12)[3].trimmed(), QStringLiteral("LEDGER REPORT  of DONATIONS"));
+    EXPECT_EQ(page(run.printed, 13)[3].trimmed(), QStringLiteral("LEDGER REPORT  of ST. MARY'S FEES"));
 
     // The number ends short of the right limit by the measuring text.
     PagePrinter& p = PagePrinter::instance();
-    const PrintedLine& number = run.printer.printed().front();
+    const PrintedLine& number = run.printed.front();
     p.setFontSize(number.fontSize);
     EXPECT_DOUBLE_EQ(number.x, run.printer.rightLimit() - p.TextWidth(QStringLiteral("Page : Page :page11")));
     // The fitted size is the largest at which the 87-dash rule fits.
@@ -82,16 +82,16 @@ TEST(LedgerPrint, ALongHeadContinuesOnNewPagesWithTheColumnHeadingAgain)
     r.heads = {test::Building};
     run.print(r);
     QSet<int> numbers;
-    for (const PrintedLine& l : run.printer.printed())
+    for (const PrintedLine& l : run.printed)
         numbers.insert(l.page);
     ASSERT_GE(numbers.size(), 2);
     EXPECT_EQ(pdfPages(run.pdf), numbers.size());
-    const QStringList second = page(run.printer, 2);
+    const QStringList second = page(run.printed, 2);
     ASSERT_GE(second.size(), 5);
     EXPECT_EQ(second[0], QStringLiteral("Page :2"));
-    EXPECT_EQ(second.mid(1, 3), page(run.printer, 1).mid(5, 3)) << "rule, column heading, rule";
+    EXPECT_EQ(second.mid(1, 3), page(run.printed, 1).mid(5, 3)) << "rule, column heading, rule";
     EXPECT_TRUE(second[4].contains(QStringLiteral("To CASH A/C")));
-    EXPECT_EQ(page(run.printer, int(numbers.size())).back().trimmed().left(7), QStringLiteral("Balance"));
+    EXPECT_EQ(page(run.printed, int(numbers.size())).back().trimmed().left(7), QStringLiteral("Balance"));
 }
 
 TEST(LedgerPrint, ACancelledPrinterDialogPrintsNothing)

@@ -4,8 +4,9 @@
 #include "printing/PagePrinter.h"
 #include "reports/LedgerBuilder.h"
 #include "reports/LedgerReport.h"
-#include "reports/LedgerText.h"
+#include "reports/LedgerWriters.h"
 #include "support/QtPrinters.h"
+#include "TextLines.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,7 +21,7 @@ namespace {
 
 QString textOf(const LedgerRequest& request)
 {
-    return ledgerTextLines(LedgerBuilder(state().Conn).build(request)).join(QLatin1Char('\n')) + QLatin1Char('\n');
+    return test::textFile(LedgerBuilder(state().Conn).build(request));
 }
 
 

@@ -4,7 +4,7 @@
 #include "dialogs/ScriptedDialogs.h"
 #include "reports/LedgerBuilder.h"
 #include "reports/LedgerReport.h"
-#include "reports/LedgerSheet.h"
+#include "reports/LedgerWriters.h"
 #include "support/QtPrinters.h"
 #include "system/AppFolders.h"
 

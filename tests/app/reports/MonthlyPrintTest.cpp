@@ -1,7 +1,7 @@
 #include "PrintRun.h"
 #include "StatementFixture.h"
 #include "reports/MonthlyBuilder.h"
-#include "reports/MonthlyPrint.h"
+#include "reports/MonthlyWriters.h"
 
 #include <QSet>
 #include <gtest/gtest.h>
@@ -43,8 +43,8 @@ TEST(MonthlyPrint, FirstPageHasTheTitlesLargerThanTheBody)
     run.print({1, 2}, 3);
     EXPECT_EQ(test::pdfPages(run.pdf), 1);
 
-    const std::vector<PrintedLine>& printed = run.printer.printed();
-    QStringList lines = test::page(run.printer, 1);
+    const std::vector<PrintedLine>& printed = run.printed;
+    QStringList lines = test::page(run.printed, 1);
     ASSERT_EQ(lines.size(), 19);
     const QStringList titles{QStringLiteral("ST. MARY'S SCHOOL STATEMENT OF ACCOUNTS"),
                              QStringLiteral("ARAVURAM - 680100"),
@@ -72,7 +72,7 @@ TEST(MonthlyPrint, ManyHeadsContinueOnNumberedPagesWithTheColumnHeadingAgain)
     PrintRun run;
     run.print({1}, 4);
     QSet<int> numbers;
-    for (const PrintedLine& l : run.printer.printed())
+    for (const PrintedLine& l : run.printed)
         numbers.insert(l.page);
     ASSERT_GE(numbers.size(), 3);
     EXPECT_EQ(test::pdfPages(run.pdf), numbers.size());
@@ -80,18 +80,18 @@ TEST(MonthlyPrint, ManyHeadsContinueOnNumberedPagesWithTheColumnHeadingAgain)
     const QString rule = QString(12, QLatin1Char(' ')) + QString(69, QLatin1Char('-'));
     const QStringList heading{rule, QStringLiteral("             NAME                                  INCOME         EXPENSE"), rule};
     for (int n = 2; n <= numbers.size(); ++n) {
-        const QStringList lines = test::page(run.printer, n);
+        const QStringList lines = test::page(run.printed, n);
         ASSERT_GE(lines.size(), 5) << n;
         EXPECT_EQ(lines[0], QStringLiteral("Page :") + QString::number(n));
         EXPECT_EQ(lines.mid(1, 3), heading) << n;
     }
     // No head is lost or repeated over the breaks.
     int heads = 0;
-    for (const PrintedLine& l : run.printer.printed())
+    for (const PrintedLine& l : run.printed)
         heads += l.text.startsWith(QStringLiteral("            HEAD "));
     EXPECT_EQ(heads, 120);
     // The closing in the expense column: 16 + 15 blanks, then 9 characters in 15.
-    EXPECT_EQ(test::page(run.printer, int(numbers.size())).back(),
+    EXPECT_EQ(test::page(run.printed, int(numbers.size())).back(),
               QString(12, QLatin1Char(' ')) + QStringLiteral("CL.Balance     ") + QString(31 + 6, QLatin1Char(' ')) +
                   QStringLiteral("10,700.00"));
 }

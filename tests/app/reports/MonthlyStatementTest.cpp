@@ -3,7 +3,8 @@
 #include "dialogs/ScriptedDialogs.h"
 #include "reports/MonthlyBuilder.h"
 #include "reports/MonthlyReport.h"
-#include "reports/MonthlyText.h"
+#include "reports/MonthlyWriters.h"
+#include "TextLines.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +39,7 @@ TEST(MonthlyText, MatchesTheLayoutLineForLine)
     for (const Case& c : {Case{"monthly_school_april.txt", monthOf({1}, 4)},
                           Case{"monthly_dispensary_january.txt", monthOf({2}, 1)},
                           Case{"monthly_both_march.txt", monthOf({1, 2}, 3)}}) {
-        EXPECT_EQ(monthlyTextLines(build(c.request)).join(QLatin1Char('\n')) + QLatin1Char('\n'),
+        EXPECT_EQ(test::textFile(build(c.request)),
                   test::expected(QString::fromLatin1(c.file)))
             << c.file;
     }

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace pellam::test {
 
@@ -22,10 +23,10 @@ inline int pdfPages(const QString& path)
 }
 
 // The lines printed on one page, in order.
-inline QStringList page(const app::ReportPrinter& printer, int number)
+inline QStringList page(const std::vector<app::PrintedLine>& printed, int number)
 {
     QStringList lines;
-    for (const app::PrintedLine& l : printer.printed())
+    for (const app::PrintedLine& l : printed)
         if (l.page == number)
             lines << l.text;
     return lines;
@@ -36,9 +37,11 @@ struct PrintRun {
     QString pdf = pdfHome.file(QStringLiteral("report.pdf"));
     ScriptedDialogsGuard scripted;
     app::ReportPrinter printer;
+    std::vector<app::PrintedLine> printed;   // every line, as it went to the printer
 
     explicit PrintRun(int offset, QPageLayout::Orientation paper = QPageLayout::Portrait) : printer(offset, paper)
     {
+        printer.watchLines([this](const app::PrintedLine& l) { printed.push_back(l); });
         PagePrinter::instance().usePdfFile(pdf);
         scripted->answerPrinter(true);
     }

@@ -2,14 +2,14 @@
 #include "QuarterlyFixture.h"
 #include "RecPayFixture.h"
 #include "reports/LedgerBuilder.h"
-#include "reports/LedgerPrint.h"
+#include "reports/LedgerWriters.h"
 #include "reports/MonthlyBuilder.h"
-#include "reports/MonthlyPrint.h"
-#include "reports/QuarterlyPrint.h"
+#include "reports/MonthlyWriters.h"
+#include "reports/QuarterlyWriters.h"
 #include "reports/RecPayBuilder.h"
-#include "reports/RecPayPrint.h"
+#include "reports/RecPayWriters.h"
 #include "reports/SummaryBuilder.h"
-#include "reports/SummaryPrint.h"
+#include "reports/SummaryWriters.h"
 
 #include <QPrinter>
 #include <functional>
@@ -21,11 +21,11 @@ using namespace pellam::app;
 namespace {
 
 // Every line the run printed ends within the paper's printable width.
-void expectAllOnThePaper(const ReportPrinter& printer, const std::string& report)
+void expectAllOnThePaper(const test::PrintRun& run, const std::string& report)
 {
-    ASSERT_FALSE(printer.printed().empty()) << report;
-    for (const PrintedLine& l : printer.printed())
-        EXPECT_LE(l.right, printer.printableWidth())
+    ASSERT_FALSE(run.printed.empty()) << report;
+    for (const PrintedLine& l : run.printed)
+        EXPECT_LE(l.right, run.printer.printableWidth())
             << report << ", page " << l.page << ", " << l.fontSize << " pt: " << l.text.toStdString();
 }
 
@@ -68,11 +68,11 @@ TEST(PrintWidth, LedgerAndCashBookStayOnThePaperWithEveryOptionThatWidensALine)
             r.pageOffset = 99999;
             PaperRun ledger(QPageLayout::Portrait, r.pageOffset);
             ledger.run([&](ReportPrinter& p) { printLedger(LedgerBuilder(state().Conn).build(r), p); });
-            expectAllOnThePaper(ledger.printer, "ledger, lines " + std::to_string(lines));
+            expectAllOnThePaper(ledger, "ledger, lines " + std::to_string(lines));
 
             PaperRun cashBook(QPageLayout::Portrait, r.pageOffset);
             cashBook.run([&](ReportPrinter& p) { printRecPay(RecPayBuilder(state().Conn).build(r), p); });
-            expectAllOnThePaper(cashBook.printer, "cash book, lines " + std::to_string(lines));
+            expectAllOnThePaper(cashBook, "cash book, lines " + std::to_string(lines));
         }
 }
 
@@ -84,13 +84,13 @@ TEST(PrintWidth, StatementsStayOnThePaperTheQuarterlyAlongItsLongSide)
                            QStringLiteral("31/03/2027"), true};
     PaperRun summaryRun;
     summaryRun.run([&](ReportPrinter& p) { printSummary(SummaryBuilder(state().Conn).build(summary), p); });
-    expectAllOnThePaper(summaryRun.printer, "summary");
+    expectAllOnThePaper(summaryRun, "summary");
 
     const MonthlyRequest monthly{both, 3, QDate(2026, 4, 1), QDate(2027, 3, 31)};
     PaperRun monthlyRun;
     monthlyRun.run(
         [&](ReportPrinter& p) { printMonthly(MonthlyBuilder(state().Conn).build(monthly, test::StCash), p); });
-    expectAllOnThePaper(monthlyRun.printer, "monthly");
+    expectAllOnThePaper(monthlyRun, "monthly");
 
     PaperRun quarterly(kQuarterlyPaper);
     PagePrinter& paper = PagePrinter::instance();
@@ -100,8 +100,8 @@ TEST(PrintWidth, StatementsStayOnThePaperTheQuarterlyAlongItsLongSide)
         printQuarterly(books.build(test::QuarterlyBooks::request("Fourth", true)), p);
     });
     EXPECT_EQ(printedOn, QPageLayout::Landscape);
-    expectAllOnThePaper(quarterly.printer, "quarterly");
-    EXPECT_GE(quarterly.printer.printed().back().fontSize, 6) << "landscape needs no smaller font";
+    expectAllOnThePaper(quarterly, "quarterly");
+    EXPECT_GE(quarterly.printed.back().fontSize, 6) << "landscape needs no smaller font";
     EXPECT_EQ(paper.Orientation(), QPageLayout::Portrait) << "the next print gets the paper as it was";
 }
 
@@ -132,6 +132,6 @@ TEST(PrintWidth, QuarterlyTurnedToPortraitInTheDialogPrintsSmallerToStayOnThePap
     run.run([&](ReportPrinter& p) { printQuarterly(books.build(test::QuarterlyBooks::request("Fourth")), p); });
     EXPECT_EQ(chosen->offered, QPageLayout::Landscape) << "the dialog offers the long side";
     setDialogs(std::move(scripted));
-    expectAllOnThePaper(run.printer, "quarterly in portrait");
-    EXPECT_LT(run.printer.printed().back().fontSize, 6);
+    expectAllOnThePaper(run, "quarterly in portrait");
+    EXPECT_LT(run.printed.back().fontSize, 6);
 }

@@ -1,6 +1,6 @@
 #include "PrintRun.h"
 #include "QuarterlyFixture.h"
-#include "reports/QuarterlyPrint.h"
+#include "reports/QuarterlyWriters.h"
 
 #include <QSet>
 #include <gtest/gtest.h>
@@ -31,8 +31,8 @@ TEST(QuarterlyPrint, TheStatementOnOnePageWithItsTitlesLargerThanTheBody)
     run.print(books.build(QuarterlyBooks::request("Fourth")));
     EXPECT_EQ(test::pdfPages(run.pdf), 1);
 
-    QStringList lines = test::page(run.printer, 1);
-    const std::vector<PrintedLine>& printed = run.printer.printed();
+    QStringList lines = test::page(run.printed, 1);
+    const std::vector<PrintedLine>& printed = run.printed;
     ASSERT_EQ(lines.size(), 18);
     const double body = printed[4].fontSize;
     // The font is the largest from 15 down to 6 that fits the rule on the
@@ -73,13 +73,13 @@ TEST(QuarterlyPrint, AHeadThatFindsThePageFullStartsANewPageWithTheHeadingsAgain
     PrintRun run;
     run.print(books.build(QuarterlyBooks::request("First", true)));
     QSet<int> numbers;
-    for (const PrintedLine& l : run.printer.printed())
+    for (const PrintedLine& l : run.printed)
         numbers.insert(l.page);
     ASSERT_GE(numbers.size(), 2);
     EXPECT_EQ(test::pdfPages(run.pdf), numbers.size());
 
-    const QStringList first = test::page(run.printer, 1);
-    const QStringList second = test::page(run.printer, 2);
+    const QStringList first = test::page(run.printed, 1);
+    const QStringList second = test::page(run.printed, 2);
     ASSERT_GE(second.size(), 6);
     EXPECT_EQ(second[0], QStringLiteral("Page :2"));
     // The rule one dash longer before its star, then the captions and the
@@ -91,5 +91,5 @@ TEST(QuarterlyPrint, AHeadThatFindsThePageFullStartsANewPageWithTheHeadingsAgain
     // the next begins with a head.
     EXPECT_EQ(first.back(), QString(9, QLatin1Char(' ')) + kRule.trimmed());
     EXPECT_TRUE(second[4].startsWith(QStringLiteral("         HEAD "))) << second[4].toStdString();
-    EXPECT_TRUE(test::page(run.printer, int(numbers.size())).back().startsWith(QStringLiteral("        CL.Balance")));
+    EXPECT_TRUE(test::page(run.printed, int(numbers.size())).back().startsWith(QStringLiteral("        CL.Balance")));
 }

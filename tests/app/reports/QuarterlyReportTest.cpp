@@ -1,7 +1,7 @@
 #include "QuarterlyFixture.h"
 #include "dialogs/ScriptedDialogs.h"
 #include "reports/QuarterlyReport.h"
-#include "reports/QuarterlyText.h"
+#include "reports/QuarterlyWriters.h"
 #include "shell/PellamMenu.h"
 
 #include <QApplication>

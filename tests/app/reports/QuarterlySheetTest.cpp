@@ -3,7 +3,7 @@
 #include "WorkbookMade.h"
 #include "dialogs/ScriptedDialogs.h"
 #include "reports/QuarterlyReport.h"
-#include "reports/QuarterlySheet.h"
+#include "reports/QuarterlyWriters.h"
 
 #include <gtest/gtest.h>
 

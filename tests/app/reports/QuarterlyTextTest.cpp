@@ -1,5 +1,6 @@
 #include "QuarterlyFixture.h"
-#include "reports/QuarterlyText.h"
+#include "reports/QuarterlyWriters.h"
+#include "TextLines.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,7 @@ namespace {
 
 QString text(const QuarterlyDocument& doc)
 {
-    return quarterlyTextLines(doc).join(QLatin1Char('\n')) + QLatin1Char('\n');
+    return test::textFile(doc);
 }
 
 } // namespace
@@ -48,7 +49,7 @@ TEST(QuarterlyText, EachQuarterTakesItsMonthsAndTheEarlierMonthsIntoTheTotal)
              Case{"Third", " OCTOBER |NOVEMBER |DECEMBER ", "845.50", "8,400.00"},
              Case{"fourth", " JANUARY | FEBRUARY|  MARCH  ", "1,745.50", "1,31,811.28"},
          }) {
-        const QStringList lines = quarterlyTextLines(books.build(QuarterlyBooks::request(c.quarter)));
+        const QStringList lines = test::textLines(books.build(QuarterlyBooks::request(c.quarter)));
         const QString months = lines[3].mid(46, 9) + QLatin1Char('|') + lines[3].mid(77, 9) + QLatin1Char('|') +
                                lines[3].mid(111, 9);
         EXPECT_EQ(months, QString::fromLatin1(c.captions)) << c.quarter;

@@ -1,7 +1,7 @@
 #include "PrintRun.h"
 #include "RecPayFixture.h"
 #include "reports/RecPayBuilder.h"
-#include "reports/RecPayPrint.h"
+#include "reports/RecPayWriters.h"
 
 #include <QSet>
 #include <gtest/gtest.h>
@@ -35,7 +35,7 @@ TEST(RecPayPrint, TheCashBookOnAPageNumberedFromThePageBox)
     run.print(r);
     EXPECT_EQ(test::pdfPages(run.pdf), 1);
 
-    QStringList lines = test::page(run.printer, 11);
+    QStringList lines = test::page(run.printed, 11);
     ASSERT_EQ(lines.size(), 15);
     const QStringList titles{QStringLiteral("ST. MARY'S SCHOOL RECEIPTS & PAYMENTS"),
                              QStringLiteral("ARAVURAM - 680100"),
@@ -50,7 +50,7 @@ TEST(RecPayPrint, TheCashBookOnAPageNumberedFromThePageBox)
 
     // The number ends short of the right limit by the measuring text.
     PagePrinter& p = PagePrinter::instance();
-    const PrintedLine& number = run.printer.printed().front();
+    const PrintedLine& number = run.printed.front();
     p.setFontSize(number.fontSize);
     EXPECT_DOUBLE_EQ(number.x, run.printer.rightLimit() - p.TextWidth(QStringLiteral("Page : Page :11")));
 }
@@ -65,16 +65,16 @@ TEST(RecPayPrint, ALongCashBookContinuesOnNumberedPagesWithTheColumnHeadingAgain
     PrintRun run(4);
     run.print(RecPayBooks::request());
     QSet<int> numbers;
-    for (const PrintedLine& l : run.printer.printed())
+    for (const PrintedLine& l : run.printed)
         numbers.insert(l.page);
     ASSERT_GE(numbers.size(), 3);
     EXPECT_EQ(test::pdfPages(run.pdf), numbers.size());
     for (int n = 5; n < 5 + numbers.size(); ++n) {
-        const QStringList lines = test::page(run.printer, n);
+        const QStringList lines = test::page(run.printed, n);
         ASSERT_GE(lines.size(), 4) << n;
         EXPECT_EQ(lines[0], QStringLiteral("Page :") + QString::number(n));
     }
-    const QStringList second = test::page(run.printer, 6);
+    const QStringList second = test::page(run.printed, 6);
     const QString rule = QString(5, QLatin1Char(' ')) + QString(89, QLatin1Char('-'));
     EXPECT_EQ(second.mid(1, 3),
               (QStringList{rule,
@@ -82,6 +82,6 @@ TEST(RecPayPrint, ALongCashBookContinuesOnNumberedPagesWithTheColumnHeadingAgain
                                           "Receipt Rs.   Payment Rs."),
                            rule}));
     EXPECT_TRUE(second[4].contains(QStringLiteral("01/06/26 BUILDING FUND"))) << second[4].toStdString();
-    EXPECT_EQ(test::page(run.printer, 4 + int(numbers.size())).back().trimmed(),
+    EXPECT_EQ(test::page(run.printed, 4 + int(numbers.size())).back().trimmed(),
               QStringLiteral("14,35,767.50   14,35,767.50"));
 }

@@ -4,7 +4,7 @@
 #include "dialogs/ScriptedDialogs.h"
 #include "reports/RecPayBuilder.h"
 #include "reports/RecPayReport.h"
-#include "reports/RecPaySheet.h"
+#include "reports/RecPayWriters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 #include "RecPayFixture.h"
 #include "reports/RecPayBuilder.h"
-#include "reports/RecPayText.h"
+#include "reports/RecPayWriters.h"
+#include "TextLines.h"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +42,7 @@ TEST(RecPayText, MatchesTheLayoutLineForLine)
                           Case{"recpay_serial_no_opening.txt", serial},
                           Case{"recpay_short_of_cash.txt", shortOfCash}}) {
         const RecPayDocument doc = RecPayBuilder(state().Conn).build(c.request);
-        EXPECT_EQ(recPayTextLines(doc).join(QLatin1Char('\n')) + QLatin1Char('\n'),
+        EXPECT_EQ(test::textFile(doc),
                   test::expected(QString::fromLatin1(c.file)))
             << c.file;
     }
@@ -59,7 +60,7 @@ TEST(RecPayText, ALongNarrationGoesOnInLinesOfItsWidthNotIntoTheAmounts)
     r.shops = {1};
     r.from = r.to = QDate(2026, 6, 1);
     r.narration = true;
-    const QStringList lines = recPayTextLines(RecPayBuilder(state().Conn).build(r));
+    const QStringList lines = test::textLines(RecPayBuilder(state().Conn).build(r));
     const qsizetype voucher = lines.indexOf(
         QStringLiteral("                       01/06/26 ST. MARY'S FEES                                         1.00"));
     ASSERT_GT(voucher, 0) << lines.join(QLatin1Char('\n')).toStdString();

@@ -7,12 +7,11 @@
 #include "RecordingSheet.h"
 #include "reports/FrmRecPaySum.h"
 #include "reports/SummaryBuilder.h"
-#include "reports/SummaryPrint.h"
-#include "reports/SummarySheet.h"
-#include "reports/SummaryText.h"
+#include "reports/SummaryWriters.h"
 #include "shell/PellamMenu.h"
 #include "startup/MenuWiring.h"
 #include "StatementFixture.h"
+#include "TextLines.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -63,7 +62,7 @@ TEST(SummaryText, MatchesTheLayoutLineForLine)
     for (const Case& c : {Case{"summary_year_with_opening.txt", request({1, 2}, "01/04/2026", "31/03/2027", true)},
                           Case{"summary_dispensary_overdrawn.txt", request({2}, "15/04/2026", "31/12/2026", true)},
                           Case{"summary_school_no_opening.txt", request({1}, "01/05/2026", "31/01/2027", false)}})
-        EXPECT_EQ(summaryTextLines(build(c.request)).join(QLatin1Char('\n')) + QLatin1Char('\n'),
+        EXPECT_EQ(test::textFile(build(c.request)),
                   test::expected(QString::fromLatin1(c.file)))
             << c.file;
 }
@@ -74,7 +73,7 @@ TEST(SummaryText, TheOpeningCountsTheCashBeforeThePeriod)
     // The school from May: 10,000.00 opening + 1,500.00 received - 800.00
     // paid in April.
     const SummaryDocument doc = build(request({1}, "01/05/2026", "31/01/2027", true));
-    const QStringList lines = summaryTextLines(doc);
+    const QStringList lines = test::textLines(doc);
     EXPECT_EQ(lines.mid(lines.size() - 5, 5),
               (QStringList{QStringLiteral("Op.Balance                           10,700.00"),
                            QStringLiteral("- - - - - - - - - - - - - - - - - - - - - - - - - - - - - - - -"),
@@ -125,7 +124,7 @@ TEST(SummaryPrint, TheFirstPageAndTheColumnHeadingOnEveryNewPage)
 
     const QString rule = QString(69, QLatin1Char('-'));
     const QString heading = QStringLiteral("  NAME                                  INCOME         EXPENSE");
-    const QStringList first = test::page(run.printer, 1);
+    const QStringList first = test::page(run.printed, 1);
     ASSERT_GT(first.size(), 8);
     EXPECT_EQ(first[0], QStringLiteral("Page :1"));
     EXPECT_EQ(first[1].trimmed(), QStringLiteral("ST. MARY'S SCHOOL STATEMENT OF ACCOUNTS"));
@@ -134,13 +133,13 @@ TEST(SummaryPrint, TheFirstPageAndTheColumnHeadingOnEveryNewPage)
                                              heading, rule,
                                              QStringLiteral(" DONATIONS                            2,800.00            0.00")}));
     QSet<int> pages;
-    for (const PrintedLine& l : run.printer.printed())
+    for (const PrintedLine& l : run.printed)
         pages.insert(l.page);
     ASSERT_GE(pages.size(), 2);
     EXPECT_EQ(test::pdfPages(run.pdf), pages.size());
-    const QStringList second = test::page(run.printer, 2);
+    const QStringList second = test::page(run.printed, 2);
     EXPECT_EQ(second.mid(0, 4), (QStringList{QStringLiteral("Page :2"), rule, heading, rule}));
-    const QStringList last = test::page(run.printer, int(pages.size()));
+    const QStringList last = test::page(run.printed, int(pages.size()));
     EXPECT_EQ(last.mid(last.size() - 5),
               (QStringList{QStringLiteral("Op.Balance                           10,000.00"), rule,
                            QStringLiteral("           Net Total               1,36,256.83       1,100.00"), rule,

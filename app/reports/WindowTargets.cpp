@@ -1,4 +1,4 @@
-#include "reports/ReportRoutes.h"
+#include "reports/WindowTargets.h"
 
 #include "core/AppState.h"
 #include "core/Common.h"
@@ -15,13 +15,13 @@ void toPreview(const LineWriter& write, QString caption)
     ShowReportPreview(file.release(), caption);
 }
 
-void toPrinter(int pageOffset, const std::function<void(ReportPrinter&)>& print, QPageLayout::Orientation paper)
+void toPrinter(const ReportRoute& report)
 {
-    ReportPrinter printer(pageOffset, paper);
+    ReportPrinter printer(report.pageOffset, report.paper);
     if (!printer.open())
         return;
     try {
-        print(printer);
+        report.print(printer);
         printer.end();
     } catch (...) {
         printer.abandon();

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "excel/WorkbookSink.h"
 #include "reports/LedgerData.h"
+#include "reports/ReportPrinter.h"
 
 #include <QStringList>
 #include <functional>
 
 namespace pellam::app {
+
+// The ledger's writers, one per route, each from the one computed document.
 
 // The reference column (6 characters) and the institution column (3) that
 // begin every voucher line, on paper as in the text file.
@@ -19,6 +23,16 @@ QStringList ledgerHeadTitles(const LedgerDocument& doc, const LedgerHead& head);
 // over one by one so that a long ledger is never held as text.
 void writeLedgerText(const LedgerDocument& doc, const std::function<void(const QString&)>& writeLine,
                      const HeadStarted& headStarted = {});
-QStringList ledgerTextLines(const LedgerDocument& doc);
+
+// The ledger on printed pages: every head on a page of its own, the font
+// fitted to the rule, headings repeated after each page break. The printer
+// must be open.
+void printLedger(const LedgerDocument& doc, ReportPrinter& printer, const HeadStarted& headStarted = {});
+
+// The ledger's cells: per head the title, the head's name and the period
+// on a row each, a heading row, the opening on a row of its own, a row per
+// voucher (and its narration), the totals and the balance as formulas; two
+// empty rows between heads.
+void writeLedgerSheet(const LedgerDocument& doc, WorkbookSink& sheet, const HeadStarted& headStarted = {});
 
 } // namespace pellam::app

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "excel/WorkbookSink.h"
 #include "reports/QuarterlyData.h"
+#include "reports/ReportPrinter.h"
 
 #include <QStringList>
 #include <functional>
 
 namespace pellam::app {
+
+// The quarterly statement's writers, one per route, each from the one computed document.
 
 // The lines the text file and the printer share, as the text file has
 // them; the printer puts its margin before each.
@@ -22,6 +26,20 @@ QStringList quarterClosingLines(const QuarterlyDocument& doc);
 
 // The statement as the lines of its text file, handed over one by one.
 void writeQuarterlyText(const QuarterlyDocument& doc, const std::function<void(const QString&)>& writeLine);
-QStringList quarterlyTextLines(const QuarterlyDocument& doc);
+
+// The statement's 157-character lines need the long side of the paper.
+inline constexpr QPageLayout::Orientation kQuarterlyPaper = QPageLayout::Landscape;
+
+// The quarterly statement on printed pages: the font fitted to its rule,
+// the titles larger above it, and the page number, month captions and
+// column heading again before a head that starts a new page. The printer
+// must be open.
+void printQuarterly(const QuarterlyDocument& doc, ReportPrinter& printer);
+
+// The quarterly statement's cells: the month captions over their income and
+// expense columns, a row per head with its month figures, and the quarter's
+// total as formulas over the three months. The sheet carries no totals and
+// no cash position.
+void writeQuarterlySheet(const QuarterlyDocument& doc, WorkbookSink& sheet);
 
 } // namespace pellam::app
