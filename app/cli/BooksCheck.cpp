@@ -1,7 +1,6 @@
 #include "cli/BooksCheck.h"
 
-#include "errors/ErrorNumber.h"
-#include "errors/PellamError.h"
+#include "cli/ExitCode.h"
 
 namespace pellam::cli {
 
@@ -14,7 +13,7 @@ void BooksCheck::verifyCashAccount()
 {
     const auto cash = data::verifyCashAccount(conn_);
     if (!cash)
-        throw PellamError(NoCurrentRecord, QStringLiteral("The cash account is not found in the books %1.").arg(file_));
+        throw CommandFailure(ExitCode::DamagedBooks, QStringLiteral("The cash account is not found in the books %1.").arg(file_));
     cash_ = *cash;
     out_ << "Cash account: " << cash_.name << " (code " << cash_.code << ", number " << cash_.accno << ")" << Qt::endl;
     if (cash_.renamed) {

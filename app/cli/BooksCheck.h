@@ -14,7 +14,7 @@ class BooksCheck {
 public:
     BooksCheck(const QString& books, QTextStream& out);
 
-    // Throws PellamError when the books have no cash account.
+    // Throws CommandFailure (DamagedBooks) when the books have no cash account.
     void verifyCashAccount();
     bool needsUpgrade();
     void upgrade();

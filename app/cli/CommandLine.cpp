@@ -97,7 +97,10 @@ QString CommandLine::usage()
         "                                the quarter that holds the date)\n"
         "\n"
         "--home DIR is the application folder (default: $PELLAM_HOME, else the user's data folder).\n"
-        "The date defaults to today, the year to the one that holds today.\n");
+        "The date defaults to today, the year to the one that holds today.\n"
+        "\n"
+        "Exit codes:\n") +
+           exitCodeList();
 }
 
 CommandLine CommandLine::parse(const QStringList& arguments)

@@ -1,21 +1,18 @@
 #pragma once
 
+#include "cli/ExitCode.h"
+
 #include <QDate>
 #include <QHash>
 #include <QString>
 #include <QStringList>
-#include <stdexcept>
 
 namespace pellam::cli {
 
 // A mistake in how the tool was called: the message says which.
-class UsageError : public std::runtime_error {
+class UsageError : public CommandFailure {
 public:
-    explicit UsageError(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
-    QString message() const { return message_; }
-
-private:
-    QString message_;
+    explicit UsageError(const QString& message) : CommandFailure(ExitCode::CalledWrongly, message) {}
 };
 
 // `pellam [--home DIR] COMMAND [--option VALUE]...`, checked against the

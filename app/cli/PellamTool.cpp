@@ -1,13 +1,14 @@
 #include "cli/PellamTool.h"
 
 #include "cli/BooksCheck.h"
+#include "cli/ExitCode.h"
 #include "cli/ReportCommand.h"
 #include "core/AppState.h"
 #include "core/InstallationSlot.h"
 #include "data/DemoBooks.h"
+#include "data/StartupChecks.h"
 #include "data/YearBooks.h"
 #include "database/Connection.h"
-#include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 #include "system/AppFolders.h"
 #include "yearend/BackupCopy.h"
@@ -22,13 +23,38 @@ namespace pellam::cli {
 
 namespace {
 
-constexpr int kDone = 0, kFailed = 1, kCalledWrongly = 2;
-
 void prepareFolders(const QString& appFolder)
 {
     for (const char* sub : {"", "Temp", "BackUp", "Data"})
         if (!QDir().mkpath(QDir(appFolder).filePath(QLatin1String(sub))))
-            throw PellamError(PathNotFound, QStringLiteral("Cannot create the folder %1.").arg(QDir(appFolder).filePath(QLatin1String(sub))));
+            throw CommandFailure(ExitCode::CannotWrite,
+                                 QStringLiteral("Cannot create the folder %1.").arg(QDir(appFolder).filePath(QLatin1String(sub))));
+}
+
+// A file that is no database, or a database without the ledger and the cash
+// account's view, is refused before a command reads or copies it, so that a
+// script can tell damaged books from a failure on the way.
+void refuseDamagedBooks(const QString& file)
+{
+    db::Connection probe;
+    try {
+        probe.Open(file, true, 5000, true);
+    } catch (const PellamError& e) {
+        throw CommandFailure(ExitCode::DamagedBooks, QStringLiteral("The file %1 cannot be read: %2").arg(file, e.Description()));
+    }
+    try {
+        data::requireYearBooks(probe);
+    } catch (const PellamError& e) {
+        throw CommandFailure(ExitCode::DamagedBooks, e.Description());
+    }
+}
+
+// The one line a failure prints, after whatever the command printed before.
+int fail(QTextStream& out, QTextStream& err, const QString& message, ExitCode code)
+{
+    out.flush();
+    err << "pellam: " << message << Qt::endl;
+    return int(code);
 }
 
 } // namespace
@@ -41,7 +67,7 @@ int PellamTool::run(const QStringList& arguments)
         const CommandLine line = CommandLine::parse(arguments);
         if (line.command() == QLatin1String("help")) {
             out_ << CommandLine::usage();
-            return kDone;
+            return int(ExitCode::Done);
         }
         appFolder_ = QDir(line.home().isEmpty() ? AppFolders::home() : line.home()).absolutePath();
         if (line.command() == QLatin1String("init"))
@@ -59,15 +85,13 @@ int PellamTool::run(const QStringList& arguments)
         else
             demo(line);
         out_.flush();
-        return kDone;
-    } catch (const UsageError& e) {
-        out_.flush();
-        err_ << "pellam: " << e.message() << Qt::endl;
-        return kCalledWrongly;
+        return int(ExitCode::Done);
+    } catch (const CommandFailure& e) {
+        return fail(out_, err_, e.message(), e.code());
     } catch (const PellamError& e) {
-        out_.flush();
-        err_ << "pellam: error " << e.Number() << ": " << e.Description() << Qt::endl;
-        return kFailed;
+        return fail(out_, err_, e.Description(), ExitCode::Failed);
+    } catch (const std::exception& e) {
+        return fail(out_, err_, QString::fromLocal8Bit(e.what()), ExitCode::Failed);
     }
 }
 
@@ -86,7 +110,15 @@ QString PellamTool::existingBooks(const data::FinancialYear& year) const
 {
     const QString books = data::yearDatabasePath(QDir(appFolder_).filePath(QStringLiteral("Data")), year);
     if (!QFileInfo::exists(books))
-        throw PellamError(FileNotFound, QStringLiteral("No books exist for the financial year %1 (%2).").arg(year.label(), books));
+        throw CommandFailure(ExitCode::NoBooks,
+                             QStringLiteral("No books exist for the financial year %1 (%2).").arg(year.label(), books));
+    return books;
+}
+
+QString PellamTool::readableBooks(const data::FinancialYear& year) const
+{
+    const QString books = existingBooks(year);
+    refuseDamagedBooks(books);
     return books;
 }
 
@@ -96,7 +128,8 @@ QString PellamTool::newBooks(const data::FinancialYear& year) const
     data::ensureTemplate(appFolder_);
     const QString books = data::yearDatabasePath(QDir(appFolder_).filePath(QStringLiteral("Data")), year);
     if (QFileInfo::exists(books))
-        throw PellamError(FileExists, QStringLiteral("The books for the financial year %1 already exist (%2).").arg(year.label(), books));
+        throw CommandFailure(ExitCode::BooksExist,
+                             QStringLiteral("The books for the financial year %1 already exist (%2).").arg(year.label(), books));
     return books;
 }
 
@@ -144,7 +177,7 @@ void PellamTool::demo(const CommandLine& line)
 void PellamTool::backup(const CommandLine& line)
 {
     const data::FinancialYear year = dateOption(line);
-    const QString books = existingBooks(year);
+    const QString books = readableBooks(year);
     QString target = line.text(QStringLiteral("to"));
     if (!target.isEmpty())
         target = QFileInfo(target).absoluteFilePath();
@@ -154,7 +187,7 @@ void PellamTool::backup(const CommandLine& line)
 void PellamTool::check(const CommandLine& line)
 {
     const data::FinancialYear year = dateOption(line);
-    const QString books = existingBooks(year);
+    const QString books = readableBooks(year);
     out_ << "Checking the books for " << year.label() << ": " << books << Qt::endl;
     BooksCheck checkBooks(books, out_);
     checkBooks.verifyCashAccount();
@@ -170,13 +203,13 @@ void PellamTool::check(const CommandLine& line)
 void PellamTool::closeYear(const CommandLine& line)
 {
     const data::FinancialYear year = dateOption(line);
-    const QString books = existingBooks(year);
+    const QString books = readableBooks(year);
     prepareFolders(appFolder_);
     yearend::YearClosing closing(appFolder_, books, year);
     if (closing.newBooksExist() && !line.has(QStringLiteral("yes")))
-        throw PellamError(FileExists, QStringLiteral("The books for the financial year %1 already exist (%2); --yes replaces them, "
-                                             "keeping a copy.")
-                                  .arg(closing.newYear().label(), closing.newBooks()));
+        throw CommandFailure(ExitCode::BooksExist, QStringLiteral("The books for the financial year %1 already exist (%2); --yes "
+                                                                  "replaces them, keeping a copy.")
+                                                       .arg(closing.newYear().label(), closing.newBooks()));
     yearend::YearClosing::Reporter reporter;
     reporter.log = [this](const QString& text) { out_ << text << Qt::endl; };
     const QString safetyCopy = closing.run(line.has(QStringLiteral("yes")), reporter, now_);
@@ -188,16 +221,24 @@ void PellamTool::closeYear(const CommandLine& line)
 void PellamTool::restore(const CommandLine& line)
 {
     const data::FinancialYear year = dateOption(line);
+    // Damaged books are what a restore mends: they need only exist.
     const QString books = existingBooks(year);
     const QString backup = QFileInfo(line.file()).absoluteFilePath();
     prepareFolders(appFolder_);
     db::Connection conn;
     yearend::BackupRestore restorer(conn, books, year, backupFolder(year, startup::installationSlot(util_, appFolder_)));
-    const yearend::BackupSummary summary = restorer.prepare(backup);
+    yearend::BackupSummary summary;
+    try {
+        summary = restorer.prepare(backup);
+    } catch (const PellamError& e) {
+        // Preparing is the backup's check: what it refuses is no sound backup.
+        throw CommandFailure(ExitCode::DamagedBooks, e.Description());
+    }
     if (!summary.belongsToYear && !line.has(QStringLiteral("yes")))
-        throw PellamError(TypeMismatch, QStringLiteral("The backup %1 may not hold the books of the financial year %2 (%3); --yes "
-                                             "restores it anyway.")
-                                  .arg(backup, year.label(), yearend::contentsText(summary)));
+        throw CommandFailure(ExitCode::OtherYearsBackup,
+                             QStringLiteral("The backup %1 may not hold the books of the financial year %2 (%3); --yes "
+                                            "restores it anyway.")
+                                 .arg(backup, year.label(), yearend::contentsText(summary)));
     const yearend::RestoreResult result = restorer.restore(now_);
     out_ << "Restored the books for " << year.label() << " from " << backup << ": " << yearend::contentsText(summary)
          << Qt::endl
@@ -209,7 +250,7 @@ void PellamTool::restore(const CommandLine& line)
 void PellamTool::report(const CommandLine& line)
 {
     const data::FinancialYear year = dateOption(line);
-    const QString books = existingBooks(year);
+    const QString books = readableBooks(year);
     db::Connection& conn = app::state().Conn;
     conn.Close();
     // Reports only read: the books are opened without changing a byte.

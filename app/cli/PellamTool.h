@@ -11,8 +11,8 @@
 namespace pellam::cli {
 
 // The command-line tool: runs one command on the books of one year and
-// answers with its exit code: 0 done, 1 failed, 2 called wrongly. What it
-// did goes to `out`; a failure is one line on `err`.
+// answers with its exit code (ExitCode). What it did goes to `out`; a
+// failure is one line on `err`.
 class PellamTool {
 public:
     PellamTool(QTextStream& out, QTextStream& err, QDateTime now = QDateTime::currentDateTime());
@@ -31,6 +31,8 @@ private:
     data::FinancialYear dateOption(const CommandLine& line) const;
     // The year's books, which must exist.
     QString existingBooks(const data::FinancialYear& year) const;
+    // The year's books, which must exist and open as a year's books.
+    QString readableBooks(const data::FinancialYear& year) const;
     QString newBooks(const data::FinancialYear& year) const;
     // A checked copy in this installation's backup folder (or `target`),
     // recorded as the last backup; the copy's name.

@@ -1,9 +1,8 @@
 #include "cli/ReportCommand.h"
 
+#include "cli/ExitCode.h"
 #include "core/AppState.h"
 #include "data/CashAccount.h"
-#include "errors/ErrorNumber.h"
-#include "errors/PellamError.h"
 #include "excel/ExcelWorkbook.h"
 #include "format/DateText.h"
 #include "printing/PagePrinter.h"
@@ -50,9 +49,9 @@ app::ReportReference referenceOption(const CommandLine& line)
     throw UsageError(QStringLiteral("--ref must be none, jou, bill or sl, not '%1'").arg(ref));
 }
 
-PellamError cannotWrite(const QString& path)
+CommandFailure cannotWrite(const QString& path)
 {
-    return PellamError(PathAccessError, QStringLiteral("The file %1 cannot be written.").arg(path));
+    return CommandFailure(ExitCode::CannotWrite, QStringLiteral("The file %1 cannot be written.").arg(path));
 }
 
 // A file written in full or not at all.
@@ -150,7 +149,7 @@ int ReportCommand::statementCash(std::optional<int> shop) const
 {
     const std::optional<data::CashAccount> cash = data::cashAccount(conn(), shop);
     if (!cash)
-        throw PellamError(NoCurrentRecord, app::noCashAccount());
+        throw CommandFailure(ExitCode::NothingToReport, app::noCashAccount());
     return cash->accno;
 }
 
@@ -222,7 +221,7 @@ void ReportCommand::ledger(const QDate& yearStart, const QDate& yearEnd)
     const Output o = output(QStringLiteral("ledger"), true);
     const app::LedgerDocument doc = app::LedgerBuilder(conn()).build(r);
     if (doc.heads.isEmpty())
-        throw PellamError(NoCurrentRecord, QStringLiteral("There is no records"));
+        throw CommandFailure(ExitCode::NothingToReport, QStringLiteral("There is no records"));
     write(o, app::route(doc));
 }
 

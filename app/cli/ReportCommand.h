@@ -13,7 +13,8 @@ namespace pellam::cli {
 // choices of its window, from the books already open on the shared
 // connection, as text (byte for byte the preview's file), a PDF or a
 // workbook. Wrong choices throw UsageError;
-// an empty selection or a file that cannot be written throws PellamError.
+// a report with nothing to show or a file that cannot be written throws
+// CommandFailure.
 class ReportCommand {
 public:
     ReportCommand(const CommandLine& line, QTextStream& out) : line_(line), out_(out) {}
@@ -40,7 +41,7 @@ private:
     // The choices both voucher reports share.
     void choose(app::ReportChoices& r, const QDate& yearStart, const QDate& yearEnd) const;
     // The cash account a statement shows: institution `shop`'s, or the
-    // books' first; PellamError 3021 when the books name none.
+    // books' first; CommandFailure (NothingToReport) when the books name none.
     int statementCash(std::optional<int> shop) const;
     // `workbook`: whether the report has a spreadsheet route.
     Output output(const QString& report, bool workbook) const;

@@ -3,7 +3,7 @@
 #include "core/Common.h"
 #include "core/ErrorHandling.h"
 #include "core/MdiHost.h"
-#include "dialogs/Dialogs.h"
+#include "core/Say.h"
 #include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 #include "printing/RawPrinter.h"
@@ -73,11 +73,9 @@ void FrmPreview::loadFile(const QString& file)
 void FrmPreview::Command3_Click()
 {
     if (!QFile::exists(file_)) {
-        MessageRequest m;
-        m.text = QStringLiteral("An Internal Error Occured Information file is deleted") + QChar(13) +
-                 QStringLiteral("recreate the report");
-        m.icon = MessageIcon::Information;
-        dialogs().message(m);
+        say(QStringLiteral("An Internal Error Occured Information file is deleted") + QChar(13) +
+                QStringLiteral("recreate the report"),
+            MessageIcon::Information);
         return;
     }
     ShowStatus(QStringLiteral("Printing Report..........."));

@@ -1,8 +1,8 @@
 #include "masters/FrmAccOp.h"
 
+#include "core/Say.h"
 #include "input/KeyValidation.h"
 #include "input/KeyValidator.h"
-#include "masters/Notice.h"
 #include "masters/OpeningAmount.h"
 
 #include <QComboBox>
@@ -69,7 +69,7 @@ void FrmAccOp::CmdUpdate_Click()
 {
     const auto amount = openingamount::parse(TxtOpAmt->text());
     if (!amount) {
-        notice(QStringLiteral(" Invalid Amount !!"));
+        app::say(QStringLiteral(" Invalid Amount !!"), MessageIcon::Information);
         TxtOpAmt->setFocus();
         TxtOpAmt->selectAll();
         return;

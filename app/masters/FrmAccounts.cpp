@@ -6,12 +6,12 @@
 #include "core/Common.h"
 #include "core/ErrorHandling.h"
 #include "core/HelpKey.h"
+#include "core/Say.h"
 #include "grids/ListGrid.h"
 #include "input/KeyValidation.h"
 #include "input/KeyValidator.h"
 #include "masters/FrmAccOp.h"
 #include "masters/ListRows.h"
-#include "masters/Notice.h"
 #include "masters/OpeningGrid.h"
 #include "masters/RecordBar.h"
 
@@ -185,7 +185,7 @@ void FrmAccounts::txtAccCode_LostFocus()
         // to the box with its text selected, so the next keys replace it
         // instead of landing in the name. Sent back once the focus has
         // finished leaving, or the leaving box would drop the selection.
-        notice(QStringLiteral("Code Already exist"));
+        app::say(QStringLiteral("Code Already exist"), MessageIcon::Information);
         QMetaObject::invokeMethod(
             txtAccCode,
             [box = txtAccCode] {
@@ -211,19 +211,19 @@ void FrmAccounts::UBtnCtrl1_OnSaveClick(bool* Cancel, bool IsAdd)
 {
     LedgerHead head{IsAdd ? 0 : shown().toInt(), txtAccCode->text().trimmed(), txtAccountName->text(), txtRemarks->text()};
     if (head.code.isEmpty()) {
-        notice(QStringLiteral("Invalid  Account Code !!"));
+        app::say(QStringLiteral("Invalid  Account Code !!"), MessageIcon::Information);
         txtAccCode->setFocus();
         return;
     }
     if (head.name.trimmed().isEmpty()) {
-        notice(QStringLiteral("Invalid  Account Name !!"));
+        app::say(QStringLiteral("Invalid  Account Name !!"), MessageIcon::Information);
         txtAccountName->setFocus();
         return;
     }
     int badRow = 0;
     const auto openings = OpGrid->openings(&badRow);
     if (!openings) {
-        notice(QStringLiteral("Invalid Opening Amount"));
+        app::say(QStringLiteral("Invalid Opening Amount"), MessageIcon::Information);
         OpGrid->setRow(badRow);
         OpGrid->setFocus();
         return;
@@ -249,10 +249,10 @@ void FrmAccounts::UBtnCtrl1_OnDeleteClick()
         return;
     switch (guard) {
     case HeadDeleteGuard::CashAccount:
-        notice(QStringLiteral("Cash Account cannot be deleted !!"));
+        app::say(QStringLiteral("Cash Account cannot be deleted !!"), MessageIcon::Information);
         return;
     case HeadDeleteGuard::TransactionExists:
-        notice(QStringLiteral("You Cannot Delete the Record !!    Transaction Exists"));
+        app::say(QStringLiteral("You Cannot Delete the Record !!    Transaction Exists"), MessageIcon::Information);
         return;
     case HeadDeleteGuard::None:
         break;

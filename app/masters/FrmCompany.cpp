@@ -5,11 +5,11 @@
 #include "core/Common.h"
 #include "core/ErrorHandling.h"
 #include "core/HelpKey.h"
+#include "core/Say.h"
 #include "grids/ListGrid.h"
 #include "input/KeyValidation.h"
 #include "input/KeyValidator.h"
 #include "masters/ListRows.h"
-#include "masters/Notice.h"
 #include "masters/RecordBar.h"
 
 #include <QFormLayout>
@@ -144,7 +144,7 @@ void FrmCompany::UBtnCtrl1_OnEditClick()
 void FrmCompany::UBtnCtrl1_OnSaveClick(bool* Cancel, bool IsAdd)
 {
     if (txtName->text().trimmed().isEmpty()) {
-        notice(QStringLiteral("Invalid Company Name"));
+        app::say(QStringLiteral("Invalid Company Name"), MessageIcon::Information);
         txtName->setFocus();
         return;
     }
@@ -178,13 +178,13 @@ void FrmCompany::UBtnCtrl1_OnDeleteClick()
         return;
     switch (guard) {
     case InstitutionDeleteGuard::Permanent:
-        notice(QStringLiteral("Unable to delete the Record"), MessageIcon::None);
+        app::say(QStringLiteral("Unable to delete the Record"));
         return;
     case InstitutionDeleteGuard::OpeningExists:
-        notice(QStringLiteral("This record cannot be deleted!!! Opening Amount Exist"));
+        app::say(QStringLiteral("This record cannot be deleted!!! Opening Amount Exist"), MessageIcon::Information);
         return;
     case InstitutionDeleteGuard::TransactionExists:
-        notice(QStringLiteral("This record cannot be deleted!! Transaction Exist.."));
+        app::say(QStringLiteral("This record cannot be deleted!! Transaction Exist.."), MessageIcon::Information);
         return;
     case InstitutionDeleteGuard::None:
         break;

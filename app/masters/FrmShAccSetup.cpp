@@ -4,7 +4,7 @@
 #include "core/Common.h"
 #include "core/ErrorHandling.h"
 #include "core/FormKeys.h"
-#include "dialogs/Dialogs.h"
+#include "core/Say.h"
 #include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 #include "masters/HeadsInUseStore.h"
@@ -114,9 +114,8 @@ void FrmShAccSetup::CboComp_Click()
         if (loaded == app::StepResult::Done) {
             CmdUp->setEnabled(true);
             if (heads.fromVouchers)
-                dialogs().message({QStringLiteral("No Accounts are set for This Shop !!!!\r"
-                                                  "Some Accounts are automatically Listed from journal"),
-                                   {}, MessageButtons::Ok, MessageIcon::None});
+                app::say(QStringLiteral("No Accounts are set for This Shop !!!!\r"
+                                        "Some Accounts are automatically Listed from journal"));
             for (const LedgerHead& head : std::as_const(heads.inUse))
                 addEntry(LstAcc, head, true);
             for (const LedgerHead& head : std::as_const(heads.others))
@@ -148,7 +147,7 @@ void FrmShAccSetup::CmdUp_Click()
     const app::StepResult saved = app::runStep([&] { HeadsInUseStore(app::state().Conn).save(shopId, accnos); },
                                      QStringLiteral("CmdUp_Click"), kModule);
     if (saved == app::StepResult::Done)
-        dialogs().message({QStringLiteral("The List is Updated"), {}, MessageButtons::Ok, MessageIcon::Information});
+        app::say(QStringLiteral("The List is Updated"), MessageIcon::Information);
 }
 
 } // namespace pellam::masters

@@ -3,7 +3,7 @@
 #include "core/AppState.h"
 #include "core/Common.h"
 #include "core/ErrorHandling.h"
-#include "dialogs/Dialogs.h"
+#include "core/Say.h"
 #include "reports/LedgerBuilder.h"
 #include "reports/WindowTargets.h"
 
@@ -16,10 +16,7 @@ void LedgerReport(const LedgerRequest& request, short target)
         [&] {
             const LedgerDocument doc = LedgerBuilder(state().Conn).build(request);
             if (doc.heads.isEmpty()) {
-                MessageRequest m;
-                m.text = QStringLiteral(" There is no records");
-                m.icon = MessageIcon::Information;
-                dialogs().message(m);
+                say(QStringLiteral(" There is no records"), MessageIcon::Information);
                 return;
             }
             const ReportRoute report = route(doc, [](const QString& name) { ShowStatus(name); });

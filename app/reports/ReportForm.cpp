@@ -2,7 +2,7 @@
 
 #include "core/AppState.h"
 #include "core/FormParts.h"
-#include "dialogs/Dialogs.h"
+#include "core/Say.h"
 #include "format/DateText.h"
 
 #include <QCheckBox>
@@ -71,10 +71,7 @@ void selectEvery(QListWidget* list, bool select)
 
 void refuse(const QString& text, QWidget* focus)
 {
-    MessageRequest m;
-    m.text = text;
-    m.icon = MessageIcon::Information;
-    dialogs().message(m);
+    say(text, MessageIcon::Information);
     focus->setFocus();
 }
 

@@ -3,7 +3,7 @@
 #include "core/AppState.h"
 #include "core/Common.h"
 #include "core/MdiHost.h"
-#include "dialogs/Dialogs.h"
+#include "core/Say.h"
 #include "help/HelpViewer.h"
 #include "shell/Calculator.h"
 #include "shell/frmLogin.h"
@@ -291,11 +291,8 @@ void PellamMenu::mnFExit_Click()
 void PellamMenu::closeEvent(QCloseEvent* event)
 {
     if (!programEnded()) {
-        MessageRequest m;
-        m.text = QStringLiteral("Are You Sure to END This Session ?");
-        m.buttons = MessageButtons::YesNo;
-        m.icon = MessageIcon::Question;
-        if (dialogs().message(m) != MessageAnswer::Yes) {
+        if (say(QStringLiteral("Are You Sure to END This Session ?"), MessageIcon::Question, MessageButtons::YesNo) !=
+            MessageAnswer::Yes) {
             event->ignore();
             return;
         }

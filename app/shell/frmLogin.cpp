@@ -3,7 +3,7 @@
 #include "core/AppState.h"
 #include "core/Common.h"
 #include "core/ErrorHandling.h"
-#include "dialogs/Dialogs.h"
+#include "core/Say.h"
 #include "input/KeyValidator.h"
 #include "shell/LoginCheck.h"
 #include "shell/ProgramEnd.h"
@@ -69,18 +69,13 @@ void frmLogin::CmdOk_Click()
     if (runStep([&] { outcome = checkLogin(state().Conn, TxtUserName->text(), txtPassword->text()); },
                 QStringLiteral("CmdOk_Click"), objectName()) != StepResult::Done)
         return;
-    MessageRequest m;
     switch (outcome.result) {
     case LoginOutcome::UnknownUser:
-        m.text = QStringLiteral("Invalid User");
-        m.icon = MessageIcon::Information;
-        dialogs().message(m);
+        say(QStringLiteral("Invalid User"), MessageIcon::Information);
         loginFailed();
         return;
     case LoginOutcome::WrongPassword:
-        m.text = QStringLiteral("Invalid Password, Try Again!");
-        m.title = QStringLiteral("Login");
-        dialogs().message(m);
+        say(QStringLiteral("Invalid Password, Try Again!"), MessageIcon::None, MessageButtons::Ok, QStringLiteral("Login"));
         txtPassword->setFocus();
         txtPassword->selectAll();
         loginFailed();

@@ -4,11 +4,11 @@
 #include "core/Common.h"
 #include "core/ErrorHandling.h"
 #include "core/InstallationSlot.h"
+#include "core/Say.h"
 #include "data/FinancialYear.h"
 #include "data/PasswordConversion.h"
 #include "data/StartupChecks.h"
 #include "data/YearBooks.h"
-#include "dialogs/Dialogs.h"
 #include "errors/PellamError.h"
 #include "format/DateText.h"
 #include "shell/SettingsFile.h"
@@ -24,16 +24,6 @@ namespace {
 
 constexpr QChar CR(13);
 const QString kModule = QStringLiteral("splash");
-
-MessageAnswer say(const QString& text, MessageIcon icon = MessageIcon::None,
-                  MessageButtons buttons = MessageButtons::Ok)
-{
-    MessageRequest m;
-    m.text = text;
-    m.icon = icon;
-    m.buttons = buttons;
-    return dialogs().message(m);
-}
 
 void deleteTmpFiles(const QString& folder)
 {

@@ -1,6 +1,6 @@
 #include "startup/frmSplash.h"
 
-#include "dialogs/Dialogs.h"
+#include "core/Say.h"
 #include "format/DateText.h"
 #include "yearend/FrmBackUp.h"
 
@@ -107,10 +107,7 @@ void frmSplash::CmdOk_Click()
 {
     const auto date = datetext::parse(TxtDate->text());
     if (!date) {
-        MessageRequest m;
-        m.text = QStringLiteral("Invalid date Selected");
-        m.icon = MessageIcon::Information;
-        dialogs().message(m);
+        say(QStringLiteral("Invalid date Selected"), MessageIcon::Information);
         return;
     }
     PicDate->setVisible(false);

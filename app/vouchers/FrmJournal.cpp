@@ -6,7 +6,7 @@
 #include "core/ErrorHandling.h"
 #include "core/HelpKey.h"
 #include "core/MdiHost.h"
-#include "dialogs/Dialogs.h"
+#include "core/Say.h"
 #include "errors/PellamError.h"
 #include "format/DateText.h"
 #include "grids/PopupGrid.h"
@@ -31,11 +31,6 @@ namespace pellam::app {
 namespace {
 
 constexpr int kCompactTwips = 3420;
-
-void inform(const QString& text)
-{
-    dialogs().message({text, {}, MessageButtons::Ok, MessageIcon::Information});
-}
 
 VoucherStore store()
 {
@@ -120,7 +115,7 @@ void FrmJournal::Form_Load()
         CboOrg->setCurrentIndex(0);
         PrintAfterSave = store().printAfterSave();
     } catch (const PellamError& e) {
-        inform(e.Description());
+        say(e.Description(), MessageIcon::Information);
     }
     reset();
 }
@@ -208,7 +203,7 @@ void FrmJournal::TxtJouNo_LostFocus()
     try {
         const auto voucher = store().load(VoucherCheck::numberOf(TxtJouNo->text()));
         if (!voucher) {
-            inform(QStringLiteral("Invalid journal Number"));
+            say(QStringLiteral("Invalid journal Number"), MessageIcon::Information);
             TxtJouNo->clear();
         } else {
             showVoucher(*voucher);
@@ -218,7 +213,7 @@ void FrmJournal::TxtJouNo_LostFocus()
                 vouprn();
         }
     } catch (const PellamError& e) {
-        dialogs().message({e.Description(), {}, MessageButtons::Ok, MessageIcon::None});
+        say(e.Description());
     }
     loading_ = false;
 }
@@ -232,7 +227,7 @@ void FrmJournal::refuseOtherNumber()
     const QString next = TxtJouNo->text();
     if (typed.trimmed().isEmpty() || next.isEmpty() || VoucherCheck::isNumber(typed, next.toLongLong()))
         return;
-    inform(QStringLiteral("Invalid journal Number"));
+    say(QStringLiteral("Invalid journal Number"), MessageIcon::Information);
     TxtJouNo->setFocus();
 }
 
@@ -257,9 +252,8 @@ void FrmJournal::showVoucher(const StoredVoucher& v)
 
 void FrmJournal::deleteShownVoucher()
 {
-    const MessageAnswer answer = dialogs().message(
-        {QStringLiteral("Are You Sue to Delete the Record ?"), {}, MessageButtons::YesNo, MessageIcon::Question});
-    if (answer == MessageAnswer::Yes)
+    if (say(QStringLiteral("Are You Sue to Delete the Record ?"), MessageIcon::Question, MessageButtons::YesNo) ==
+        MessageAnswer::Yes)
         store().remove(VoucherCheck::numberOf(TxtJouNo->text()));
     reset();
 }
@@ -269,7 +263,7 @@ void FrmJournal::CmdSave_Click()
     AppState& s = state();
     const VoucherFields fields{TxtJouDate->text(), chosenAccount(), txtAmount->text(), EditMode, TxtJouNo->text()};
     if (const auto problem = VoucherCheck::check(fields, s.YearStart, s.YearEnd)) {
-        inform(problem->message);
+        say(problem->message, MessageIcon::Information);
         focusOn(problem->field);
         return;
     }
@@ -293,7 +287,7 @@ void FrmJournal::CmdSave_Click()
         // The window stays on the voucher while its print is offered.
         TxtJouNo->setText(QString::number(stored));
     } catch (const PellamError& e) {
-        inform(e.Description());
+        say(e.Description(), MessageIcon::Information);
         return;
     }
     if (PrintAfterSave)
@@ -316,13 +310,13 @@ void FrmJournal::TxtJouDate_LostFocus()
 {
     const auto date = datetext::parse(TxtJouDate->text());
     if (!date) {
-        inform(QStringLiteral("Invalid Journal Date !!!! "));
+        say(QStringLiteral("Invalid Journal Date !!!! "), MessageIcon::Information);
         TxtJouDate->setFocus();
         return;
     }
     AppState& s = state();
     if (const auto outside = VoucherCheck::outsideYear(*date, s.YearStart, s.YearEnd)) {
-        inform(outside->first);
+        say(outside->first, MessageIcon::Information);
         TxtJouDate->setText(datetext::format(outside->second));
         return;
     }
@@ -335,7 +329,7 @@ void FrmJournal::txtDebitAccId_GotFocus()
     try {
         PopupGrid1->setRecordSet(store().ledgerHeads(state().CashAccNo));
     } catch (const PellamError& e) {
-        inform(e.Description());
+        say(e.Description(), MessageIcon::Information);
         return;
     }
     PopupGrid1->setColWidth({200, 0, 900, 4500});
@@ -367,9 +361,8 @@ void FrmJournal::setChosenAccount(const QString& accno, const QString& shown)
 
 void FrmJournal::vouprn()
 {
-    const MessageAnswer answer = dialogs().message(
-        {QStringLiteral("Do you want to print the Details ?"), {}, MessageButtons::YesNo, MessageIcon::Question});
-    if (answer == MessageAnswer::No)
+    if (say(QStringLiteral("Do you want to print the Details ?"), MessageIcon::Question, MessageButtons::YesNo) ==
+        MessageAnswer::No)
         return;
     const auto step = [this] {
         PrintedVoucher v;

@@ -4,7 +4,7 @@
 #include "common/HostForm.h"
 #include "core/AppState.h"
 #include "core/MdiHost.h"
-#include "dialogs/Dialogs.h"
+#include "core/Say.h"
 #include "errors/PellamError.h"
 #include "format/DateText.h"
 #include "grids/ListGrid.h"
@@ -70,7 +70,7 @@ void FrmJournal::ShowDayList()
         ListGrid1->SetGridProperties(VoucherStore(state().Conn).dayList(*date, state().CashAccNo), {100, 800, 300, 3500, 1000, 6000},
                                      {QStringLiteral("*"), QStringLiteral("J. No.")});
     } catch (const PellamError& e) {
-        dialogs().message({e.Description(), {}, MessageButtons::Ok, MessageIcon::Information});
+        say(e.Description(), MessageIcon::Information);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "core/Common.h"
 #include "core/ErrorHandling.h"
 #include "core/MdiHost.h"
+#include "core/Say.h"
 #include "data/FinancialYear.h"
 #include "dialogs/Dialogs.h"
 #include "errors/PellamError.h"
@@ -114,11 +115,9 @@ bool FrmBackUp::run()
 
     Stat(QStringLiteral("Backup is  Successfully completed"));
     if (!Automate) {
-        MessageRequest m;
-        m.text = QStringLiteral("Back Up successfully Completed !!") + QChar(13) + QChar(13) +
-                 QStringLiteral(" A temporary backup was created as ") + backupFile_;
-        m.icon = MessageIcon::Information;
-        dialogs().message(m);
+        say(QStringLiteral("Back Up successfully Completed !!") + QChar(13) + QChar(13) +
+                QStringLiteral(" A temporary backup was created as ") + backupFile_,
+            MessageIcon::Information);
     }
     Stat(QString());
     startup::recordBackup(s.Util, s.AppKey, QDate::currentDate());

@@ -4,7 +4,7 @@
 #include "core/Common.h"
 #include "core/HelpKey.h"
 #include "core/MdiHost.h"
-#include "dialogs/Dialogs.h"
+#include "core/Say.h"
 #include "errors/PellamError.h"
 #include "format/DateText.h"
 #include "system/AppFolders.h"
@@ -139,12 +139,9 @@ FrmClosing::Outcome FrmClosing::closeYear()
     yearend::YearClosing closing(AppFolders::home(), s.DbFile, {s.YearStart, s.YearEnd});
     const bool replace = closing.newBooksExist();
     if (replace) {
-        MessageRequest question;
-        question.text = QStringLiteral("The Database File is already exist !!!!") + CR +
-                        QStringLiteral(" Do you want to recreate the Database?");
-        question.buttons = MessageButtons::YesNo;
-        question.icon = MessageIcon::Question;
-        if (dialogs().message(question) != MessageAnswer::Yes)
+        if (say(QStringLiteral("The Database File is already exist !!!!") + CR +
+                    QStringLiteral(" Do you want to recreate the Database?"),
+                MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes)
             return Outcome::Declined;
     }
     yearend::YearClosing::Reporter reporter;
@@ -155,10 +152,7 @@ FrmClosing::Outcome FrmClosing::closeYear()
         return Outcome::Created;
     } catch (const PellamError& e) {
         log(e.Description());
-        MessageRequest failure;
-        failure.text = e.Description();
-        failure.icon = MessageIcon::Critical;
-        dialogs().message(failure);
+        say(e.Description(), MessageIcon::Critical);
         return Outcome::Failed;
     }
 }

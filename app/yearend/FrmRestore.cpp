@@ -4,6 +4,7 @@
 #include "core/Common.h"
 #include "core/HelpKey.h"
 #include "core/MdiHost.h"
+#include "core/Say.h"
 #include "data/FinancialYear.h"
 #include "dialogs/Dialogs.h"
 #include "errors/PellamError.h"
@@ -21,16 +22,6 @@ namespace {
 constexpr QChar CR(13);
 const QString kKey = QStringLiteral("Software\\Pellam\\Coffer9.0");
 const QString kBooksKept = QStringLiteral("Your books are as they were.");
-
-MessageAnswer tell(const QString& text, MessageIcon icon, MessageButtons buttons = MessageButtons::Ok)
-{
-    MessageRequest m;
-    m.text = text;
-    m.icon = icon;
-    m.buttons = buttons;
-    m.defaultButton = buttons == MessageButtons::YesNo ? 1 : 0;
-    return dialogs().message(m);
-}
 
 } // namespace
 
@@ -98,7 +89,8 @@ bool FrmRestore::confirmReplace(const yearend::BackupSummary& backup)
     if (!backup.belongsToYear && backup.year.isValid())
         text += CR + QStringLiteral("Its vouchers belong to the financial year %1.").arg(backup.year.label());
     text += QString(CR) + CR + QStringLiteral("Restore it in place of the books of %1?").arg(year);
-    return tell(text, MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes;
+    // No is the answer Enter gives: replacing the books is never the default.
+    return say(text, MessageIcon::Question, MessageButtons::YesNo, {}, 1) == MessageAnswer::Yes;
 }
 
 void FrmRestore::run()
@@ -133,11 +125,11 @@ void FrmRestore::run()
                        QStringLiteral("The books as they were before are kept in %1").arg(result.safetyCopy);
         if (result.upgraded)
             text += CR + QStringLiteral("The backup came from an older version and was upgraded.");
-        tell(text, MessageIcon::Information);
+        say(text, MessageIcon::Information);
         succeeded_ = true;
     } catch (const PellamError& e) {
         Connection();
-        tell(restore.booksIntact() ? e.Description() + CR + CR + kBooksKept : e.Description(), MessageIcon::Critical);
+        say(restore.booksIntact() ? e.Description() + CR + CR + kBooksKept : e.Description(), MessageIcon::Critical);
     }
 }
 

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace pellam;
@@ -61,8 +62,8 @@ TEST_F(Tool, InitMakesTheFoldersTheTemplateAndTheYearsBooksOnce)
         EXPECT_TRUE(QFileInfo::exists(app(QLatin1String(path)))) << path;
 
     const Result again = run({QStringLiteral("init")});
-    EXPECT_EQ(again.code, 1);
-    EXPECT_EQ(again.err, QStringLiteral("pellam: error 58: The books for the financial year 2026-2027 already exist (%1).\n")
+    EXPECT_EQ(again.code, 4);
+    EXPECT_EQ(again.err, QStringLiteral("pellam: The books for the financial year 2026-2027 already exist (%1).\n")
                              .arg(books()));
 
     const QString elsewhere = home.file(QStringLiteral("other"));
@@ -70,6 +71,12 @@ TEST_F(Tool, InitMakesTheFoldersTheTemplateAndTheYearsBooksOnce)
                   .code,
               0);
     EXPECT_TRUE(QFileInfo::exists(elsewhere + QStringLiteral("/Data/account0809.db")));
+
+    const QString plainFile = home.file(QStringLiteral("plain"));
+    QFile(plainFile).open(QIODevice::WriteOnly);
+    const Result blocked = run({QStringLiteral("--home"), plainFile + QStringLiteral("/inner"), QStringLiteral("init")});
+    EXPECT_EQ(blocked.code, 8);
+    EXPECT_EQ(blocked.err, QStringLiteral("pellam: Cannot create the folder %1/inner.\n").arg(plainFile));
 }
 
 TEST_F(Tool, CheckPrintsEveryRepairItMakes)
@@ -113,25 +120,52 @@ TEST_F(Tool, CheckBacksUpAndUpgradesOldBooks)
     EXPECT_EQ(query(books(), QStringLiteral("select dtupdate from AccUptodate")), QDate::currentDate().toString(Qt::ISODate));
 }
 
-TEST_F(Tool, CheckAndBackupRefuseMissingOrForeignBooks)
+TEST_F(Tool, CommandsRefuseMissingOrDamagedBooksBeforeTheyStart)
 {
-    const Result missing = run({QStringLiteral("check"), QStringLiteral("--date"), QStringLiteral("31/03/2009")});
-    EXPECT_EQ(missing.code, 1);
-    EXPECT_EQ(missing.err, QStringLiteral("pellam: error 53: No books exist for the financial year 2008-2009 (%1).\n")
-                               .arg(books("account0809.db")));
-    EXPECT_TRUE(missing.out.isEmpty());
-
-    QDir().mkpath(app(QStringLiteral("Data")));
-    QFile junk(books());
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-    junk.write(QByteArray("this is no database\n").repeated(100));
-    junk.close();
-    for (const char* command : {"check", "backup"}) {
-        const Result bad = run({QLatin1String(command)});
-        EXPECT_EQ(bad.code, 1) << command;
-        EXPECT_TRUE(bad.err.startsWith(QStringLiteral("pellam: error -2147467259: "))) << bad.err.toStdString();
-        EXPECT_EQ(bad.err.count(QLatin1Char('\n')), 1) << command;
+    const QString bookless = home.file(QStringLiteral("bookless.db"));
+    {
+        db::Connection conn;
+        conn.Open(bookless, false);
+        conn.execute(QStringLiteral("create table notes(line text)"));
     }
+    struct Case {
+        const char* what;
+        std::function<void()> books; // makes the year's books, or leaves them missing
+        int code;
+        QString err;
+    };
+    const auto write = [this](const QByteArray& bytes) {
+        QDir().mkpath(app(QStringLiteral("Data")));
+        QFile f(books());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    };
+    const Case cases[] = {
+        {"missing", [] {}, 3, QStringLiteral("No books exist for the financial year 2026-2027 (%1).").arg(books())},
+        {"no database", [&] { write(QByteArray("this is no database\n").repeated(100)); }, 6,
+         QStringLiteral("The file %1 cannot be read: file is not a database").arg(books())},
+        {"no books", [&] { QFile::remove(books()); QFile::copy(bookless, books()); }, 6,
+         QStringLiteral("The file %1 does not hold the books of a financial year.").arg(books())},
+    };
+    for (const Case& c : cases) {
+        c.books();
+        for (const QStringList& command : {QStringList{"check"}, QStringList{"backup"}, QStringList{"close-year"},
+                                           QStringList{"report", "ledger"}}) {
+            const Result refused = run(command);
+            EXPECT_EQ(refused.code, c.code) << c.what << ": " << command.join(' ').toStdString();
+            EXPECT_EQ(refused.err, QStringLiteral("pellam: %1\n").arg(c.err)) << c.what;
+            EXPECT_TRUE(refused.out.isEmpty()) << c.what;
+        }
+    }
+    EXPECT_FALSE(QFileInfo::exists(books("account2728.db"))) << "no next year's books were made";
+    EXPECT_FALSE(QFileInfo::exists(app(QStringLiteral("BackUp/App02627/061226143005_2627.bak"))));
+
+    QFile::remove(books());
+    ASSERT_EQ(run({QStringLiteral("init")}).code, 0);
+    execute(books(), QStringLiteral("delete from account where accno = 1;"));
+    const Result noCash = run({QStringLiteral("check")});
+    EXPECT_EQ(noCash.code, 6);
+    EXPECT_EQ(noCash.err, QStringLiteral("pellam: The cash account is not found in the books %1.\n").arg(books()));
 }
 
 TEST_F(Tool, BackupGoesToTheSlotsFolderOrTheChosenFileAndIsRecorded)
@@ -221,6 +255,18 @@ TEST_F(Tool, WrongCallsGiveOneLineAndExitTwo)
     const Result help = run({QStringLiteral("--help")});
     EXPECT_EQ(help.code, 0);
     EXPECT_TRUE(help.out.startsWith(QStringLiteral("Usage: pellam [--home DIR] COMMAND [OPTIONS]\n")));
+    EXPECT_TRUE(help.out.endsWith(QStringLiteral(
+        "\nExit codes:\n"
+        "  0  done\n"
+        "  1  failed: an error in the books, a file or the system\n"
+        "  2  called wrongly: an unknown command or option, or a wrong value\n"
+        "  3  no books exist for the financial year\n"
+        "  4  the books to be made already exist (close-year: --yes replaces them)\n"
+        "  5  the backup seems to be of another year (restore: --yes takes it)\n"
+        "  6  the books or the backup are damaged: no year's books, or no cash account\n"
+        "  7  nothing to report: no records, or no cash account for the statement\n"
+        "  8  a file or folder cannot be written\n")))
+        << help.out.toStdString();
 }
 
 TEST_F(Tool, TheProgramRunsWithoutADisplay)
@@ -243,8 +289,9 @@ TEST_F(Tool, TheProgramRunsWithoutADisplay)
 
     process.start(program, {QStringLiteral("--home"), app(QString()), QStringLiteral("init"), QStringLiteral("--year"), QStringLiteral("2026")});
     ASSERT_TRUE(process.waitForFinished(30000));
-    EXPECT_EQ(process.exitCode(), 1);
-    EXPECT_EQ(QString::fromUtf8(process.readAllStandardError()).count(QLatin1Char('\n')), 1);
+    EXPECT_EQ(process.exitCode(), 4);
+    EXPECT_EQ(QString::fromUtf8(process.readAllStandardError()),
+              QStringLiteral("pellam: The books for the financial year 2026-2027 already exist (%1).\n").arg(books()));
 }
 
 TEST_F(Tool, CloseYearCreatesTheNextBooksAndReplacesThemOnlyWithYes)
@@ -262,8 +309,8 @@ TEST_F(Tool, CloseYearCreatesTheNextBooksAndReplacesThemOnlyWithYes)
     EXPECT_EQ(query(next, QStringLiteral("select count(*) from journal")), QStringLiteral("0"));
 
     const Result again = run({QStringLiteral("close-year"), QStringLiteral("--date"), QStringLiteral("31/03/2027")});
-    EXPECT_EQ(again.code, 1);
-    EXPECT_EQ(again.err, QStringLiteral("pellam: error 58: The books for the financial year 2027-2028 already exist (%1); "
+    EXPECT_EQ(again.code, 4);
+    EXPECT_EQ(again.err, QStringLiteral("pellam: The books for the financial year 2027-2028 already exist (%1); "
                                         "--yes replaces them, keeping a copy.\n")
                              .arg(next));
     const Result replaced = run({QStringLiteral("close-year"), QStringLiteral("--yes")});
@@ -291,17 +338,19 @@ TEST_F(Tool, RestorePutsACheckedBackupBackAndRefusesAnythingElse)
     // Another year's backup needs --yes; a file that is no backup never goes in.
     execute(backup, QStringLiteral("update journal set joudate = '2025-06-01';"));
     const Result otherYear = run({QStringLiteral("restore"), backup});
-    EXPECT_EQ(otherYear.code, 1);
-    EXPECT_TRUE(otherYear.err.startsWith(QStringLiteral("pellam: error 13: The backup %1 may not hold the books of the financial "
-                                                        "year 2026-2027").arg(backup)));
+    EXPECT_EQ(otherYear.code, 5);
+    EXPECT_EQ(otherYear.err, QStringLiteral("pellam: The backup %1 may not hold the books of the financial year 2026-2027 "
+                                            "(1 ledger heads, 1 institutions, 1 vouchers dated from 01/06/2025 to "
+                                            "01/06/2025); --yes restores it anyway.\n")
+                                 .arg(backup));
     const QString notes = home.file(QStringLiteral("notes.bak"));
     QFile f(notes);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(QByteArray("no books here ").repeated(400));
     f.close();
     const Result refused = run({QStringLiteral("restore"), notes, QStringLiteral("--yes")});
-    EXPECT_EQ(refused.code, 1);
-    EXPECT_TRUE(refused.err.contains(QStringLiteral("The backup was not restored: ")));
+    EXPECT_EQ(refused.code, 6);
+    EXPECT_EQ(refused.err, QStringLiteral("pellam: The backup was not restored: file is not a database\n"));
     EXPECT_EQ(query(books(), QStringLiteral("select joudate from journal")), QStringLiteral("2026-06-01"));
 
     EXPECT_EQ(run({QStringLiteral("restore"), backup, QStringLiteral("--yes")}).code, 0);
