@@ -1,5 +1,7 @@
 #include "data/ReportHeading.h"
 
+#include "format/PrintableText.h"
+
 namespace pellam::data {
 
 ReportHeading reportHeading(db::Connection& conn, int kind, int shopId)
@@ -12,11 +14,12 @@ ReportHeading reportHeading(db::Connection& conn, int kind, int shopId)
         return heading;
     static const char* const kColumns[] = {"ledname", "recname", "qname", "monname"};
     if (kind >= 1 && kind <= 4)
-        heading.title = rs.toString(QString::fromLatin1(kColumns[kind - 1]));
+        heading.title = printable(rs.toString(QString::fromLatin1(kColumns[kind - 1])));
     if (!rs.isNull(QStringLiteral("place"))) {
         heading.place = rs.toString(QStringLiteral("place"));
         if (!rs.isNull(QStringLiteral("pincode")))
             heading.place += QStringLiteral(" - ") + rs.toString(QStringLiteral("pincode"));
+        heading.place = printable(heading.place);
     }
     return heading;
 }

@@ -7,7 +7,7 @@
 namespace pellam::data {
 
 // What an institution prints above a report: the title it chose for the
-// kind of report and its place line.
+// kind of report and its place line, control characters as blanks.
 struct ReportHeading {
     QString title;
     QString place;   // "place - pincode", or the place alone; empty without one

@@ -1,5 +1,7 @@
 #include "masters/AccountHeadsList.h"
 
+#include "format/PrintableText.h"
+
 #include <QLocale>
 
 namespace pellam::masters {
@@ -24,7 +26,7 @@ QStringList AccountHeadsList::lines(const std::vector<std::pair<QString, QString
     QStringList out{kRule, kTitle, kRule, kColumns, kUnderline};
     int i = 0;
     for (const auto& [code, name] : heads)
-        out << serial(++i) + code.trimmed().leftJustified(10) + name;
+        out << serial(++i) + printable(code).trimmed().leftJustified(10) + printable(name);
     out << QString() << runDateLine(runAt) << QString() << QString();
     return out;
 }

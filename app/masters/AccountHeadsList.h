@@ -9,7 +9,8 @@
 namespace pellam::masters {
 
 // The printed list of ledger heads: a fixed-width text, one head a line
-// with its serial number, code and name, then the run date.
+// with its serial number, code and name, then the run date. A control
+// character in a code or name is a blank, so no head adds a line.
 class AccountHeadsList {
 public:
     // The lines of the list for heads given as (code, name), in order.

@@ -1,5 +1,6 @@
 #include "reports/JournalSums.h"
 
+#include "format/PrintableText.h"
 #include "reports/SqlList.h"
 
 namespace pellam::app {
@@ -81,7 +82,7 @@ QList<StatementHead> statementHeads(db::Connection& conn, const QList<qint64>& s
                                       .arg(counted.marks()),
                                   counted.values());
     for (; !rs.eof(); rs.MoveNext())
-        heads << StatementHead{rs.value(0).toInt(), rs.value(1).toString()};
+        heads << StatementHead{rs.value(0).toInt(), printable(rs.value(1).toString())};
     return heads;
 }
 

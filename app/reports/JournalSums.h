@@ -74,7 +74,7 @@ struct StatementHead {
 };
 
 // Every head but the cash account that one of the chosen institutions
-// keeps, by name.
+// keeps, by name; the names printable().
 QList<StatementHead> statementHeads(db::Connection& conn, const QList<qint64>& shops);
 
 // The cash account's openings in the chosen institutions: an opening of

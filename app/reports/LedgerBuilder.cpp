@@ -1,6 +1,7 @@
 #include "reports/LedgerBuilder.h"
 
 #include "data/ReportHeading.h"
+#include "format/PrintableText.h"
 #include "reports/SqlList.h"
 
 #include <QHash>
@@ -49,7 +50,7 @@ QList<LedgerHead> LedgerBuilder::heads(const LedgerRequest& request, const Count
     for (; !rs.eof(); rs.MoveNext()) {
         LedgerHead head;
         head.accNo = int(rs.toInt(QStringLiteral("accno")));
-        head.name = rs.toString(QStringLiteral("accountname"));
+        head.name = printable(rs.toString(QStringLiteral("accountname")));
         heads << head;
     }
     return heads;

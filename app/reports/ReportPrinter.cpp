@@ -1,6 +1,7 @@
 #include "reports/ReportPrinter.h"
 
 #include "core/PrinterSetup.h"
+#include "format/PrintableText.h"
 #include "printing/PagePrinter.h"
 #include "reports/ReportText.h"
 
@@ -135,8 +136,11 @@ double ReportPrinter::lineLimit() const
     return std::min(right_, printableWidth());
 }
 
-void ReportPrinter::line(const QString& text)
+void ReportPrinter::line(const QString& given)
 {
+    // Every line reaches the paper here: whatever a writer was given, its
+    // control characters print as blanks, never as codes or breaks.
+    const QString text = printable(given);
     if (watcher_) {
         const double x = printer_.CurrentX();
         watcher_({pageNumberNow(), x, x + printer_.TextWidth(inked(text)), printer_.FontSize(), text});
@@ -166,8 +170,10 @@ void ReportPrinter::bodyBlock(const QStringList& lines)
         line(text);
 }
 
-void ReportPrinter::centred(const QString& text, int lead)
+void ReportPrinter::centred(const QString& title, int lead)
 {
+    // Measured as it will print.
+    const QString text = printable(title);
     const double size = printer_.FontSize();
     while (printer_.TextWidth(text) >= lineLimit() && printer_.FontSize() > 1)
         printer_.setFontSize(printer_.FontSize() - 0.5);

@@ -24,7 +24,8 @@ struct PrintedLine {
 // The print route of every report: the printer set up by the user, the page
 // limits, the font that fits the report's rule, the page-break test and the
 // page number line with the form's page offset. Every line stays within
-// the printable width of the paper.
+// the printable width of the paper, and every control character of a line
+// prints as a blank.
 class ReportPrinter {
 public:
     // The page box's text: its whole number, 0 when empty or not a number.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "excel/WorkbookSink.h"
+#include "format/PrintableText.h"
 #include "reports/LedgerData.h"
 #include "reports/MonthlyData.h"
 #include "reports/QuarterlyData.h"
@@ -10,12 +11,37 @@
 
 #include <QPageLayout>
 #include <QString>
+#include <concepts>
 #include <functional>
+#include <type_traits>
 
 namespace pellam::app {
 
-// Hands a report's lines, one by one, to whoever writes them.
-using LineWriter = std::function<void(const std::function<void(const QString&)>&)>;
+// Hands a report's lines, one by one, to whoever writes them: the preview's
+// file, `pellam report`'s file or terminal. The builders give texts already
+// printable, so that each layout wraps and cuts them as they print; each
+// line passes through printable() once more on its way, so that no text
+// that came another way can begin a line of its own or reach a printer as
+// a control code, whichever report wrote it.
+class LineWriter {
+public:
+    using Line = std::function<void(const QString&)>;
+
+    LineWriter() = default;
+    template <class Write>
+        requires(!std::same_as<std::remove_cvref_t<Write>, LineWriter>)
+    LineWriter(Write write) : write_(std::move(write))
+    {
+    }
+    void operator()(const Line& line) const
+    {
+        write_([&line](const QString& text) { line(printable(text)); });
+    }
+    explicit operator bool() const { return bool(write_); }
+
+private:
+    std::function<void(const Line&)> write_;
+};
 
 // One computed report, ready for any route: the writer of each route, the
 // side of the paper it prints along and the number its pages start from.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "format/PrintableText.h"
+
 #include <QDate>
 #include <QHash>
 #include <QStringList>
@@ -59,15 +61,16 @@ void eachMonth(const QDate& from, const QDate& to, Fn&& fn)
     }
 }
 
-// One copy of each text (a head's name, a narration or bill number that
-// recurs), shared by every line that shows it: a long report holds mostly
-// the same few texts.
+// One copy of each text from the books (a head's name, a narration or bill
+// number that recurs), shared by every line that shows it: a long report
+// holds mostly the same few texts. The copy is printable(): every layout
+// then wraps, trims and cuts it as it will be printed.
 class TextPool {
 public:
     QString operator()(const QString& text)
     {
         const auto it = texts_.constFind(text);
-        return it != texts_.constEnd() ? *it : *texts_.insert(text, text);
+        return it != texts_.constEnd() ? *it : *texts_.insert(text, printable(text));
     }
 
 private:

@@ -3,6 +3,7 @@
 #include "core/Common.h"
 #include "format/IndianNumberFormat.h"
 #include "format/LineBreak.h"
+#include "format/PrintableText.h"
 #include "text/Windows1252.h"
 
 namespace pellam::app {
@@ -41,7 +42,8 @@ QStringList VoucherLayout::amountLines(const QString& words)
 
 QStringList VoucherLayout::narrationLines(const QString& narration)
 {
-    const QString text = properCase(narration.trimmed());
+    // Blanks for control characters first, so the narration breaks where it prints blanks.
+    const QString text = properCase(printable(narration).trimmed());
     if (text.size() <= kNarrationWidth)
         return {QStringLiteral("   On Account of ") + text};
     QStringList lines = linebreak::wrap(text, kNarrationWidth, linebreak::Blank::Shared);
@@ -53,10 +55,13 @@ QByteArray VoucherLayout::bytes(const PrintedVoucher& v)
 {
     QByteArray out = escape('j', 216) + escape('j', 108);
     const auto line = [&out](const QByteArray& bytes) { out += bytes + "\r\n"; };
-    const auto text = [&line](const QString& s) { line(windows1252::encode(s)); };
+    // Every text becomes bytes here, its control characters blanks: the
+    // only codes the printer gets are the layout's own.
+    const auto printed = [](const QString& s) { return windows1252::encode(printable(s)); };
+    const auto text = [&line, &printed](const QString& s) { line(printed(s)); };
 
     text(v.shopName);
-    line(escape(' ', 7) + windows1252::encode(QStringLiteral("  ") + v.placeLine) + escape(' ', 0));
+    line(escape(' ', 7) + printed(QStringLiteral("  ") + v.placeLine) + escape(' ', 0));
     text({});
     line(QByteArray("\x0e") + "        VOUCHER" + QByteArray("\x12"));
     text({});

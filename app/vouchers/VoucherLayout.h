@@ -24,7 +24,8 @@ struct PrintedVoucher {
 
 // The small cash voucher for a dot-matrix printer: Windows-1252 text with
 // CR LF line ends and the printer's ESC/P codes for paper feed, character
-// spacing and double width.
+// spacing and double width. A control character in any of the voucher's
+// texts prints as a blank.
 class VoucherLayout {
 public:
     // Every byte of the voucher, in the order the printer takes them.

@@ -2,9 +2,11 @@
 
 #include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
+#include "format/PrintableText.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <xlsxwriter.h>
 
 #include <algorithm>
@@ -48,6 +50,21 @@ bool looksLikeFormula(const QString& text)
     return !text.isEmpty() && QStringLiteral("=+-@").contains(text.front());
 }
 
+// A text as a string cell stores it, so that a spreadsheet shows it exactly.
+// Control characters become blanks, as on every other route (the library
+// would cut the text at a NUL and keep the others as codes). A workbook
+// reads "_x0041_" as the character it names, so the underscore that
+// begins such a text is itself written escaped ("_x005F_"); the library
+// escapes only the control characters, which are gone by then.
+QByteArray cellText(const QString& text)
+{
+    const QString shown = printable(text);
+    if (!shown.contains(QLatin1String("_x")))
+        return shown.toUtf8();
+    static const QRegularExpression escapeLike(QStringLiteral("_(?=x[0-9A-Fa-f]{4}_)"));
+    return QString(shown).replace(escapeLike, QStringLiteral("_x005F_")).toUtf8();
+}
+
 // How a cell is shown: its number format, then a border when it has one.
 enum Look { Plain, Literal, Amount, Date, Looks };
 
@@ -68,7 +85,12 @@ struct ExcelWorkbook::Impl {
     QByteArray partName;
     QHash<int, int> widths; // column -> characters of its longest text
     std::map<Address, Cell> cells;
-    std::vector<std::pair<Range, QByteArray>> merges;
+    struct Merge {
+        Range range;
+        Look look;
+        QByteArray text;
+    };
+    std::vector<Merge> merges;
     std::vector<Range> bordered;
 
     lxw_format* format(Look look, bool border)
@@ -90,7 +112,7 @@ struct ExcelWorkbook::Impl {
     }
     bool merged(Address a) const
     {
-        return std::any_of(merges.cbegin(), merges.cend(), [a](const auto& m) { return m.first.contains(a); });
+        return std::any_of(merges.cbegin(), merges.cend(), [a](const Merge& m) { return m.range.contains(a); });
     }
     void write(Address a, const Cell& c)
     {
@@ -140,7 +162,7 @@ void ExcelWorkbook::text(const QString& cell, const QString& value)
     const Address a = address(cell);
     // A string cell is never evaluated; the text format keeps it text when
     // the user edits it too.
-    d->cells[a] = {Cell::Text, looksLikeFormula(value) ? Literal : Plain, value.toUtf8(), 0, {}};
+    d->cells[a] = {Cell::Text, looksLikeFormula(value) ? Literal : Plain, cellText(value), 0, {}};
     widen(a.col, int(value.size()));
 }
 
@@ -173,8 +195,9 @@ void ExcelWorkbook::formula(const QString& cell, const QString& formula, Currenc
 
 void ExcelWorkbook::mergedText(const QString& cells, const QString& value)
 {
-    // The text spans the range, so it widens no single column.
-    d->merges.emplace_back(range(cells), value.toUtf8());
+    // The text spans the range, so it widens no single column. It is a
+    // string cell like any other, with the same guard against formulas.
+    d->merges.push_back({range(cells), looksLikeFormula(value) ? Literal : Plain, cellText(value)});
 }
 
 void ExcelWorkbook::borders(const QString& cells)
@@ -188,9 +211,9 @@ void ExcelWorkbook::Save()
         return;
     for (auto it = d->widths.cbegin(); it != d->widths.cend(); ++it)
         worksheet_set_column(d->sheet, lxw_col_t(it.key()), lxw_col_t(it.key()), it.value() + 2, nullptr);
-    for (const auto& [where, text] : d->merges)
+    for (const auto& [where, look, text] : d->merges)
         worksheet_merge_range(d->sheet, where.first.row, where.first.col, where.last.row, where.last.col,
-                              text.constData(), d->format(Plain, d->hasBorder(where.first)));
+                              text.constData(), d->format(look, d->hasBorder(where.first)));
     for (const auto& [where, cell] : d->cells)
         if (!d->merged(where))
             d->write(where, cell);

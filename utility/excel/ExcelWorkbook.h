@@ -12,7 +12,9 @@ namespace pellam {
 // A workbook of one sheet, kept in memory until Save writes it as an .xlsx
 // file; cells are written then, so borders set after the cells still reach
 // them. Columns are as wide as their longest text. Text that begins with
-// = + - or @ stays text, so no spreadsheet runs it as a formula.
+// = + - or @ stays text, in merged cells too, so no spreadsheet runs it as
+// a formula. A text reads back as it was written, except that each control
+// character is a blank.
 class PELLAM_UTIL_EXPORT ExcelWorkbook : public WorkbookSink {
 public:
     explicit ExcelWorkbook(const QString& fileName);

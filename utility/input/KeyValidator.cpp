@@ -1,6 +1,7 @@
 #include "input/KeyValidator.h"
 
 #include "input/KeyValidation.h"
+#include "input/PrintableValidator.h"
 #include "text/Windows1252.h"
 
 #include <QApplication>
@@ -42,6 +43,9 @@ KeyValidator* KeyValidator::attach(QWidget* entry, int kind, bool enterForTab, b
     if (auto* combo = qobject_cast<QComboBox*>(entry); combo && combo->lineEdit())
         watched = combo->lineEdit();
     watched->installEventFilter(validator);
+    // Keys are judged above; what arrives without keys is judged here.
+    if (auto* box = qobject_cast<QLineEdit*>(watched); box && !box->validator())
+        box->setValidator(new PrintableValidator(box));
     return validator;
 }
 

@@ -12,6 +12,8 @@ namespace pellam::input {
 // kind refuses are dropped, letters are turned to the kind's case, and Enter
 // moves to the next field. Keys with Ctrl or Alt (copy, paste, menu
 // shortcuts) and keys that type nothing (arrows, Delete) are left alone.
+// A line edit also gets a PrintableValidator, so that a text pasted into it
+// brings no control characters.
 class PELLAM_UTIL_EXPORT KeyValidator : public QObject {
     Q_OBJECT
 public:

@@ -30,6 +30,21 @@ TEST(AccountHeadsList, LaysOutTheHeadsUnderTheTitle)
     EXPECT_EQ(lines, expected);
 }
 
+TEST(AccountHeadsList, ControlCharactersInACodeOrNameAreBlanksAndAddNoLine)
+{
+    const QStringList lines = AccountHeadsList::lines(
+        {{"\tDON\x1b", "DONATIONS\n07/05/2025 By CASH A/C 99,99,999.00"}, {"FEE", "FEES\r\x1b@\x07"}}, kAfternoon);
+    const QStringList expected = pellam::test::kHeadsListHeading + QStringList{
+        "1  DON       DONATIONS 07/05/2025 By CASH A/C 99,99,999.00",
+        "2  FEE       FEES  @ ",
+        "",
+        "Run Date :05-06-2026 03:04:05 PM",
+        "",
+        "",
+    };
+    EXPECT_EQ(lines, expected);
+}
+
 TEST(AccountHeadsList, TheSerialNumberTakesThreeCharactersUpTo999)
 {
     std::vector<std::pair<QString, QString>> heads;

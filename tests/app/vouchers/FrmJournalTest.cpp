@@ -295,6 +295,28 @@ TEST_F(Journal, PrintModePrintsEachLoadedVoucherAndStaysOn)
     EXPECT_EQ(printed(), expected);
 }
 
+TEST_F(Journal, ControlCharactersInTheBooksPrintAsBlanksOnTheVoucher)
+{
+    // The payment fixture's texts, with control characters for some blanks.
+    books.conn().execute(QStringLiteral("update organization set shopName=?, Place='ARAVURAM', PinCode='680100'"),
+                         {QStringLiteral("ST. MARY'S\x07SCHOOL")});
+    books.conn().execute(QStringLiteral("update account set AccountName=? where accno=?"),
+                         {QStringLiteral("MILK\x1b& TEA"), milk});
+    books.conn().execute(
+        QStringLiteral("insert into journal(shopid, debitaccid, creditaccid, joudate, amount, narration, billno, userid) "
+                       "values(1, ?, 1, ?, 12345650, ?, ?, 'MERION')"),
+        {milk, books.year.start.addDays(4).toString(Qt::ISODate),
+         QStringLiteral("PAID TO ST. MARY'S\x1b" "CANTEEN\nFOR MILK\rAND") + QChar(0) + QStringLiteral("TEA"),
+         QStringLiteral("\t12\x0e")});
+    open();
+    boxes->answer(MessageAnswer::Yes);
+    click("CmdPrint");
+    leaveNumber(1);
+    QByteArray expected = test::fixture(QStringLiteral("payment.prn"));
+    expected.replace("05/04/2026", day(4).toLatin1());
+    EXPECT_EQ(printed(), expected);
+}
+
 TEST_F(Journal, PrintAfterSaveShowsTheFieldsAsSavedThenResets)
 {
     books.conn().execute(QStringLiteral("update initialize set jouprndefa=1"));

@@ -90,3 +90,33 @@ TEST(VoucherLayout, ALongNarrationAndAmountStayWithinTheFormBelowTheirFirstLines
                            " Building For The New Library ", " Building For The New Library ",
                            " Building For The New Library ", " Building For The New Library Building", ""}));
 }
+
+TEST(VoucherLayout, ControlCharactersInAnyTextPrintAsBlanksAndSendNoCode)
+{
+    const auto withNul = [](const char* before, const char* after) {
+        return QString::fromLatin1(before) + QChar(0) + QString::fromLatin1(after);
+    };
+    const struct {
+        QString app::PrintedVoucher::*field;
+        QString hostile;
+        QString plain;
+    } cases[] = {
+        {&app::PrintedVoucher::shopName, QStringLiteral("ST. MARY'S\x1b@SCHOOL"), QStringLiteral("ST. MARY'S @SCHOOL")},
+        {&app::PrintedVoucher::placeLine, QStringLiteral("ARAVURAM\r\n- 680100"), QStringLiteral("ARAVURAM  - 680100")},
+        {&app::PrintedVoucher::billNo, QStringLiteral("1\x0e" "2"), QStringLiteral("1 2")},
+        {&app::PrintedVoucher::date, QStringLiteral("05/04\x12" "2026"), QStringLiteral("05/04 2026")},
+        // Broken where the blanks print, as the same text typed with blanks.
+        {&app::PrintedVoucher::narration, withNul("PAID TO ST. MARY'S\x07" "CANTEEN", "FOR MILK\rAND TEA\x1b" "E"),
+         QStringLiteral("PAID TO ST. MARY'S CANTEEN FOR MILK AND TEA E")},
+        {&app::PrintedVoucher::account, QStringLiteral("MILK & TEA\n07/05/2025 (MLK)"),
+         QStringLiteral("MILK & TEA 07/05/2025 (MLK)")},
+    };
+    for (const auto& c : cases) {
+        app::PrintedVoucher hostile = test::paymentVoucher();
+        hostile.*c.field = c.hostile;
+        app::PrintedVoucher plain = test::paymentVoucher();
+        plain.*c.field = c.plain;
+        // The plain voucher sends only the layout's own codes, as its fixture shows.
+        EXPECT_EQ(VoucherLayout::bytes(hostile), VoucherLayout::bytes(plain)) << c.plain.toStdString();
+    }
+}

@@ -4,10 +4,10 @@
 #include "excel/ExcelWorkbook.h"
 #include "support/QtPrinters.h"
 #include "support/TempHome.h"
+#include "support/WorkbookCells.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -192,18 +192,7 @@ TEST(CreateExcel, AFileThatCannotBeWrittenIsSaidAndLeavesNothing)
     EXPECT_EQ(scripted->texts(), QStringList{QStringLiteral("Invalid Application")});
 }
 
-namespace {
-
-// A part of a saved workbook, read with unzip.
-QString workbookPart(const QString& file, const QString& part)
-{
-    QProcess unzip;
-    unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), file, part});
-    unzip.waitForFinished();
-    return QString::fromUtf8(unzip.readAllStandardOutput());
-}
-
-} // namespace
+using test::workbookPart;
 
 TEST(ExcelWorkbook, MergedTitlesAndBordersSetAfterTheCellsReachTheFile)
 {
@@ -227,4 +216,54 @@ TEST(ExcelWorkbook, MergedTitlesAndBordersSetAfterTheCellsReachTheFile)
     EXPECT_TRUE(sheet.contains(QRegularExpression(QStringLiteral("<c r=\"B6\" t=\"s\">"))));
     EXPECT_TRUE(workbookPart(file, QStringLiteral("xl/styles.xml")).contains(QStringLiteral("<left style=\"thin\">")));
     EXPECT_TRUE(workbookPart(file, QStringLiteral("xl/sharedStrings.xml")).contains(QStringLiteral("<t>ST. MARY'S SCHOOL</t>")));
+}
+
+TEST(ExcelWorkbook, EveryTextReadsBackAsWrittenWithControlCharactersAsBlanksAndFormulasAsText)
+{
+    test::TempHome home;
+    const QString file = home.file(QStringLiteral("texts.xlsx"));
+    const struct {
+        QString written;
+        QString shown;
+        bool textFormat; // the text format that keeps it from being a formula
+    } cases[] = {
+        {QStringLiteral("DONATIONS"), QStringLiteral("DONATIONS"), false},
+        // The workbook's own escapes are text like any other.
+        {QStringLiteral("_x0041_"), QStringLiteral("_x0041_"), false},
+        {QStringLiteral("_x005F_x0041_"), QStringLiteral("_x005F_x0041_"), false},
+        {QStringLiteral("A_x0041_x00e9_B"), QStringLiteral("A_x0041_x00e9_B"), false},
+        {QStringLiteral("_x041_ _X0041_ x0041_"), QStringLiteral("_x041_ _X0041_ x0041_"), false},
+        // A NUL no longer ends the text; no control character reaches a cell.
+        {QStringLiteral("FEES") + QChar(0) + QStringLiteral("PAID"), QStringLiteral("FEES PAID"), false},
+        {QStringLiteral("A\tB\nC\rD\x1b" "E\x07" "F\x7f" "G"), QStringLiteral("A B C D E F G"), false},
+        {QStringLiteral("ST. MARY'S <SCHOOL> & \"CO\""), QStringLiteral("ST. MARY'S <SCHOOL> & \"CO\""), false},
+        {QStringLiteral("=HYPERLINK(\"http://x.example\",\"click\")"),
+         QStringLiteral("=HYPERLINK(\"http://x.example\",\"click\")"), true},
+        {QStringLiteral("+cmd|' /C calc'!A0"), QStringLiteral("+cmd|' /C calc'!A0"), true},
+        {QStringLiteral("@SUM(A1:A2)"), QStringLiteral("@SUM(A1:A2)"), true},
+        {QStringLiteral("-1+2"), QStringLiteral("-1+2"), true},
+        {QStringLiteral("=A1\n_x0041_"), QStringLiteral("=A1 _x0041_"), true},
+    };
+    {
+        ExcelWorkbook book(file);
+        int row = 1;
+        for (const auto& c : cases) {
+            // The same text in a cell of its own and merged across three.
+            book.text(QStringLiteral("A%1").arg(row), c.written);
+            book.mergedText(QStringLiteral("B%1:D%1").arg(row), c.written);
+            ++row;
+        }
+        book.borders(QStringLiteral("B%1:D%1").arg(row - 1));
+        book.Save();
+    }
+    const QMap<QString, test::WorkbookCell> cells = test::workbookCells(file);
+    int row = 1;
+    for (const auto& c : cases) {
+        for (const QString& cell : {QStringLiteral("A%1").arg(row), QStringLiteral("B%1").arg(row)}) {
+            ASSERT_TRUE(cells.contains(cell)) << cell.toStdString();
+            EXPECT_EQ(cells[cell].shown, c.shown) << cell.toStdString();
+            EXPECT_EQ(cells[cell].format, c.textFormat ? QStringLiteral("@") : QString()) << cell.toStdString();
+        }
+        ++row;
+    }
 }

@@ -2,6 +2,7 @@
 #include "input/KeyValidator.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
@@ -142,4 +143,48 @@ TEST(KeyValidator, FiltersWhatIsTypedIntoAnEntryBox)
 
     QTest::keyClicks(f.place->lineEdit(), QStringLiteral("chennai"));
     EXPECT_EQ(f.place->currentText(), QStringLiteral("CHENNAI"));
+}
+
+TEST(KeyValidator, ControlCharactersPastedOrSetIntoABoxBecomeBlanks)
+{
+    EntryForm f;
+    pellam::input::KeyValidator::attach(f.name, PellamUtility::UpperCase);
+    pellam::input::KeyValidator::attach(f.place, PellamUtility::UpperCase);
+    auto* password = new QLineEdit(&f.form);
+    password->setEchoMode(QLineEdit::Password);
+    pellam::input::KeyValidator::attach(password, 0);
+
+    const struct {
+        QString pasted;
+        QString kept;
+    } cases[] = {
+        {QStringLiteral("DONATIONS\n07/05/2025 By CASH A/C 99,99,999.00"),
+         QStringLiteral("DONATIONS 07/05/2025 By CASH A/C 99,99,999.00")},
+        {QStringLiteral("FEES\r\nPAID"), QStringLiteral("FEES  PAID")},
+        {QString::fromUtf8("A\x1b" "E\x07" "B\tC\x7f" "D"), QStringLiteral("A E B C D")},
+        {QString(QChar(0)) + QStringLiteral("NUL") + QChar(0x2028), QStringLiteral(" NUL ")},
+        {QStringLiteral("ST. MARY'S"), QStringLiteral("ST. MARY'S")},
+    };
+    for (const auto& c : cases) {
+        QApplication::clipboard()->setText(c.pasted);
+        for (QLineEdit* box : {f.name, f.place->lineEdit()}) {
+            box->clear();
+            box->paste();
+            EXPECT_EQ(box->text(), c.kept) << "pasted: " << c.pasted.toStdString();
+        }
+        // A text loaded into the box from the books is kept the same way.
+        f.name->setText(c.pasted);
+        EXPECT_EQ(f.name->text(), c.kept);
+        // A password is compared as typed, never printed.
+        password->clear();
+        password->paste();
+        EXPECT_EQ(password->text(), c.pasted);
+    }
+    // What remains stays as the user typed and edited it.
+    f.name->setText(QStringLiteral("AB"));
+    f.name->setCursorPosition(1);
+    QApplication::clipboard()->setText(QStringLiteral("\n"));
+    f.name->paste();
+    EXPECT_EQ(f.name->text(), QStringLiteral("A B"));
+    EXPECT_EQ(f.name->cursorPosition(), 2);
 }
