@@ -145,6 +145,7 @@ void PellamTool::backup(const CommandLine& line)
 {
     const data::FinancialYear year = dateOption(line);
     const QString books = existingBooks(year);
+    BooksCheck(books, out_).convertPasswords();
     QString target = line.text(QStringLiteral("to"));
     if (!target.isEmpty())
         target = QFileInfo(target).absoluteFilePath();
