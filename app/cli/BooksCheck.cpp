@@ -1,6 +1,9 @@
 #include "cli/BooksCheck.h"
 
 #include "cli/ExitCode.h"
+#include "data/PasswordConversion.h"
+#include "errors/ErrorNumber.h"
+#include "errors/PellamError.h"
 
 namespace pellam::cli {
 
@@ -42,10 +45,24 @@ void BooksCheck::verifyAndRepair()
         out_ << "Warning: some vouchers name ledger heads that are not in the books" << Qt::endl;
     reportHeadsInUse(data::repairHeadsInUse(conn_, cash_.accno));
     reportOpenings(data::repairOpenings(conn_, cash_.accno));
+    convertPasswords();
     if (repairs_ == 0)
         out_ << "No repairs were needed" << Qt::endl;
     else
         out_ << repairs_ << (repairs_ == 1 ? " repair was made" : " repairs were made") << Qt::endl;
+}
+
+void BooksCheck::convertPasswords()
+{
+    data::requireYearBooks(conn_);
+    const data::ConvertedPasswords converted = data::convertScrambledPasswords(conn_, util_);
+    for (const QString& userid : converted.hashed)
+        out_ << "Replaced the scrambled password of user " << userid << " by a hash" << Qt::endl;
+    for (const QString& userid : converted.unreadable)
+        out_ << data::unreadablePasswordNotice(userid) << Qt::endl;
+    repairs_ += int(converted.hashed.size() + converted.unreadable.size());
+    if (converted.leftInFile)
+        throw *converted.leftInFile;
 }
 
 QString BooksCheck::headName(int accno)

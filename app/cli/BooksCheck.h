@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PellamUtility.h"
 #include "data/StartupChecks.h"
 #include "database/Connection.h"
 
@@ -21,14 +22,19 @@ public:
     // The connection is closed while the books are copied.
     void close() { conn_.Close(); }
     void reopen() { conn_.Open(file_); }
-    // Institutions, unknown heads, heads in use and openings.
+    // Institutions, unknown heads, heads in use, openings and passwords.
     void verifyAndRepair();
+    // Replaces the scrambled passwords of older books, as start-up does,
+    // so that no copy of the books carries them; throws PellamError when
+    // the file holds no year's books.
+    void convertPasswords();
 
 private:
     QString headName(int accno);
     void reportHeadsInUse(const QList<data::HeadInUse>& added);
     void reportOpenings(const data::OpeningRepair& repair);
 
+    PellamUtility util_;
     QString file_;
     QTextStream& out_;
     db::Connection conn_;

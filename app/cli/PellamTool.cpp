@@ -178,6 +178,7 @@ void PellamTool::backup(const CommandLine& line)
 {
     const data::FinancialYear year = dateOption(line);
     const QString books = readableBooks(year);
+    BooksCheck(books, out_).convertPasswords();
     QString target = line.text(QStringLiteral("to"));
     if (!target.isEmpty())
         target = QFileInfo(target).absoluteFilePath();

@@ -1,43 +1,119 @@
 #include "data/PasswordConversion.h"
 
 #include "PellamUtility.h"
+#include "errors/ErrorNumber.h"
+#include "text/Windows1252.h"
 
 #include <QList>
-#include <utility>
+#include <optional>
 
 namespace pellam::data {
 
-int convertScrambledPasswords(db::Connection& conn, const PellamUtility& util, const PasswordHash& hasher)
+namespace {
+
+const QString kSource = QStringLiteral("Pellam passwords");
+
+struct OldPassword {
+    QString userid;
+    QString stored;
+    bool unreadable = false;
+    QString hash;
+};
+
+// The older login let a user in when the typed text equalled the stored one
+// unscrambled, exactly: no trimming, and a blank stored text let in only an
+// empty box. The scrambling works on the Western code page; a stored text
+// with characters outside it was scrambled under another page, so what it
+// let in cannot be known.
+std::optional<QString> passwordTheOldLoginTook(const QString& stored, const PellamUtility& util)
 {
-    QList<std::pair<QString, QString>> scrambled; // user id, stored text
+    if (!windows1252::covers(stored))
+        return std::nullopt;
+    return util.DeCrypt(stored);
+}
+
+// Secure delete zeroes the space the old texts leave in their pages instead
+// of merely freeing it; the connection's own setting comes back afterwards.
+class SecureDelete {
+public:
+    explicit SecureDelete(db::Connection& conn)
+        : conn_(conn), before_(conn.scalar(QStringLiteral("pragma secure_delete")).toInt())
+    {
+        conn_.scalar(QStringLiteral("pragma secure_delete = 1"));
+    }
+    ~SecureDelete()
+    {
+        // Left on, it only makes later deletes slower: nothing to report.
+        try {
+            conn_.scalar(QStringLiteral("pragma secure_delete = %1").arg(before_));
+        } catch (const PellamError&) {
+        }
+    }
+    SecureDelete(const SecureDelete&) = delete;
+    SecureDelete& operator=(const SecureDelete&) = delete;
+
+private:
+    db::Connection& conn_;
+    int before_;
+};
+
+// Moves the changed pages into the file and empties the log, so that no copy
+// of an old page stays behind. A program still reading the books from before
+// the change keeps the old pages in the file: after the usual wait for it,
+// that is an error, not a success.
+std::optional<PellamError> moveChangesIntoTheFile(db::Connection& conn)
+{
+    db::RecordSet result = conn.query(QStringLiteral("pragma wal_checkpoint(truncate)"));
+    if (result.toInt(QStringLiteral("busy")) == 0)
+        return std::nullopt;
+    return PellamError(DatabaseLocked,
+                       QStringLiteral("The old passwords were replaced, but another program is reading the books, so "
+                                      "their scrambled form stays in the file %1 until every program has closed the "
+                                      "books.")
+                           .arg(conn.fileName()),
+                       kSource);
+}
+
+} // namespace
+
+ConvertedPasswords convertScrambledPasswords(db::Connection& conn, const PellamUtility& util, const PasswordHash& hasher)
+{
+    QList<OldPassword> old;
     for (db::RecordSet rs = conn.query(QStringLiteral("select userid, userpwd from loginuser where userpwd is not null"));
          !rs.eof(); rs.MoveNext()) {
         const QString stored = rs.toString(QStringLiteral("userpwd"));
         if (!PasswordHash::isHash(stored))
-            scrambled.append({rs.toString(QStringLiteral("userid")), stored});
+            old.append({rs.toString(QStringLiteral("userid")), stored, false, {}});
     }
-    if (scrambled.isEmpty())
-        return 0;
+    if (old.isEmpty())
+        return {};
 
     // Hash first: the slow part stays outside the transaction.
-    QList<QString> hashes;
-    for (const auto& [userid, stored] : scrambled)
-        hashes.append(hasher.hash(util.DeCrypt(stored)));
+    for (OldPassword& p : old) {
+        const std::optional<QString> password = passwordTheOldLoginTook(p.stored, util);
+        p.unreadable = !password;
+        p.hash = password ? hasher.hash(*password) : hasher.unknowable();
+    }
 
-    // Zero the space the old texts leave behind instead of merely freeing it.
-    conn.scalar(QStringLiteral("pragma secure_delete = on"));
-    int converted = 0;
+    ConvertedPasswords converted;
     {
+        SecureDelete secureDelete(conn);
         db::Transaction transaction(conn);
-        for (qsizetype i = 0; i < scrambled.size(); ++i)
-            converted += conn.execute(QStringLiteral("update loginuser set userpwd = ? where userid = ? and userpwd = ?"),
-                         {hashes[i], scrambled[i].first, scrambled[i].second});
+        for (const OldPassword& p : old)
+            if (conn.execute(QStringLiteral("update loginuser set userpwd = ? where userid = ? and userpwd = ?"),
+                             {p.hash, p.userid, p.stored}) > 0)
+                (p.unreadable ? converted.unreadable : converted.hashed).append(p.userid);
         transaction.commit();
     }
-    // Move the changed pages into the file and empty the log, so that no
-    // copy of an old page stays behind.
-    conn.scalar(QStringLiteral("pragma wal_checkpoint(truncate)"));
+    converted.leftInFile = moveChangesIntoTheFile(conn);
     return converted;
+}
+
+QString unreadablePasswordNotice(const QString& userid)
+{
+    return QStringLiteral("The old password of user %1 cannot be read, so nobody can log in as %1 until the "
+                          "administrator resets it: delete the user in the User Manager and add it again.")
+        .arg(userid);
 }
 
 std::optional<LoginUsers::Password> hashedPassword(db::Connection& conn, const PellamUtility& util,

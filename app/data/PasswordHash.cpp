@@ -44,6 +44,16 @@ QString PasswordHash::hash(const QString& password) const
     return QString::fromLatin1(out);
 }
 
+QString PasswordHash::unknowable() const
+{
+    requireSodium();
+    unsigned char secret[32];
+    randombytes_buf(secret, sizeof secret);
+    const QString text = QString::fromLatin1(QByteArray(reinterpret_cast<const char*>(secret), sizeof secret).toHex());
+    sodium_memzero(secret, sizeof secret);
+    return hash(text);
+}
+
 bool PasswordHash::verify(const QString& stored, const QString& password)
 {
     if (!isHash(stored))

@@ -23,6 +23,9 @@ public:
     // A fresh hash of the text as typed. Throws PellamError when the
     // hashing cannot run (not enough memory).
     QString hash(const QString& password) const;
+    // A hash of random text that nobody knows: no password lets the user in
+    // until it is set anew.
+    QString unknowable() const;
     // Whether `password` is the one `stored` was made from; false for
     // anything that is not a hash.
     static bool verify(const QString& stored, const QString& password);

@@ -216,7 +216,12 @@ void StartupRun::verifyBooks()
 
     // Passwords scrambled by older versions become hashes before anyone logs in.
     status(QStringLiteral("Verifying Users"));
-    step([&] { data::convertScrambledPasswords(s.Conn, s.Util); });
+    data::ConvertedPasswords passwords;
+    step([&] { passwords = data::convertScrambledPasswords(s.Conn, s.Util); });
+    for (const QString& userid : passwords.unreadable)
+        say(data::unreadablePasswordNotice(userid), MessageIcon::Exclamation);
+    if (passwords.leftInFile)
+        say(passwords.leftInFile->Description(), MessageIcon::Exclamation);
 }
 
 } // namespace pellam::app

@@ -34,6 +34,14 @@ QChar character(int code)
     return QChar(char16_t(code & 0xFF));
 }
 
+bool covers(const QString& text)
+{
+    for (QChar ch : text)
+        if (ch != u'?' && code(ch) == '?')
+            return false;
+    return true;
+}
+
 QByteArray encode(const QString& text)
 {
     QByteArray bytes;

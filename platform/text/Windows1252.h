@@ -16,6 +16,10 @@ PELLAM_PLATFORM_EXPORT int code(QChar ch);
 // code survives a round trip.
 PELLAM_PLATFORM_EXPORT QChar character(int code);
 
+// Whether every character of `text` has a code in the page, so that encode
+// loses none of them.
+PELLAM_PLATFORM_EXPORT bool covers(const QString& text);
+
 PELLAM_PLATFORM_EXPORT QByteArray encode(const QString& text);
 PELLAM_PLATFORM_EXPORT QString decode(const QByteArray& bytes);
 

@@ -32,6 +32,15 @@ std::int64_t checkedAdd(std::int64_t a, std::int64_t b)
     return r;
 }
 
+// a * b + c for a magnitude that may not pass `limit`.
+std::uint64_t magnitudeOf(std::uint64_t a, std::uint64_t b, std::uint64_t c, std::uint64_t limit)
+{
+    std::uint64_t r = 0;
+    if (__builtin_mul_overflow(a, b, &r) || __builtin_add_overflow(r, c, &r) || r > limit)
+        overflow();
+    return r;
+}
+
 // a / b rounded half to even, b > 0.
 std::int64_t divideHalfEven(std::int64_t a, std::int64_t b)
 {
@@ -77,8 +86,11 @@ std::optional<Currency> Currency::parse(QStringView text)
         negative = text.front() == u'-';
         text = text.mid(1);
     }
-    std::int64_t whole = 0;
-    std::int64_t fraction = 0;   // in units of 10^-digits
+    // The magnitude is gathered unsigned and checked against the limit of its
+    // sign, so that the most negative amount reads back as it prints.
+    const std::uint64_t limit = negative ? std::uint64_t(1) << 63 : std::uint64_t(std::numeric_limits<std::int64_t>::max());
+    std::uint64_t whole = 0;
+    std::uint64_t fraction = 0;  // in units of 10^-digits
     int fractionDigits = 0;
     bool digits = false, point = false;
     int roundDigit = -1;         // the fifth decimal, for rounding
@@ -93,7 +105,7 @@ std::optional<Currency> Currency::parse(QStringView text)
         digits = true;
         const int d = ch.unicode() - '0';
         if (!point) {
-            whole = checkedAdd(checkedMul(whole, 10), d);
+            whole = magnitudeOf(whole, 10, d, limit);
         } else if (fractionDigits < 4) {
             fraction = fraction * 10 + d;
             ++fractionDigits;
@@ -105,10 +117,10 @@ std::optional<Currency> Currency::parse(QStringView text)
     }
     if (!digits)
         return std::nullopt;
-    std::int64_t value = checkedAdd(checkedMul(whole, kScale), fraction * kPow10[4 - fractionDigits]);
+    std::uint64_t value = magnitudeOf(whole, kScale, fraction * kPow10[4 - fractionDigits], limit);
     if (roundDigit > 5 || (roundDigit == 5 && (beyondNonZero || value % 2 != 0)))
-        value = checkedAdd(value, 1);
-    return Currency(negative ? -value : value);
+        value = magnitudeOf(value, 1, 1, limit);
+    return Currency(negative ? std::int64_t(0 - value) : std::int64_t(value));
 }
 
 Currency Currency::rounded(int decimals) const

@@ -50,3 +50,34 @@ TEST(Currency, OverflowIsAnError)
         EXPECT_EQ(e.Description(), QStringLiteral("Overflow"));
     }
 }
+
+TEST(Currency, ItsEdgesReadBackFromTheirOwnTextAndOneStepBeyondIsAnError)
+{
+    const Currency lowest = Currency::fromRaw(std::numeric_limits<std::int64_t>::min());
+    const Currency highest = Currency::fromRaw(std::numeric_limits<std::int64_t>::max());
+    struct Edge { const char* text; Currency value; };
+    const Edge inside[] = {
+        {"-922337203685477.5808", lowest},
+        {"922337203685477.5807", highest},
+        {"-922337203685477.58075", lowest},   // the fifth place rounds half to even, onto the edge
+        {"+922337203685477.5807", highest},
+        {"-922337203685477", Currency::fromRupees(-922337203685477)},
+    };
+    for (const Edge& e : inside) {
+        const auto v = Currency::parse(QString::fromLatin1(e.text));
+        ASSERT_TRUE(v.has_value()) << e.text;
+        EXPECT_EQ(*v, e.value) << e.text;
+    }
+    for (const Currency edge : {lowest, highest})
+        EXPECT_EQ(Currency::parse(edge.toString(4)), edge) << edge.toString(4).toStdString();
+
+    for (const char* beyond : {"-922337203685477.5809", "922337203685477.5808", "922337203685477.58075",
+                               "-922337203685478", "-99999999999999999999"}) {
+        try {
+            (void)Currency::parse(QString::fromLatin1(beyond));
+            ADD_FAILURE() << beyond << " read without an error";
+        } catch (const pellam::PellamError& e) {
+            EXPECT_EQ(e.Description(), QStringLiteral("Overflow")) << beyond;
+        }
+    }
+}

@@ -17,4 +17,6 @@ TEST(Windows1252, MapsTheWesternPageBothWays)
         EXPECT_EQ(cp::code(cp::character(c)), c) << c;
     EXPECT_EQ(cp::encode(QStringLiteral("St. Mary\u2019s \u20AC5")), QByteArray("St. Mary\x92s \x80" "5"));
     EXPECT_EQ(cp::decode(QByteArray("\x80\xC5")), QStringLiteral("\u20AC\u00C5"));
+    EXPECT_TRUE(cp::covers(QStringLiteral("Who? \u20AC5 \u00C5")));
+    EXPECT_FALSE(cp::covers(QStringLiteral("\u20B9 5")));
 }

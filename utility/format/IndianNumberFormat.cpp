@@ -11,13 +11,6 @@ namespace pellam {
 
 namespace {
 
-QString plainInteger(long double v)
-{
-    if (std::fabs(v) < 9.2e18L)
-        return QString::number(static_cast<long long>(v));
-    return QString::number(double(v), 'f', 0);
-}
-
 // The integer part exactly as typed, for numbers too large to group.
 QString typedInteger(const QString& digits)
 {
@@ -149,13 +142,15 @@ FormattedNumber formatIndian(const QString& digits, int width, int decimals, boo
         const QString q = fractionPart(digits, decimals);
         const qsizetype point = digits.indexOf(QLatin1Char('.'));
         const long double v = std::trunc(numeric::leadingValue(point < 0 ? digits : digits.left(point + 1)));
-        if (v < 1000) {
-            // A negative amount under one rupee keeps its sign ("-0.50").
-            const bool negativeFraction = v == 0 && numeric::leadingValue(digits) < 0;
-            f = (negativeFraction ? QStringLiteral("-0") : plainInteger(v)) + q;
-        } else if (v >= 9.2e18L) {
+        if (std::fabs(v) >= 9.2e18L) {
+            // Beyond the 64-bit range on either side: the digits as typed,
+            // and the error, for a debt as for a credit.
             out.error = PellamError::standard(Overflow, QStringLiteral("NumFormat"));
             f = typedInteger(digits) + q;
+        } else if (v < 1000) {
+            // A negative amount under one rupee keeps its sign ("-0.50").
+            const bool negativeFraction = v == 0 && numeric::leadingValue(digits) < 0;
+            f = (negativeFraction ? QStringLiteral("-0") : QString::number(static_cast<long long>(v))) + q;
         } else {
             f = groupIndian(static_cast<unsigned long long>(v)) + q;
         }

@@ -2,13 +2,22 @@
 
 #include "text/Windows1252.h"
 
+#include <algorithm>
+
 namespace pellam::scramble {
 
 namespace {
 
+// Only the blank (code 32) counts: a no-break space or a tab is a character
+// like any other, so a scrambled text ending in one still unscrambles.
+bool isBlank(const QString& text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c == u' '; });
+}
+
 QString shift(const QString& text, int direction)
 {
-    if (text.trimmed().isEmpty())
+    if (isBlank(text))
         return {};
     const QByteArray codes = windows1252::encode(text);
     const int first = static_cast<unsigned char>(codes.front());

@@ -186,6 +186,47 @@ TEST_F(Tool, BackupGoesToTheSlotsFolderOrTheChosenFileAndIsRecorded)
     EXPECT_TRUE(QFileInfo::exists(chosen));
 }
 
+// Older books keep passwords scrambled: check replaces them as start-up
+// does, and backup does so before copying, so no copy carries them.
+TEST_F(Tool, CheckAndBackupReplaceScrambledPasswordsFirst)
+{
+    ASSERT_EQ(run({QStringLiteral("init")}).code, 0);
+    PellamUtility util;
+    const QString scrambled = util.EnCrypt(QStringLiteral("Gopuram 9"));
+    const auto scramble = [&] {
+        db::Connection conn;
+        conn.Open(books());
+        conn.execute(QStringLiteral("update loginuser set userpwd = ? where userid = 'MERION'"), {scrambled});
+        conn.execute(QStringLiteral("insert or replace into loginuser(userid, username, userpwd) values('KAMAL', 'KAMAL', ?)"),
+                     {QStringLiteral("\u0915\u092E\u0932")});
+    };
+    const QString notice = QStringLiteral("The old password of user KAMAL cannot be read, so nobody can log in as KAMAL until "
+                                          "the administrator resets it: delete the user in the User Manager and add it "
+                                          "again.\n");
+    const auto holdsScrambled = [&](const QString& file) {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) && f.readAll().contains(scrambled.toUtf8());
+    };
+
+    scramble();
+    const Result checked = run({QStringLiteral("check")});
+    EXPECT_EQ(checked.code, 0) << checked.err.toStdString();
+    EXPECT_TRUE(checked.out.endsWith(QStringLiteral("Replaced the scrambled password of user MERION by a hash\n") + notice +
+                                     QStringLiteral("2 repairs were made\n")))
+        << checked.out.toStdString();
+    EXPECT_TRUE(query(books(), QStringLiteral("select userpwd from loginuser where userid = 'MERION'")).startsWith(QStringLiteral("$argon2id$")));
+
+    scramble();
+    const QString copy = home.file(QStringLiteral("mine.bak"));
+    const Result backedUp = run({QStringLiteral("backup"), QStringLiteral("--to"), copy});
+    EXPECT_EQ(backedUp.code, 0) << backedUp.err.toStdString();
+    EXPECT_EQ(backedUp.out, QStringLiteral("Replaced the scrambled password of user MERION by a hash\n") + notice +
+                                QStringLiteral("Backed up the books for 2026-2027 to %1\n").arg(copy));
+    EXPECT_FALSE(holdsScrambled(copy));
+    EXPECT_FALSE(holdsScrambled(books()));
+    EXPECT_TRUE(query(copy, QStringLiteral("select userpwd from loginuser where userid = 'MERION'")).startsWith(QStringLiteral("$argon2id$")));
+}
+
 TEST_F(Tool, DemoBooksAreTheSameForTheSameSeedAndPassTheChecks)
 {
     const QStringList demo = {QStringLiteral("demo"), QStringLiteral("--year"), QStringLiteral("2025"),

@@ -65,6 +65,12 @@ struct ScrambledBooks : ::testing::Test {
         return books.conn.scalar(QStringLiteral("select userpwd from loginuser where userid = ?"), {id});
     }
 
+    // Whether the scrambled password is in the books' file itself.
+    bool fileHolds(const QByteArray& bytes) const
+    {
+        QFile f(books.file);
+        return f.open(QIODevice::ReadOnly) && f.readAll().contains(bytes);
+    }
     // Whether the scrambled password is anywhere in the books' files.
     bool filesHold(const QByteArray& bytes) const
     {
@@ -84,7 +90,9 @@ TEST_F(ScrambledBooks, ConvertsEveryScrambledPasswordOnceAndLeavesNoTrace)
     const QByteArray scrambled = util.EnCrypt(ravisPassword).toUtf8();
     ASSERT_TRUE(filesHold(scrambled)) << "the fixture must hold the scrambled text to begin with";
 
-    EXPECT_EQ(convertScrambledPasswords(books.conn, util), 2);
+    const ConvertedPasswords converted = convertScrambledPasswords(books.conn, util);
+    EXPECT_EQ(converted.hashed, QStringList({QStringLiteral("RAVI"), QStringLiteral("ASHA")}));
+    EXPECT_TRUE(converted.unreadable.isEmpty());
 
     EXPECT_TRUE(PasswordHash::verify(stored(QStringLiteral("RAVI")).toString(), ravisPassword));
     EXPECT_FALSE(PasswordHash::verify(stored(QStringLiteral("RAVI")).toString(), util.EnCrypt(ravisPassword)));
@@ -94,5 +102,95 @@ TEST_F(ScrambledBooks, ConvertsEveryScrambledPasswordOnceAndLeavesNoTrace)
     EXPECT_TRUE(stored(QStringLiteral("MERION")).isNull()) << "no password stays no password";
     EXPECT_FALSE(filesHold(scrambled));
 
-    EXPECT_EQ(convertScrambledPasswords(books.conn, util), 0);
+    const ConvertedPasswords again = convertScrambledPasswords(books.conn, util);
+    EXPECT_TRUE(again.hashed.isEmpty() && again.unreadable.isEmpty());
+}
+
+// The older login let a user in when the typed text equalled the stored one
+// unscrambled, exactly. Each stored text keeps letting in that text and no
+// other.
+TEST_F(ScrambledBooks, EachUserKeepsExactlyThePasswordTheOldLoginTook)
+{
+    struct Case {
+        QString userid;
+        QString stored;
+        QString takes;         // the one text that logs in afterwards
+        QStringList refuses;
+    };
+    const QString nbsp(QChar(0x00A0));
+    const Case cases[] = {
+        // " \u203A" scrambles to a blank and a no-break space: not blank.
+        {QStringLiteral("GOPI"), util.EnCrypt(QStringLiteral(" \u203A")), QStringLiteral(" \u203A"),
+         {QString(), QStringLiteral(" "), nbsp}},
+        // Stored blanks unscramble to nothing: only the empty box got in.
+        {QStringLiteral("HARI"), QStringLiteral("   "), QString(), {QStringLiteral(" "), QStringLiteral("   ")}},
+        // Trailing blanks are part of the password.
+        {QStringLiteral("INDU"), util.EnCrypt(QStringLiteral("lotus  ")), QStringLiteral("lotus  "),
+         {QStringLiteral("lotus"), QStringLiteral(" lotus  ")}},
+    };
+    for (const Case& c : cases)
+        books.conn.execute(QStringLiteral("insert into loginuser(userid, username, userpwd) values(?, ?, ?)"),
+                           {c.userid, c.userid, c.stored});
+
+    const ConvertedPasswords converted = convertScrambledPasswords(books.conn, util);
+    EXPECT_TRUE(converted.unreadable.isEmpty());
+    for (const Case& c : cases) {
+        EXPECT_TRUE(converted.hashed.contains(c.userid)) << c.userid.toStdString();
+        const QString hash = stored(c.userid).toString();
+        EXPECT_TRUE(PasswordHash::verify(hash, c.takes)) << c.userid.toStdString();
+        for (const QString& other : c.refuses)
+            EXPECT_FALSE(PasswordHash::verify(hash, other)) << c.userid.toStdString() << " with '" << other.toStdString() << "'";
+    }
+}
+
+// A stored text with characters outside the Western page was scrambled under
+// another one: what it let in cannot be known, so nobody gets in until the
+// administrator resets the password.
+TEST_F(ScrambledBooks, AnUnreadablePasswordLetsNobodyInAndAsksForAReset)
+{
+    const QString devanagari = QStringLiteral("\u0915\u092E\u0932 7");
+    books.conn.execute(QStringLiteral("insert into loginuser(userid, username, userpwd) values('KAMAL', 'KAMAL', ?)"),
+                       {devanagari});
+
+    const ConvertedPasswords converted = convertScrambledPasswords(books.conn, util);
+    EXPECT_EQ(converted.unreadable, QStringList{QStringLiteral("KAMAL")});
+    EXPECT_FALSE(converted.hashed.contains(QStringLiteral("KAMAL")));
+    const QString hash = stored(QStringLiteral("KAMAL")).toString();
+    EXPECT_TRUE(PasswordHash::isHash(hash));
+    for (const QString& guess : {QString(), devanagari, util.DeCrypt(devanagari)})
+        EXPECT_FALSE(PasswordHash::verify(hash, guess)) << guess.toStdString();
+    EXPECT_EQ(unreadablePasswordNotice(QStringLiteral("KAMAL")),
+              QStringLiteral("The old password of user KAMAL cannot be read, so nobody can log in as KAMAL until the "
+                             "administrator resets it: delete the user in the User Manager and add it again."));
+}
+
+// A program reading the books from before the conversion keeps the old pages
+// in the file; the conversion must not call that done.
+TEST_F(ScrambledBooks, AConversionWhileAnotherProgramReadsIsNoSuccessWhileTheFileHoldsTheOldText)
+{
+    const QByteArray scrambled = util.EnCrypt(ravisPassword).toUtf8();
+    books.conn.scalar(QStringLiteral("pragma wal_checkpoint(truncate)"));
+    ASSERT_TRUE(fileHolds(scrambled)) << "the old text must be in the file itself to begin with";
+    db::Connection reader;
+    reader.Open(books.file);
+    reader.execute(QStringLiteral("begin"));
+    ASSERT_EQ(reader.scalar(QStringLiteral("select count(*) from loginuser")).toInt(), 4);
+
+    db::Connection converter;
+    converter.Open(books.file, true, 100);
+    const ConvertedPasswords converted = convertScrambledPasswords(converter, util);
+    const bool succeeded = !converted.leftInFile;
+    EXPECT_EQ(converted.hashed, QStringList({QStringLiteral("RAVI"), QStringLiteral("ASHA")}));
+    if (converted.leftInFile) {
+        EXPECT_EQ(converted.leftInFile->Number(), 3261);
+        EXPECT_EQ(converted.leftInFile->Description(),
+                  QStringLiteral("The old passwords were replaced, but another program is reading the books, so their "
+                                 "scrambled form stays in the file %1 until every program has closed the books.")
+                      .arg(books.file));
+    }
+    EXPECT_FALSE(succeeded && fileHolds(scrambled)) << "the conversion reported success with the old text still in the file";
+
+    reader.execute(QStringLiteral("commit"));
+    EXPECT_TRUE(PasswordHash::verify(stored(QStringLiteral("RAVI")).toString(), ravisPassword))
+        << "the hashes are in the books all the same";
 }

@@ -18,7 +18,7 @@ using namespace pellam::app;
 
 // Books of an older version keep passwords scrambled; opening them at
 // start-up leaves only hashes, and every user logs in as before.
-TEST(PasswordsAtRest, OldBooksAreConvertedWhenOpenedAndUsersLogInAsBefore)
+TEST(PasswordsAtRest, OldBooksAreConvertedWhenOpenedAndUsersLogInAsBeforeOrAreToldToReset)
 {
     test::TempHome home;
     ScriptedDialogsGuard scripted;
@@ -32,6 +32,9 @@ TEST(PasswordsAtRest, OldBooksAreConvertedWhenOpenedAndUsersLogInAsBefore)
         old.Open(file);
         old.execute(QStringLiteral("update loginuser set userpwd = ? where userid = 'MERION'"),
                     {state().Util.EnCrypt(QStringLiteral("Gopuram 9"))});
+        // Scrambled under another code page: nobody can say what it let in.
+        old.execute(QStringLiteral("insert into loginuser(userid, username, userpwd) values('KAMAL', 'KAMAL', ?)"),
+                    {QStringLiteral("\u0915\u092E\u0932")});
     }
 
     frmSplash splash;
@@ -48,5 +51,18 @@ TEST(PasswordsAtRest, OldBooksAreConvertedWhenOpenedAndUsersLogInAsBefore)
     EXPECT_EQ(checkLogin(state().Conn, QStringLiteral("merion"), QStringLiteral("Gopuram 9")).result, LoginOutcome::Accepted);
     EXPECT_EQ(checkLogin(state().Conn, QStringLiteral("merion"), QStringLiteral("gopuram 9")).result,
               LoginOutcome::WrongPassword);
+
+    // The administrator is told once, while the books are opened.
+    const QString notice = QStringLiteral("The old password of user KAMAL cannot be read, so nobody can log in as KAMAL "
+                                          "until the administrator resets it: delete the user in the User Manager and "
+                                          "add it again.");
+    ASSERT_EQ(scripted->texts().count(notice), 1) << scripted->texts().join(QLatin1Char('|')).toStdString();
+    for (const MessageRequest& m : scripted->messages()) {
+        if (m.text == notice) {
+            EXPECT_EQ(m.icon, MessageIcon::Exclamation);
+        }
+    }
+    for (const QString& guess : {QString(), QStringLiteral("\u0915\u092E\u0932"), QStringLiteral("x")})
+        EXPECT_EQ(checkLogin(state().Conn, QStringLiteral("kamal"), guess).result, LoginOutcome::WrongPassword);
     state().Conn.Close();
 }

@@ -71,17 +71,37 @@ TEST(NumFormat, SetsANegativeDecimalCountToZeroInTheCallersVariable)
     EXPECT_EQ(util.NumFormat(QStringLiteral("1000"), widthAsInt), QStringLiteral("1,000.00"));
 }
 
-TEST(NumFormat, ReportsAnIntegerPartBeyondItsRange)
+TEST(NumFormat, ReportsAnIntegerPartBeyondItsRangeOnEitherSide)
 {
-    pellam::ScriptedDialogsGuard scripted;
     const PellamUtility util;
-    const QString text = util.NumFormat(QStringLiteral("99999999999999999999"), 10);
-    ASSERT_EQ(scripted->messages().size(), 1u);
-    EXPECT_EQ(scripted->messages()[0].text,
-              QStringLiteral(" An Error occured while formating the number Result may be invalid !!!\r\r The Error is :-Overflow"));
-    EXPECT_EQ(scripted->messages()[0].icon, pellam::MessageIcon::Information);
-    EXPECT_EQ(scripted->messages()[0].title, PellamUtility::kTitle);
-    EXPECT_EQ(text, QStringLiteral("99999999999999999999.00"));
+    struct Edge {
+        const char* digits;
+        const char* expected;
+        bool overflow;
+    };
+    const Edge edges[] = {
+        {"99999999999999999999", "99999999999999999999.00", true},
+        {"-99999999999999999999", "-99999999999999999999.00", true},
+        {"-99999999999999999999.5", "-99999999999999999999.50", true},
+        {"9200000000000000000", "9200000000000000000.00", true},
+        {"-9200000000000000000", "-9200000000000000000.00", true},
+        // The last whole numbers inside the range keep every digit.
+        {"9199999999999999999", "91,99,99,99,99,99,99,99,999.00", false},
+        {"-9199999999999999999", "-9199999999999999999.00", false},
+    };
+    for (const Edge& e : edges) {
+        pellam::ScriptedDialogsGuard scripted;
+        EXPECT_EQ(util.NumFormat(QString::fromLatin1(e.digits), 10), QString::fromLatin1(e.expected)) << e.digits;
+        if (!e.overflow) {
+            EXPECT_TRUE(scripted->messages().empty()) << e.digits;
+            continue;
+        }
+        ASSERT_EQ(scripted->messages().size(), 1u) << e.digits;
+        EXPECT_EQ(scripted->messages()[0].text,
+                  QStringLiteral(" An Error occured while formating the number Result may be invalid !!!\r\r The Error is :-Overflow"));
+        EXPECT_EQ(scripted->messages()[0].icon, pellam::MessageIcon::Information);
+        EXPECT_EQ(scripted->messages()[0].title, PellamUtility::kTitle);
+    }
 }
 
 TEST(NumFormat, AmountsFormatLikeTheirPlainText)

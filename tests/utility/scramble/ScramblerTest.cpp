@@ -18,6 +18,10 @@ TEST(EnCrypt, ShiftsByTheFirstCharacterAndThePosition)
         {QStringLiteral(" ab"), QString(QChar(32)) + QChar(97 + 3 + 2) + QChar(98 + 3 + 3)},
         // 'A' (65) shifts by 6: '1' (49) + 6 + 2 = 57 '9'.
         {QStringLiteral("A1"), QStringLiteral("A9")},
+        // Only blanks are blank: '\u203A' (155) + 3 + 2 = 160 is the no-break
+        // space, and that text still unscrambles.
+        {QStringLiteral(" \u203A"), QStringLiteral(" \u00A0")},
+        {QStringLiteral("\t"), QStringLiteral("\t")},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(util.EnCrypt(c.plain), c.scrambled) << c.plain.toStdString();
