@@ -20,7 +20,7 @@ public:
     void upgrade();
     // The connection is closed while the books are copied.
     void close() { conn_.Close(); }
-    void reopen() { conn_.Open(file_); }
+    void reopen() { conn_.OpenHeld(file_); }
     // Institutions, unknown heads, heads in use and openings.
     void verifyAndRepair();
 
