@@ -9,7 +9,7 @@ namespace pellam::cli {
 
 BooksCheck::BooksCheck(const QString& books, QTextStream& out) : file_(books), out_(out)
 {
-    conn_.Open(file_);
+    conn_.OpenHeld(file_);
 }
 
 void BooksCheck::verifyCashAccount()

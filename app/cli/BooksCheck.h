@@ -21,7 +21,7 @@ public:
     void upgrade();
     // The connection is closed while the books are copied.
     void close() { conn_.Close(); }
-    void reopen() { conn_.Open(file_); }
+    void reopen() { conn_.OpenHeld(file_); }
     // Institutions, unknown heads, heads in use, openings and passwords.
     void verifyAndRepair();
     // Replaces the scrambled passwords of older books, as start-up does,

@@ -146,6 +146,8 @@ QString PellamTool::backUp(const QString& books, const data::FinancialYear& year
     prepareFolders(appFolder_);
     const QString appKey = startup::installationSlot(util_, appFolder_);
     const QString file = target.isEmpty() ? QDir(backupFolder(year, appKey)).filePath(yearend::backupFileName(now_, year)) : target;
+    for (const QString& line : yearend::removeUnfinishedBackups(QFileInfo(file).absolutePath()))
+        out_ << line << Qt::endl;
     yearend::copyYearDatabase(books, file);
     startup::recordBackup(util_, appKey, now_.date());
     return file;
@@ -182,7 +184,8 @@ void PellamTool::backup(const CommandLine& line)
     QString target = line.text(QStringLiteral("to"));
     if (!target.isEmpty())
         target = QFileInfo(target).absoluteFilePath();
-    out_ << "Backed up the books for " << year.label() << " to " << backUp(books, year, target) << Qt::endl;
+    const QString copy = backUp(books, year, target);
+    out_ << "Backed up the books for " << year.label() << " to " << copy << Qt::endl;
 }
 
 void PellamTool::check(const CommandLine& line)
@@ -194,7 +197,8 @@ void PellamTool::check(const CommandLine& line)
     checkBooks.verifyCashAccount();
     if (checkBooks.needsUpgrade()) {
         checkBooks.close();
-        out_ << "The books need an upgrade; backed up first to " << backUp(books, year) << Qt::endl;
+        const QString copy = backUp(books, year);
+        out_ << "The books need an upgrade; backed up first to " << copy << Qt::endl;
         checkBooks.reopen();
         checkBooks.upgrade();
     }
@@ -255,7 +259,7 @@ void PellamTool::report(const CommandLine& line)
     db::Connection& conn = app::state().Conn;
     conn.Close();
     // Reports only read: the books are opened without changing a byte.
-    conn.Open(books, true, 5000, true);
+    conn.OpenHeld(books, true);
     struct CloseAtEnd {
         db::Connection& c;
         ~CloseAtEnd() { c.Close(); }

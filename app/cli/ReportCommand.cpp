@@ -4,6 +4,7 @@
 #include "core/AppState.h"
 #include "data/CashAccount.h"
 #include "excel/ExcelWorkbook.h"
+#include "files/FileReplace.h"
 #include "format/DateText.h"
 #include "printing/PagePrinter.h"
 #include "reports/LedgerBuilder.h"
@@ -61,7 +62,7 @@ void writeWhole(const QString& path, const std::function<void(QSaveFile&)>& writ
     if (!file.open(QIODevice::WriteOnly))
         throw cannotWrite(path);
     write(file);
-    if (!file.commit())
+    if (!files::commitAndSync(file))
         throw cannotWrite(path);
 }
 

@@ -22,7 +22,7 @@ bool Connection()
     runStep(
         [&] {
             if (s.Conn.State() == 0)
-                s.Conn.Open(s.DbFile);
+                s.Conn.OpenHeld(s.DbFile);
         },
         QStringLiteral("Connection"), QStringLiteral("Common"));
     ShowStatus(QString());

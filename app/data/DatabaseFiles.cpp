@@ -2,26 +2,52 @@
 
 #include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
+#include "files/FileHold.h"
+#include "files/FileReplace.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
-#ifdef Q_OS_WIN
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
+#include <algorithm>
+#include <set>
 
 namespace pellam::data {
 
 namespace {
+
 const QString kSource = QStringLiteral("Pellam books");
+// A database file and what SQLite puts beside it.
+const char* const kDatabaseSuffixes[] = {"", "-wal", "-shm", "-journal"};
+// What SQLite and a hold put beside a database file.
+const char* const kCompanions[] = {"-wal", "-shm", "-journal", "-hold"};
+
+bool anyDatabaseFile(const QString& file)
+{
+    return std::any_of(std::begin(kDatabaseSuffixes), std::end(kDatabaseSuffixes),
+                       [&](const char* suffix) { return QFileInfo::exists(file + QLatin1String(suffix)); });
 }
+
+PellamError cannotRemove(const QString& file)
+{
+    return PellamError(PathAccessError, QStringLiteral("Cannot remove the unfinished file %1.").arg(file), kSource);
+}
+
+// The database file a name in the folder belongs to: itself, or the file
+// beside which SQLite or a hold put it.
+QString familyOf(const QString& name)
+{
+    for (const char* suffix : kCompanions)
+        if (name.endsWith(QLatin1String(suffix)))
+            return name.chopped(qsizetype(qstrlen(suffix)));
+    return name;
+}
+
+} // namespace
 
 bool removeDatabaseFiles(const QString& file)
 {
     bool removed = true;
-    for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
+    for (const char* suffix : kDatabaseSuffixes) {
         const QString name = file + QLatin1String(suffix);
         if (QFileInfo::exists(name) && !QFile::remove(name))
             removed = false;
@@ -29,18 +55,33 @@ bool removeDatabaseFiles(const QString& file)
     return removed;
 }
 
-void syncFile(const QString& file)
+QStringList removeLeftovers(const QString& folder, const QStringList& patterns)
 {
-    QFile f(file);
-    if (!f.open(QIODevice::ReadWrite))
-        throw PellamError(PathAccessError, QStringLiteral("Cannot open %1 to flush it to the disk.").arg(file), kSource);
-#ifdef Q_OS_WIN
-    const int rc = _commit(f.handle());
-#else
-    const int rc = ::fsync(f.handle());
-#endif
-    if (rc != 0)
-        throw PellamError(DeviceIOError, QStringLiteral("Cannot flush %1 to the disk.").arg(file), kSource);
+    QStringList filters = patterns;
+    for (const QString& pattern : patterns)
+        for (const char* suffix : kCompanions)
+            filters << pattern + QLatin1String(suffix);
+    const QDir dir(folder);
+    std::set<QString> families;
+    for (const QString& name : dir.entryList(filters, QDir::Files))
+        if (QDir::match(patterns, familyOf(name)))
+            families.insert(familyOf(name));
+    QStringList removed;
+    for (const QString& name : families) {
+        const QString file = dir.filePath(name);
+        files::FileHold hold;
+        if (!hold.take(file, files::FileHold::Mode::Exclusive))
+            continue;
+        hold.removeWhenReleased();
+        const bool anything = anyDatabaseFile(file);
+        if (!removeDatabaseFiles(file))
+            throw cannotRemove(file);
+        if (anything)
+            removed << file;
+    }
+    if (!removed.isEmpty())
+        files::syncFolder(folder);
+    return removed;
 }
 
 void writeDatabaseAtomically(const QString& file, const std::function<void(db::Connection&)>& fill)
@@ -49,7 +90,7 @@ void writeDatabaseAtomically(const QString& file, const std::function<void(db::C
         throw PellamError(FileExists, QStringLiteral("The file %1 already exists.").arg(file), kSource);
     const QString temporary = file + QStringLiteral(".new");
     if (!removeDatabaseFiles(temporary))
-        throw PellamError(PathAccessError, QStringLiteral("Cannot remove the unfinished file %1.").arg(temporary), kSource);
+        throw cannotRemove(temporary);
     try {
         {
             db::Connection conn;
@@ -61,11 +102,8 @@ void writeDatabaseAtomically(const QString& file, const std::function<void(db::C
             fill(conn);
             conn.Close();
         }
-        syncFile(temporary);
-        // rename never replaces: books made meanwhile by someone else stay.
-        if (!QFile::rename(temporary, file))
-            throw PellamError(QFileInfo::exists(file) ? int(FileExists) : int(PathAccessError),
-                              QStringLiteral("Cannot rename %1 to %2.").arg(temporary, file), kSource);
+        // Books made meanwhile by someone else stay.
+        files::replaceFile(temporary, file, files::IfTargetExists::Refuse);
     } catch (...) {
         removeDatabaseFiles(temporary);
         throw;

@@ -2,6 +2,7 @@
 
 #include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
+#include "files/FileReplace.h"
 #include "format/DateText.h"
 #include "PellamUtility.h"
 
@@ -41,7 +42,7 @@ void SettingsFile::write(const QString& title, const QDate& today) const
             << "************************************************\n"
             << util_.EnCrypt(datetext::format(today)) << '\n';
         out.flush();
-        if (file.commit())
+        if (files::commitAndSync(file))
             return;
     }
     throw PellamError(PathAccessError, QStringLiteral("The settings file %1 could not be written: %2")

@@ -5,11 +5,12 @@
 #include "database/Connection.h"
 #include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
+#include "files/FileHold.h"
+#include "files/FileReplace.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <filesystem>
 
 namespace pellam::yearend {
 
@@ -38,12 +39,20 @@ void moveDatabaseIntoPlace(const QString& file, const QString& target)
 {
     for (const char* suffix : {"-wal", "-shm", "-journal"})
         QFile::remove(target + QLatin1String(suffix));
-    std::error_code error;
-    std::filesystem::rename(std::filesystem::path(file.toStdString()), std::filesystem::path(target.toStdString()), error);
-    if (error)
-        throw PellamError(PathAccessError,
-                          QStringLiteral("Cannot rename the copy to %1: %2").arg(target, QString::fromStdString(error.message())),
-                          kSource);
+    files::replaceFile(file, target);
+}
+
+QStringList leftoverLines(const QStringList& removed, const QString& run)
+{
+    QStringList lines;
+    for (const QString& file : removed)
+        lines << QStringLiteral("Removed %1, left by an interrupted %2").arg(QDir::toNativeSeparators(file), run);
+    return lines;
+}
+
+QStringList removeUnfinishedBackups(const QString& folder)
+{
+    return leftoverLines(data::removeLeftovers(folder, {QStringLiteral("*.bak.partial")}), QStringLiteral("backup"));
 }
 
 void checkYearDatabase(const QString& file)
@@ -95,6 +104,16 @@ void copyYearDatabase(const QString& source, const QString& target, const std::f
     };
     requireBooksFile(source);
     const QString temporary = target + QStringLiteral(".partial");
+    // Held while it is written, so that no other run takes it for the
+    // leftover of an interrupted one.
+    files::FileHold writing;
+    try {
+        if (!writing.take(temporary, files::FileHold::Mode::Exclusive))
+            throw PellamError(PathAccessError, QStringLiteral("Another copy to %1 is being made.").arg(target), kSource);
+    } catch (const PellamError& e) {
+        throw withContext(e);
+    }
+    writing.removeWhenReleased();
     if (!data::removeDatabaseFiles(temporary))
         throw PellamError(PathAccessError, QStringLiteral("Cannot remove the unfinished copy %1.").arg(temporary),
                           kSource);
@@ -105,7 +124,6 @@ void copyYearDatabase(const QString& source, const QString& target, const std::f
             books.Open(source);
             books.execute(QStringLiteral("vacuum into ?"), {temporary});
         }
-        data::syncFile(temporary);
         say(QStringLiteral("Checking the copy"));
         checkYearDatabase(temporary);
         moveDatabaseIntoPlace(temporary, target);

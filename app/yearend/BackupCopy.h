@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace pellam::yearend {
@@ -22,17 +23,26 @@ void createBackupFolder(const QString& folder);
 QString backupFileName(const QDateTime& now, const data::FinancialYear& year);
 
 // A consistent copy of the year's books `source` (made by SQLite, so it may
-// be open elsewhere) into `target`: written under a temporary name, synced,
-// checked (it opens as a year's books and passes PRAGMA integrity_check) and
-// only then renamed. Throws PellamError on any failure and then leaves no
-// file under `target` nor a temporary one; the books are only read.
+// be open elsewhere) into `target`: written under a temporary name (held
+// while it is written), checked (it opens as a year's books and passes
+// PRAGMA integrity_check), synced and only then renamed. Throws PellamError
+// on any failure and then leaves no file under `target` nor a temporary
+// one; the books are only read.
 // `status` receives what is being done.
 void copyYearDatabase(const QString& source, const QString& target,
                       const std::function<void(const QString&)>& status = {});
 
-// Renames the database `file` to `target`, replacing it: the target's
-// logs go first, so that no stale log is ever read against the new file.
-// Throws PellamError 75 when the rename fails.
+// Removes from `folder` what interrupted backups left there: unfinished
+// copies ("*.bak.partial") with their logs, except one that another program
+// is still making. A line for the run's log for each file removed.
+QStringList removeUnfinishedBackups(const QString& folder);
+
+// "Removed <file>, left by an interrupted <run>", one line for each file.
+QStringList leftoverLines(const QStringList& removed, const QString& run);
+
+// Renames the database `file` to `target`, replacing it, and syncs it and
+// its folder: the target's logs go first, so that no stale log is ever
+// read against the new file. Throws PellamError 75 when the rename fails.
 void moveDatabaseIntoPlace(const QString& file, const QString& target);
 
 // Throws PellamError unless `file` opens as a year's books and passes

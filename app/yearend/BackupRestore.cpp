@@ -3,6 +3,7 @@
 #include "data/DatabaseFiles.h"
 #include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
+#include "files/FileReplace.h"
 #include "format/DateText.h"
 #include "yearend/BackupCopy.h"
 
@@ -42,7 +43,6 @@ void stageBackup(const QString& backup, const QString& staged)
     if (!QFile::copy(backup, staged))
         throw PellamError(PathAccessError, QStringLiteral("Cannot copy %1 to %2.").arg(backup, staged), kSource);
     QFile::setPermissions(staged, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-    data::syncFile(staged);
 }
 
 // The books as they are, closed: a second name for the same file when the
@@ -54,8 +54,12 @@ void keepBooks(const QString& books, const QString& safetyCopy)
         std::error_code error;
         std::filesystem::create_hard_link(std::filesystem::path(books.toStdString()),
                                           std::filesystem::path(safetyCopy.toStdString()), error);
-        if (!error)
+        if (!error) {
+            // The books are renamed over next: the second name must be on
+            // the disk first.
+            files::syncFolder(QFileInfo(safetyCopy).absolutePath());
             return;
+        }
     }
     copyYearDatabase(books, safetyCopy);
 }
@@ -122,6 +126,19 @@ BackupSummary BackupRestore::prepare(const QString& backup)
     summary.file = backup;
     const QString staged = booksFile_ + QStringLiteral(".restoring");
     try {
+        const QString name = QFileInfo(staged).fileName();
+        for (const QString& line : leftoverLines(data::removeLeftovers(QFileInfo(staged).absolutePath(),
+                                                                       {name, name + QStringLiteral(".partial")}),
+                                                 QStringLiteral("restore")))
+            say(line);
+        if (!staging_.take(staged, files::FileHold::Mode::Exclusive))
+            throw PellamError(DatabaseLocked,
+                              QStringLiteral("another restore of the books %1 is under way.").arg(booksFile_), kSource);
+        staging_.removeWhenReleased();
+    } catch (const PellamError& e) {
+        throw notRestored(e);
+    }
+    try {
         say(QStringLiteral("Create Temporary Datafile"));
         stageBackup(backup, staged);
         say(QStringLiteral("Checking the backup file"));
@@ -137,6 +154,7 @@ BackupSummary BackupRestore::prepare(const QString& backup)
         summary.lastVoucher = isoDate(vouchers.value(QStringLiteral("last")));
     } catch (const PellamError& e) {
         data::removeDatabaseFiles(staged);
+        staging_.release();
         throw notRestored(e);
     }
     staged_ = staged;
@@ -157,56 +175,73 @@ RestoreResult BackupRestore::restore(const QDateTime& now)
     RestoreResult result;
     say(QStringLiteral("Closing the books"));
     books_.Close();
-    try {
-        say(QStringLiteral("Keeping a copy of the books as they are"));
-        if (!QDir().mkpath(safetyFolder_))
-            throw PellamError(PathNotFound, QStringLiteral("Cannot create the folder %1.").arg(safetyFolder_), kSource);
-        result.safetyCopy = unusedFileName(safetyCopyName(now));
-        keepBooks(booksFile_, result.safetyCopy);
-    } catch (const PellamError& e) {
-        books_.Open(booksFile_);
-        throw notRestored(e);
+    {
+        // Held from the safety copy to the check of the restored books: no
+        // program writes into the books meanwhile, where it would be lost.
+        files::FileHold hold;
+        const auto reopen = [&] {
+            hold.release();
+            books_.OpenHeld(booksFile_);
+        };
+        try {
+            if (!hold.take(booksFile_, files::FileHold::Mode::Exclusive))
+                throw PellamError(DatabaseLocked,
+                                  QStringLiteral("the books %1 are open in another program; close them there and "
+                                                 "restore again.")
+                                      .arg(booksFile_),
+                                  kSource);
+            say(QStringLiteral("Keeping a copy of the books as they are"));
+            if (!QDir().mkpath(safetyFolder_))
+                throw PellamError(PathNotFound, QStringLiteral("Cannot create the folder %1.").arg(safetyFolder_), kSource);
+            result.safetyCopy = unusedFileName(safetyCopyName(now));
+            keepBooks(booksFile_, result.safetyCopy);
+        } catch (const PellamError& e) {
+            reopen();
+            throw notRestored(e);
+        }
+        say(QStringLiteral("Replacing the books"));
+        try {
+            moveDatabaseIntoPlace(staged_, booksFile_);
+            staged_.clear();
+            staging_.release();
+            say(QStringLiteral("Checking the restored books"));
+            const RestoreResult checked = checkRestored();
+            result.cash = checked.cash;
+            result.upgraded = checked.upgraded;
+        } catch (const PellamError& e) {
+            putBack(result.safetyCopy);
+            reopen();
+            throw notRestored(e);
+        }
     }
-    say(QStringLiteral("Replacing the books"));
-    try {
-        moveDatabaseIntoPlace(staged_, booksFile_);
-        staged_.clear();
-        say(QStringLiteral("Checking the restored books"));
-        const RestoreResult checked = reopenAndCheck();
-        result.cash = checked.cash;
-        result.upgraded = checked.upgraded;
-    } catch (const PellamError& e) {
-        putBack(result.safetyCopy);
-        throw notRestored(e);
-    }
+    books_.OpenHeld(booksFile_);
     return result;
 }
 
-RestoreResult BackupRestore::reopenAndCheck()
+RestoreResult BackupRestore::checkRestored()
 {
     RestoreResult result;
-    books_.Open(booksFile_);
-    const auto cash = data::verifyCashAccount(books_);
+    db::Connection books;
+    books.Open(booksFile_);
+    const auto cash = data::verifyCashAccount(books);
     if (!cash)
         throw PellamError(db::CannotOpen, QStringLiteral("The restored books have no cash account."), kSource);
     result.cash = *cash;
-    if (data::schemaVersion(books_) != data::SchemaVersion::Current) {
-        data::upgradeDatabase(books_);
+    if (data::schemaVersion(books) != data::SchemaVersion::Current) {
+        data::upgradeDatabase(books);
         result.upgraded = true;
     }
-    data::repairHeadsInUse(books_, cash->accno);
-    data::repairOpenings(books_, cash->accno);
+    data::repairHeadsInUse(books, cash->accno);
+    data::repairOpenings(books, cash->accno);
     return result;
 }
 
 void BackupRestore::putBack(const QString& safetyCopy)
 {
-    books_.Close();
     const QString copy = booksFile_ + QStringLiteral(".restoring");
     try {
         copyYearDatabase(safetyCopy, copy);
         moveDatabaseIntoPlace(copy, booksFile_);
-        books_.Open(booksFile_);
     } catch (const PellamError& e) {
         booksIntact_ = false;
         throw PellamError(e.Number(),

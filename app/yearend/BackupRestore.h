@@ -3,6 +3,7 @@
 #include "data/FinancialYear.h"
 #include "data/StartupChecks.h"
 #include "database/Connection.h"
+#include "files/FileHold.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -35,9 +36,10 @@ struct RestoreResult {
 };
 
 // Puts a backup in place of a year's books: the backup is checked and copied
-// beside the books first (prepare); only then are the books closed, kept in
-// a safety copy and replaced, reopened and checked as start-up checks them
-// (restore). Any failure leaves the books as they were.
+// beside the books first (prepare); only then are the books closed, held
+// exclusively, kept in a safety copy and replaced, checked as start-up
+// checks them and reopened (restore). Any failure leaves the books as they
+// were; while another program has the books open, restore refuses.
 class BackupRestore {
 public:
     using Status = std::function<void(const QString&)>;
@@ -52,11 +54,13 @@ public:
 
     // Throws PellamError, in plain words, when `backup` is not a sound year's
     // books (it does not open, fails PRAGMA integrity_check, lacks a table or
-    // the cash account). The books are not touched.
+    // the cash account). The books are not touched. What an interrupted
+    // restore left beside them is removed first, and said.
     BackupSummary prepare(const QString& backup);
 
     // Replaces the books by the prepared backup, with `books` closed, and
-    // opens them again. Throws PellamError after putting the books back.
+    // opens them again. Throws PellamError after putting the books back;
+    // PellamError 3261 when another program has the books open.
     RestoreResult restore(const QDateTime& now = QDateTime::currentDateTime());
 
     // False only when a failed restore could not put the books back; the
@@ -67,7 +71,7 @@ public:
     QString safetyCopyName(const QDateTime& now) const;
 
 private:
-    RestoreResult reopenAndCheck();
+    RestoreResult checkRestored();
     void putBack(const QString& safetyCopy);
     void say(const QString& text) const;
 
@@ -77,6 +81,7 @@ private:
     QString safetyFolder_;
     Status status_;
     QString staged_;
+    files::FileHold staging_;   // the staged copy, while it waits
     bool booksIntact_ = true;
 };
 

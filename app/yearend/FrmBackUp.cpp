@@ -102,6 +102,8 @@ bool FrmBackUp::run()
     Stat(QStringLiteral(".... Transfering Tables.........."));
     // A copy that failed is never reported as made, whatever the answer.
     const StepResult copied = attempt([&] {
+        for (const QString& line : yearend::removeUnfinishedBackups(QFileInfo(backupFile_).absolutePath()))
+            Stat(line);
         yearend::copyYearDatabase(s.DbFile, backupFile_, [this](const QString& text) {
             Stat(text);
             TTime_Timer();

@@ -5,6 +5,7 @@
 #include "database/Connection.h"
 #include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
+#include "files/FileHold.h"
 #include "yearend/BackupCopy.h"
 
 #include <QDir>
@@ -76,13 +77,26 @@ bool YearClosing::newBooksExist() const
 
 QString YearClosing::safetyCopyName(const QDateTime& now) const
 {
-    return QDir(appFolder_).filePath(QStringLiteral("BackUp/tempbak") + now.toString(QStringLiteral("HHmmss")) +
-                                     QStringLiteral("account") + newYear_.shortYears() + QStringLiteral(".bak"));
+    return QDir(backupFolder()).filePath(QStringLiteral("tempbak") + now.toString(QStringLiteral("HHmmss")) +
+                                         QStringLiteral("account") + newYear_.shortYears() + QStringLiteral(".bak"));
 }
 
 QString YearClosing::run(bool replaceExisting, const Reporter& reporter, const QDateTime& now)
 {
     const auto log = [&](const QString& text) { reporter.say(text); };
+    // Nobody works in the new books while they are copied and replaced,
+    // and no other closing builds them meanwhile.
+    files::FileHold hold;
+    try {
+        if (!hold.take(newBooks_, files::FileHold::Mode::Exclusive))
+            throw PellamError(DatabaseLocked,
+                              QStringLiteral("the books for the financial year %1 (%2) are open in another program; "
+                                             "close them there and start the closing again.")
+                                  .arg(newYear_.label(), newBooks_),
+                              kSource);
+    } catch (const PellamError& e) {
+        throw withContext(e);
+    }
     const bool replacing = newBooksExist();
     if (replacing && !replaceExisting)
         throw PellamError(FileExists,
@@ -91,25 +105,24 @@ QString YearClosing::run(bool replaceExisting, const Reporter& reporter, const Q
     const QString partial = newBooks_ + QStringLiteral(".closing");
     QString safetyCopy;
     try {
+        for (const QString& line : removeUnfinished())
+            log(line);
         const QString templateFile = QDir(appFolder_).filePath(data::kTemplateFileName);
         if (!QFileInfo::exists(templateFile)) {
             log(QStringLiteral("The template %1 was missing; it was written again").arg(data::kTemplateFileName));
             data::ensureTemplate(appFolder_);
         }
         if (replacing) {
-            QDir().mkpath(QDir(appFolder_).filePath(QStringLiteral("BackUp")));
+            QDir().mkpath(backupFolder());
             safetyCopy = unusedFileName(safetyCopyName(now));
             copyYearDatabase(newBooks_, safetyCopy);
             log(QStringLiteral("Safety copy of the existing database = ") + QDir::toNativeSeparators(safetyCopy));
         }
         log(QStringLiteral("  DataBase =") + QDir::toNativeSeparators(newBooks_));
-        if (!data::removeDatabaseFiles(partial))
-            throw PellamError(PathAccessError, QStringLiteral("Cannot remove the unfinished file %1.").arg(partial), kSource);
         copyYearDatabase(templateFile, partial);
         reporter.done(10);
         build(partial, reporter);
         checkYearDatabase(partial);
-        data::syncFile(partial);
         moveDatabaseIntoPlace(partial, newBooks_);
     } catch (const PellamError& e) {
         data::removeDatabaseFiles(partial);
@@ -120,6 +133,21 @@ QString YearClosing::run(bool replaceExisting, const Reporter& reporter, const Q
     }
     reporter.done(100);
     return safetyCopy;
+}
+
+QStringList YearClosing::removeUnfinished() const
+{
+    const QString books = QFileInfo(newBooks_).fileName();
+    QStringList removed = data::removeLeftovers(QFileInfo(newBooks_).absolutePath(),
+                                                {books + QStringLiteral(".closing"), books + QStringLiteral(".closing.partial")});
+    removed += data::removeLeftovers(backupFolder(), {QStringLiteral("tempbak*account") + newYear_.shortYears() +
+                                                      QStringLiteral(".bak.partial")});
+    return leftoverLines(removed, QStringLiteral("closing"));
+}
+
+QString YearClosing::backupFolder() const
+{
+    return QDir(appFolder_).filePath(QStringLiteral("BackUp"));
 }
 
 void YearClosing::build(const QString& file, const Reporter& reporter)

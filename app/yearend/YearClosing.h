@@ -41,6 +41,9 @@ public:
     // place only when complete. When the new file exists it is replaced
     // only if `replaceExisting`, after a checked safety copy; the copy's
     // name is returned (empty when there was nothing to replace).
+    // The new books are held exclusively throughout: while another program
+    // has them open, PellamError 3261 is thrown before anything is done.
+    // What an interrupted closing left is removed first, and logged.
     // Throws PellamError on any failure and then leaves no new file behind
     // (an existing one stays as it was).
     QString run(bool replaceExisting, const Reporter& reporter, const QDateTime& now = QDateTime::currentDateTime());
@@ -51,6 +54,10 @@ public:
 
 private:
     void build(const QString& file, const Reporter& reporter);
+    // The unfinished new books and safety copies of interrupted closings of
+    // this year, removed; a line for the log for each.
+    QStringList removeUnfinished() const;
+    QString backupFolder() const;
 
     QString appFolder_;
     QString openBooks_;

@@ -1,13 +1,19 @@
 #include "database/Connection.h"
 
 #include "errors/PellamError.h"
+#include "files/FileHold.h"
 
 #include <QDate>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
 
 #include <sqlite3.h>
+
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
 
 namespace pellam::db {
 
@@ -156,10 +162,36 @@ QVariant columnValue(sqlite3_stmt* stmt, int i)
     }
 }
 
+// Which file a name stands for: its device and inode.
+struct FileIdentity {
+    bool known = false;
+    quint64 device = 0, inode = 0;
+    friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
+
+FileIdentity identityOf(const QString& file)
+{
+#ifdef Q_OS_WIN
+    // SQLite opens a database there without FILE_SHARE_DELETE, so no
+    // other file can be renamed over it while it is open.
+    Q_UNUSED(file);
+    return {};
+#else
+    struct stat info;
+    if (::stat(QFile::encodeName(file).constData(), &info) != 0)
+        return {true, 0, 0};
+    return {true, quint64(info.st_dev), quint64(info.st_ino)};
+#endif
+}
+
 } // namespace
 
 struct Connection::Impl {
     sqlite3* db = nullptr;
+    QString file;
+    // The file opened, as it was named then.
+    FileIdentity opened;
+    files::FileHold hold;
     // Prepared statements by text: reports and checks run the same texts often.
     QHash<QString, sqlite3_stmt*> statements;
 
@@ -190,6 +222,9 @@ struct Connection::Impl {
         }
         sqlite3_reset(stmt);
         sqlite3_clear_bindings(stmt);
+        // Inside a transaction the check was made at its begin.
+        if (!sqlite3_stmt_readonly(stmt) && sqlite3_get_autocommit(db))
+            requireSameFile();
         if (params.size() != sqlite3_bind_parameter_count(stmt))
             throw PellamError(StatementFailed,
                               QStringLiteral("The statement takes %1 values, %2 were given.")
@@ -199,6 +234,17 @@ struct Connection::Impl {
         for (int i = 0; i < params.size(); ++i)
             bindValue(db, stmt, i + 1, params[i]);
         return stmt;
+    }
+
+    void requireSameFile() const
+    {
+        if (opened.known && identityOf(file) != opened)
+            throw PellamError(FileReplaced,
+                              QStringLiteral("The books in %1 were replaced by another program (a restore or a closing) "
+                                             "after they were opened here, so nothing was written. Close the program "
+                                             "and open the books again.")
+                                  .arg(file),
+                              kSource);
     }
 };
 
@@ -226,7 +272,8 @@ void Connection::Open(const QString& file, bool mustExist, int busyMs, bool read
         throw PellamError(CannotOpen, why.isEmpty() ? QStringLiteral("The database cannot be opened.") : why, kSource);
     }
     d->db = db;
-    file_ = file;
+    d->file = file;
+    d->opened = identityOf(file);
     try {
         sqlite3_extended_result_codes(d->db, 1);
         sqlite3_busy_timeout(d->db, busyMs);
@@ -248,13 +295,45 @@ void Connection::Open(const QString& file, bool mustExist, int busyMs, bool read
     }
 }
 
+void Connection::OpenHeld(const QString& file, bool readOnly, int busyMs)
+{
+    Close();
+    if (!QFileInfo(file).isFile())
+        throw PellamError(CannotOpen, QStringLiteral("Could not find file '%1'.").arg(file), kSource);
+    files::FileHold hold;
+    bool taken = true;
+    try {
+        taken = hold.take(file, files::FileHold::Mode::Shared, busyMs);
+    } catch (const PellamError&) {
+        // Books that only can be read, in a folder where no hold file can
+        // be made, cannot be replaced from here either.
+        if (!readOnly)
+            throw;
+    }
+    if (!taken)
+        throw PellamError(DatabaseLocked,
+                          QStringLiteral("The books in %1 are being replaced by another program (a restore or a "
+                                         "closing); try again when it has finished.")
+                              .arg(file),
+                          kSource);
+    Open(file, true, busyMs, readOnly);
+    d->hold = std::move(hold);
+}
+
 void Connection::Close()
 {
     d->clear();
     if (d->db)
         sqlite3_close_v2(d->db);
     d->db = nullptr;
-    file_.clear();
+    d->file.clear();
+    d->opened = {};
+    d->hold.release();
+}
+
+QString Connection::fileName() const
+{
+    return d->file;
 }
 
 int Connection::State() const
@@ -312,6 +391,8 @@ void Connection::executeScript(const QString& sql)
 {
     if (!d->db)
         throw PellamError(CannotOpen, QStringLiteral("The connection is closed."), kSource);
+    if (sqlite3_get_autocommit(d->db))
+        d->requireSameFile();
     char* error = nullptr;
     const int rc = sqlite3_exec(d->db, sql.toUtf8().constData(), nullptr, nullptr, &error);
     if (rc != SQLITE_OK) {
@@ -328,11 +409,21 @@ qint64 Connection::lastInsertId() const
 
 void Connection::BeginTrans()
 {
+    if (d->db)
+        d->requireSameFile();
     execute(QStringLiteral("BEGIN IMMEDIATE"));
 }
 
 void Connection::CommitTrans()
 {
+    if (d->db && !sqlite3_get_autocommit(d->db)) {
+        try {
+            d->requireSameFile();
+        } catch (const PellamError&) {
+            RollbackTrans();
+            throw;
+        }
+    }
     execute(QStringLiteral("COMMIT"));
 }
 

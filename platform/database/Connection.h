@@ -19,6 +19,13 @@ using enum pellam::ErrorNumber;
 // one transaction at a time, and the SQL functions the program's queries use
 // (month, year, day, datevalue of a day/month/year text, date() as today).
 // Every failure throws PellamError with one of the numbers above.
+//
+// A connection keeps writing into the file it opened even after another
+// file was renamed over its name, and what it writes then is lost with the
+// old file. So before each write (a transaction's begin and commit, a
+// statement that changes the database outside a transaction) it compares
+// the file it has open with the one under its name, and refuses with
+// PellamError 3197 when they differ.
 class PELLAM_PLATFORM_EXPORT Connection {
 public:
     Connection();
@@ -30,10 +37,15 @@ public:
     // logging, full sync, and a busy wait of `busyMs` for a second program.
     // `readOnly` opens an existing file without changing a byte of it.
     void Open(const QString& file, bool mustExist = true, int busyMs = 5000, bool readOnly = false);
+    // Opens an existing file that other programs work in too (a year's
+    // books) as Open does, holding it shared (files::FileHold) until Close.
+    // A program that replaces the file holds it exclusively; while one does,
+    // this waits up to `busyMs` and then throws PellamError 3261.
+    void OpenHeld(const QString& file, bool readOnly = false, int busyMs = 5000);
     void Close();
     // 0 closed, 1 open.
     int State() const;
-    QString fileName() const { return file_; }
+    QString fileName() const;
 
     // A query's rows; `?` in the text takes the values in order.
     RecordSet query(const QString& sql, const QVariantList& params = {});
@@ -57,7 +69,6 @@ public:
 private:
     struct Impl;
     std::unique_ptr<Impl> d;
-    QString file_;
 };
 
 // Commits when told to; rolls back when the scope ends otherwise.

@@ -30,6 +30,7 @@ enum ErrorNumber : int {
     PrinterError = 482,
     NoCurrentRecord = 3021,        // nothing found where a row was expected
     DuplicateKey = 3022,           // a unique index refused the row
+    FileReplaced = 3197,           // the books were replaced since they were opened
     DatabaseLocked = 3261,         // another program holds the books
     ItemNotFound = 3265,           // no field of that name or index
     InvalidDataEntries = 3421,

@@ -1,5 +1,8 @@
 #include "settings/SettingsStore.h"
 
+#include "errors/PellamError.h"
+#include "files/FileReplace.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -62,8 +65,16 @@ bool SettingsStore::write(int root, const QString& key, const QString& name, con
         return false;
     QSettings ini(file, QSettings::IniFormat);
     ini.setValue(settingKey(key, name), value);
+    // QSettings writes the file whole under another name and renames it.
     ini.sync();
-    return ini.status() == QSettings::NoError;
+    if (ini.status() != QSettings::NoError)
+        return false;
+    try {
+        files::syncFolder(QFileInfo(file).absolutePath());
+    } catch (const PellamError&) {
+        return false;
+    }
+    return true;
 }
 
 std::optional<QString> SettingsStore::read(int root, const QString& key, const QString& name)

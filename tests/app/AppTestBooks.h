@@ -35,7 +35,7 @@ struct AppTestBooks {
         s.Util.setUserName(QStringLiteral("MERION"));
         data::createYearBooks(s.DbFile);
         if (open)
-            s.Conn.Open(s.DbFile);
+            s.Conn.OpenHeld(s.DbFile);
     }
     ~AppTestBooks() { app::state().Conn.Close(); }
 

@@ -1,9 +1,12 @@
 #include "database/Connection.h"
 #include "errors/PellamError.h"
+#include "files/FileHold.h"
 #include "support/QtPrinters.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <cstdio>
 #include <gtest/gtest.h>
 
 using namespace pellam;
@@ -129,6 +132,98 @@ TEST_F(Books, TransactionRollsBackUnlessCommitted)
         t.commit();
     }
     EXPECT_EQ(conn.scalar(QStringLiteral("select count(*) from journal")).toInt(), 1);
+}
+
+// Another program renames a file of its own over the books while this
+// connection has them open: what it writes from then on would go into the
+// old file, which is gone.
+TEST_F(Books, AConnectionWhoseFileWasReplacedRefusesEveryWrite)
+{
+    const QString message = QStringLiteral("The books in %1 were replaced by another program (a restore or a closing) "
+                                           "after they were opened here, so nothing was written. Close the program "
+                                           "and open the books again.")
+                                .arg(file);
+    const auto replaceBooks = [&] {
+        const QString other = dir.filePath(QStringLiteral("other.db"));
+        {
+            Connection made;
+            made.Open(other, false);
+            made.executeScript(QStringLiteral("create table journal(jousrlno integer primary key, joudate date, "
+                                              "amount integer, narration text);"));
+        }
+        ASSERT_EQ(std::rename(QFile::encodeName(other).constData(), QFile::encodeName(file).constData()), 0);
+    };
+    const struct {
+        const char* name;
+        std::function<void()> write;
+    } cases[] = {
+        {"a statement", [&] { conn.execute(QStringLiteral("insert into journal(narration) values('LOST')")); }},
+        {"a script", [&] { conn.executeScript(QStringLiteral("insert into journal(narration) values('LOST');")); }},
+        {"a transaction", [&] {
+             Transaction t(conn);
+             conn.execute(QStringLiteral("insert into journal(narration) values('LOST')"));
+             t.commit();
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        conn.Open(file);
+        replaceBooks();
+        try {
+            c.write();
+            ADD_FAILURE() << "written";
+        } catch (const PellamError& e) {
+            EXPECT_EQ(e.Number(), FileReplaced);
+            EXPECT_EQ(e.Description(), message);
+        }
+        EXPECT_FALSE(conn.inTransaction());
+    }
+
+    // A transaction begun before the replacement is rolled back at its commit.
+    conn.Open(file);
+    conn.BeginTrans();
+    conn.execute(QStringLiteral("insert into journal(narration) values('LOST')"));
+    replaceBooks();
+    EXPECT_EQ(errorNumberOf([&] { conn.CommitTrans(); }), FileReplaced);
+    EXPECT_FALSE(conn.inTransaction());
+
+    Connection reopened;
+    reopened.Open(file);
+    EXPECT_EQ(reopened.scalar(QStringLiteral("select count(*) from journal")).toInt(), 0);
+    reopened.execute(QStringLiteral("insert into journal(narration) values('KEPT')"));
+    EXPECT_EQ(reopened.scalar(QStringLiteral("select count(*) from journal")).toInt(), 1) << "a fresh open writes";
+}
+
+// Programs that work in the books hold them shared; one that replaces them
+// holds them alone.
+TEST_F(Books, HeldBooksAreNeitherOpenedWhileReplacedNorReplacedWhileOpen)
+{
+    Connection clerk;
+    clerk.OpenHeld(file);
+    files::FileHold replacing;
+    EXPECT_FALSE(replacing.take(file, files::FileHold::Mode::Exclusive)) << "open in another program";
+    Connection reports;
+    reports.OpenHeld(file, true);
+    EXPECT_EQ(reports.scalar(QStringLiteral("select count(*) from account")).toInt(), 3) << "readers share the hold";
+
+    clerk.Close();
+    reports.Close();
+    ASSERT_TRUE(replacing.take(file, files::FileHold::Mode::Exclusive));
+    try {
+        clerk.OpenHeld(file, false, 50);
+        ADD_FAILURE() << "opened while the books were being replaced";
+    } catch (const PellamError& e) {
+        EXPECT_EQ(e.Number(), DatabaseLocked);
+        EXPECT_EQ(e.Description(), QStringLiteral("The books in %1 are being replaced by another program (a restore or a "
+                                                  "closing); try again when it has finished.")
+                                       .arg(file));
+    }
+    EXPECT_EQ(clerk.State(), 0);
+    replacing.release();
+    clerk.OpenHeld(file);
+    EXPECT_EQ(clerk.State(), 1);
+    EXPECT_EQ(errorNumberOf([&] { clerk.OpenHeld(dir.filePath(QStringLiteral("none.db"))); }), CannotOpen);
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("none.db-hold")))) << "no hold beside no books";
 }
 
 TEST_F(Books, DateFunctionsOfTheQueries)

@@ -2,6 +2,7 @@
 
 #include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
+#include "files/FileReplace.h"
 #include "format/PrintableText.h"
 
 #include <QFile>
@@ -232,8 +233,9 @@ void ExcelWorkbook::Save()
                                   QString::fromUtf8(lxw_strerror(error)) + QLatin1Char(')'),
                           QStringLiteral("ExcelWorkbook"));
     }
-    QFile::remove(fileName_);
-    if (!QFile::rename(part, fileName_)) {
+    try {
+        files::replaceFile(part, fileName_);
+    } catch (const PellamError&) {
         QFile::remove(part);
         throw PellamError(PathAccessError, QStringLiteral("Path/File access error: ") + fileName_, QStringLiteral("ExcelWorkbook"));
     }

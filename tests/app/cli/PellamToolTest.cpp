@@ -2,6 +2,7 @@
 #include "core/InstallationSlot.h"
 #include "data/FinancialYear.h"
 #include "database/Connection.h"
+#include "files/FileHold.h"
 #include "support/QtPrinters.h"
 #include "support/TempHome.h"
 
@@ -225,6 +226,36 @@ TEST_F(Tool, CheckAndBackupReplaceScrambledPasswordsFirst)
     EXPECT_FALSE(holdsScrambled(copy));
     EXPECT_FALSE(holdsScrambled(books()));
     EXPECT_TRUE(query(copy, QStringLiteral("select userpwd from loginuser where userid = 'MERION'")).startsWith(QStringLiteral("$argon2id$")));
+}
+
+TEST_F(Tool, BackupRemovesWhatAnInterruptedBackupLeftAndSaysSo)
+{
+    ASSERT_EQ(run({QStringLiteral("init")}).code, 0);
+    const QString folder = app(QStringLiteral("BackUp/App02627"));
+    QDir().mkpath(folder);
+    const auto make = [&](const char* name) {
+        QFile f(QDir(folder).filePath(QLatin1String(name)));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("left");
+    };
+    // An interrupted backup's copy with its logs; a finished backup; another
+    // program's file; a backup being made at this moment.
+    for (const char* name : {"051226110000_2627.bak.partial", "051226110000_2627.bak.partial-wal",
+                             "051226110000_2627.bak.partial-shm", "051226120000_2627.bak", "notes.partial",
+                             "061226143000_2627.bak.partial"})
+        make(name);
+    files::FileHold copying;
+    ASSERT_TRUE(copying.take(QDir(folder).filePath(QStringLiteral("061226143000_2627.bak.partial")),
+                             files::FileHold::Mode::Exclusive));
+
+    const Result made = run({QStringLiteral("backup")});
+    EXPECT_EQ(made.code, 0) << made.err.toStdString();
+    EXPECT_EQ(made.out, QStringLiteral("Removed %1, left by an interrupted backup\nBacked up the books for 2026-2027 to %2\n")
+                            .arg(QDir(folder).filePath(QStringLiteral("051226110000_2627.bak.partial")),
+                                 QDir(folder).filePath(QStringLiteral("061226143005_2627.bak"))));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files, QDir::Name),
+              QStringList({"051226120000_2627.bak", "061226143000_2627.bak.partial", "061226143000_2627.bak.partial-hold",
+                           "061226143005_2627.bak", "notes.partial"}));
 }
 
 TEST_F(Tool, DemoBooksAreTheSameForTheSameSeedAndPassTheChecks)

@@ -1,9 +1,13 @@
 // A voucher is stored whole or not at all, even when the program is killed
-// in the middle of a save, and two programs saving into the same books at
-// once each wait their turn. The saving programs are this test program
-// itself, started again to run only the saver below.
+// in the middle of a save; two programs saving into the same books at once
+// each wait their turn; and no restore replaces the books under a program
+// saving into them. The saving programs are this test program itself,
+// started again to run only the saver below.
 #include "app/data/TestBooks.h"
+#include "data/FinancialYear.h"
 #include "vouchers/VoucherStore.h"
+#include "yearend/BackupCopy.h"
+#include "yearend/BackupRestore.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -38,6 +42,26 @@ std::unique_ptr<QProcess> startSaver(const QString& books, int count, bool ownHe
     return saver;
 }
 
+// Reads the numbers of the vouchers the saver has committed until `wanted`
+// more came; the number of the last one.
+qint64 readSaved(QProcess& saver, int wanted)
+{
+    qint64 last = 0;
+    int lines = 0;
+    while (lines < wanted && saver.waitForReadyRead(10000))
+        while (saver.canReadLine()) {
+            // The saver prints each number among the test framework's own lines.
+            bool number = false;
+            const qint64 saved = saver.readLine().trimmed().toLongLong(&number);
+            if (number) {
+                last = saved;
+                ++lines;
+            }
+        }
+    EXPECT_GE(lines, wanted) << saver.readAllStandardError().toStdString();
+    return last;
+}
+
 } // namespace
 
 // The saving program; run only by the tests below.
@@ -48,7 +72,7 @@ TEST(VoucherSaver, DISABLED_SavesVouchers)
     const bool ownHeads = qEnvironmentVariableIsSet("PELLAM_SAVER_OWN_HEADS");
     ASSERT_FALSE(books.isEmpty());
     db::Connection conn;
-    conn.Open(books);
+    conn.OpenHeld(books); // as the program opens its books
     VoucherStore store(conn);
     qint64 saved = conn.scalar(QStringLiteral("select count(*) from journal")).toLongLong();
     for (int i = 0; count == 0 || i < count; ++i) {
@@ -76,20 +100,9 @@ TEST(ConcurrentSave, AKilledSaveLeavesEachVoucherWhollyThereOrWhollyAbsent)
         auto saver = startSaver(books.file, 0, true);
         ASSERT_TRUE(saver->waitForStarted());
         // Let it save a few vouchers, then kill it at some moment of the next.
-        const int wanted = 3 + QRandomGenerator::global()->bounded(30);
-        int lines = 0;
-        while (lines < wanted && saver->waitForReadyRead(10000))
-            while (saver->canReadLine()) {
-                // The saver prints each number it has committed among the
-                // test framework's own lines.
-                bool number = false;
-                const qint64 saved = saver->readLine().trimmed().toLongLong(&number);
-                if (number) {
-                    confirmed = saved;
-                    ++lines;
-                }
-            }
-        ASSERT_GE(lines, wanted) << saver->readAllStandardError().toStdString();
+        confirmed = readSaved(*saver, 3 + QRandomGenerator::global()->bounded(30));
+        if (HasFailure())
+            return;
         QThread::usleep(QRandomGenerator::global()->bounded(3000));
         saver->kill();
         saver->waitForFinished();
@@ -120,4 +133,38 @@ TEST(ConcurrentSave, TwoProgramsSavingAtOnceLoseNothing)
     EXPECT_EQ(books.count(QStringLiteral("select count(*) from journal")), 2 * kEach);
     EXPECT_EQ(books.count(QStringLiteral("select count(distinct narration) from journal")), 2);
     EXPECT_EQ(books.count(QStringLiteral("select count(*) from shopacc where accno=2")), 1);
+}
+
+TEST(ConcurrentSave, ARestoreIsRefusedWhileAProgramSavesIntoTheBooksAndLosesNoVoucher)
+{
+    test::TestBooks books;
+    const QString backup = books.dir.filePath(QStringLiteral("empty_2627.bak"));
+    yearend::copyYearDatabase(books.file, backup);
+    books.conn.Close();
+    yearend::BackupRestore restore(books.conn, books.file, data::FinancialYear::beginningIn(2026),
+                                   books.dir.filePath(QStringLiteral("BackUp")));
+    restore.prepare(backup);
+
+    auto saver = startSaver(books.file, 0, false);
+    ASSERT_TRUE(saver->waitForStarted());
+    readSaved(*saver, 5);
+    try {
+        restore.restore();
+        ADD_FAILURE() << "the books were replaced under a program saving into them";
+    } catch (const PellamError& e) {
+        EXPECT_EQ(e.Number(), DatabaseLocked);
+        EXPECT_EQ(e.Description(), QStringLiteral("The backup was not restored: the books %1 are open in another "
+                                                  "program; close them there and restore again.")
+                                       .arg(books.file));
+    }
+    EXPECT_EQ(books.conn.State(), 1) << "the books are open again";
+    const qint64 confirmed = readSaved(*saver, 5);
+    saver->kill();
+    saver->waitForFinished();
+    EXPECT_GE(books.count(QStringLiteral("select count(*) from journal")), confirmed)
+        << "every voucher the saver was told was saved is in the books";
+
+    // The killed program's hold went with it: now the restore goes ahead.
+    restore.restore();
+    EXPECT_EQ(books.count(QStringLiteral("select count(*) from journal")), 0);
 }

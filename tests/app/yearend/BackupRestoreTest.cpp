@@ -169,3 +169,48 @@ TEST_F(Restore, TellsWhetherTheBackupBelongsToTheYear)
     QFile::copy(emptyBooks, renamed);
     EXPECT_TRUE(restorer().prepare(renamed).belongsToYear);
 }
+
+TEST_F(Restore, BooksOpenInAnotherProgramAreNotReplaced)
+{
+    changeBooks();
+    const QStringList changed = dumpAll(books);
+    db::Connection clerk;
+    clerk.OpenHeld(books);
+    yearend::BackupRestore restore = restorer();
+    restore.prepare(backup);
+    try {
+        restore.restore(now);
+        ADD_FAILURE() << "replaced under the program working in them";
+    } catch (const PellamError& e) {
+        EXPECT_EQ(e.Number(), 3261);
+        EXPECT_EQ(e.Description(), QStringLiteral("The backup was not restored: the books %1 are open in another program; "
+                                                  "close them there and restore again.")
+                                       .arg(books));
+    }
+    EXPECT_EQ(conn.State(), 1);
+    EXPECT_TRUE(restore.booksIntact());
+    EXPECT_EQ(dumpAll(books), changed);
+    EXPECT_FALSE(QFileInfo::exists(safe)) << "no safety copy";
+    clerk.Close();
+    restore.restore(now);
+    EXPECT_EQ(dumpAll(books), dumpAll(backup));
+}
+
+TEST_F(Restore, RemovesWhatAnInterruptedRestoreLeftAndSaysSo)
+{
+    for (const char* suffix : {".restoring", ".restoring-wal", ".restoring.partial"}) {
+        QFile f(books + QLatin1String(suffix));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("left");
+    }
+    QStringList said;
+    yearend::BackupRestore restore(conn, books, data::FinancialYear::beginningIn(2008), safe,
+                                   [&](const QString& text) { said << text; });
+    restore.prepare(backup);
+    const QString line = QStringLiteral("Removed %1, left by an interrupted restore");
+    EXPECT_EQ(said.mid(0, 2), QStringList({line.arg(QDir::toNativeSeparators(books + QStringLiteral(".restoring"))),
+                                           line.arg(QDir::toNativeSeparators(books + QStringLiteral(".restoring.partial")))}));
+    EXPECT_FALSE(QFileInfo::exists(books + QStringLiteral(".restoring.partial")));
+    EXPECT_FALSE(QFileInfo::exists(books + QStringLiteral(".restoring-wal")));
+    EXPECT_EQ(dumpAll(books + QStringLiteral(".restoring")), dumpAll(backup)) << "staged afresh";
+}

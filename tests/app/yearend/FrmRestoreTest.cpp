@@ -117,3 +117,26 @@ TEST_F(RestoreWindow, ARefusedOrDeclinedBackupLeavesTheBooksAsTheyWere)
     EXPECT_EQ(vouchers(), 0);
     EXPECT_TRUE(QDir(folder).entryList({QStringLiteral("BeforeRestore*")}).isEmpty());
 }
+
+TEST_F(RestoreWindow, BooksOpenInAnotherProgramAreNotReplaced)
+{
+    db::Connection clerk;
+    clerk.OpenHeld(state().DbFile);
+    scripted->answerFile(backup).answer(MessageAnswer::Yes);
+    EXPECT_FALSE(restore());
+    ASSERT_EQ(scripted->messages().size(), 2u);
+    EXPECT_EQ(scripted->messages()[1].icon, MessageIcon::Critical);
+    EXPECT_EQ(scripted->messages()[1].text,
+              QStringLiteral("The backup was not restored: the books %1 are open in another program; close them there "
+                             "and restore again.\r\rYour books are as they were.")
+                  .arg(state().DbFile));
+    EXPECT_EQ(books.conn().State(), 1);
+    EXPECT_EQ(vouchers(), 0);
+    EXPECT_TRUE(QDir(folder).entryList({QStringLiteral("BeforeRestore*")}).isEmpty());
+
+    clerk.Close();
+    scripted->clear();
+    scripted->answerFile(backup).answer(MessageAnswer::Yes);
+    EXPECT_TRUE(restore());
+    EXPECT_EQ(vouchers(), 1);
+}

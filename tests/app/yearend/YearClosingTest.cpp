@@ -2,6 +2,7 @@
 #include "data/DatabaseFiles.h"
 #include "data/FinancialYear.h"
 #include "errors/PellamError.h"
+#include "files/FileHold.h"
 #include "support/QtPrinters.h"
 #include "yearend/YearClosing.h"
 
@@ -42,11 +43,15 @@ struct Closing : ::testing::Test {
         return closing().run(replace, reporter, now);
     }
     // The books and whatever else is left in the data folder; a reader's
-    // logs beside the books are no files of their own.
+    // logs and the hold programs take beside the books are no files of
+    // their own.
     QStringList dataFiles() const
     {
         QStringList files = QDir(app.filePath(QStringLiteral("Data"))).entryList(QDir::Files, QDir::Name);
-        files.removeIf([](const QString& name) { return name.endsWith(QLatin1String("-wal")) || name.endsWith(QLatin1String("-shm")); });
+        files.removeIf([](const QString& name) {
+            return name.endsWith(QLatin1String("-wal")) || name.endsWith(QLatin1String("-shm")) ||
+                   name.endsWith(QLatin1String("-hold"));
+        });
         return files;
     }
 };
@@ -147,4 +152,62 @@ TEST_F(Closing, AFailureLeavesNoNewFileAndAnExistingOneAsItWas)
         EXPECT_EQ(dataFiles(), c.replacing ? QStringList({"account0809.db", "account0910.db"}) : QStringList({"account0809.db"}));
         EXPECT_EQ(fileHash(next), existing);
     }
+}
+
+TEST_F(Closing, NewBooksOpenInAnotherProgramAreNotReplaced)
+{
+    run(false);
+    const QByteArray existing = fileHash(next);
+    db::Connection clerk;
+    clerk.OpenHeld(next);
+    try {
+        run(true);
+        ADD_FAILURE() << "replaced under the program working in them";
+    } catch (const PellamError& e) {
+        EXPECT_EQ(e.Number(), 3261);
+        EXPECT_EQ(e.Description(),
+                  QStringLiteral("The new year's database could not be created: the books for the financial year "
+                                 "2009-2010 (%1) are open in another program; close them there and start the closing "
+                                 "again.")
+                      .arg(next));
+    }
+    EXPECT_EQ(fileHash(next), existing);
+    EXPECT_TRUE(QDir(app.filePath(QStringLiteral("BackUp"))).entryList(QDir::Files).isEmpty()) << "no safety copy either";
+    clerk.Close();
+    EXPECT_EQ(run(true), app.filePath(QStringLiteral("BackUp/tempbak143005account0910.bak")));
+}
+
+TEST_F(Closing, RemovesWhatAnInterruptedClosingLeftAndSaysSo)
+{
+    run(false);
+    QDir().mkpath(app.filePath(QStringLiteral("BackUp")));
+    const auto make = [&](const char* name) {
+        QFile f(app.filePath(QLatin1String(name)));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("left");
+    };
+    for (const char* name : {"Data/account0910.db.closing", "Data/account0910.db.closing-wal",
+                             "Data/account0910.db.closing-shm", "Data/account0910.db.closing.partial",
+                             "BackUp/tempbak101010account0910.bak.partial", "BackUp/tempbak101010account0910.bak.partial-journal",
+                             // a finished safety copy, another year's closing, a copy being made now
+                             "BackUp/tempbak101010account0910.bak", "BackUp/tempbak101010account1011.bak.partial",
+                             "BackUp/tempbak111111account0910.bak.partial"})
+        make(name);
+    files::FileHold copying;
+    ASSERT_TRUE(copying.take(app.filePath(QStringLiteral("BackUp/tempbak111111account0910.bak.partial")),
+                             files::FileHold::Mode::Exclusive));
+
+    log.clear();
+    run(true);
+    const QString line = QStringLiteral("Removed %1, left by an interrupted closing");
+    EXPECT_EQ(log.mid(0, 3),
+              QStringList({line.arg(QDir::toNativeSeparators(app.filePath(QStringLiteral("Data/account0910.db.closing")))),
+                           line.arg(QDir::toNativeSeparators(app.filePath(QStringLiteral("Data/account0910.db.closing.partial")))),
+                           line.arg(QDir::toNativeSeparators(
+                               app.filePath(QStringLiteral("BackUp/tempbak101010account0910.bak.partial"))))}));
+    EXPECT_EQ(dataFiles(), QStringList({"account0809.db", "account0910.db"}));
+    EXPECT_EQ(QDir(app.filePath(QStringLiteral("BackUp"))).entryList(QDir::Files, QDir::Name),
+              QStringList({"tempbak101010account0910.bak", "tempbak101010account1011.bak.partial",
+                           "tempbak111111account0910.bak.partial", "tempbak111111account0910.bak.partial-hold",
+                           "tempbak143005account0910.bak"}));
 }
