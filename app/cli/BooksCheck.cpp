@@ -1,11 +1,13 @@
 #include "cli/BooksCheck.h"
 
+#include "data/UnreadableVouchers.h"
 #include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 
 namespace pellam::cli {
 
-BooksCheck::BooksCheck(const QString& books, QTextStream& out) : file_(books), out_(out)
+BooksCheck::BooksCheck(const QString& books, const data::FinancialYear& year, QTextStream& out)
+    : file_(books), year_(year), out_(out)
 {
     conn_.Open(file_);
 }
@@ -47,6 +49,7 @@ void BooksCheck::verifyAndRepair()
         out_ << "No repairs were needed" << Qt::endl;
     else
         out_ << repairs_ << (repairs_ == 1 ? " repair was made" : " repairs were made") << Qt::endl;
+    data::requireReadableBooks(conn_, year_);
 }
 
 QString BooksCheck::headName(int accno)

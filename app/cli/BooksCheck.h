@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/FinancialYear.h"
 #include "data/StartupChecks.h"
 #include "database/Connection.h"
 
@@ -12,7 +13,7 @@ namespace pellam::cli {
 // telling `out` what each found or repaired.
 class BooksCheck {
 public:
-    BooksCheck(const QString& books, QTextStream& out);
+    BooksCheck(const QString& books, const data::FinancialYear& year, QTextStream& out);
 
     // Throws PellamError when the books have no cash account.
     void verifyCashAccount();
@@ -21,7 +22,8 @@ public:
     // The connection is closed while the books are copied.
     void close() { conn_.Close(); }
     void reopen() { conn_.Open(file_); }
-    // Institutions, unknown heads, heads in use and openings.
+    // Institutions, unknown heads, heads in use and openings; then throws
+    // PellamError when vouchers are unreadable, which no repair can mend.
     void verifyAndRepair();
 
 private:
@@ -30,6 +32,7 @@ private:
     void reportOpenings(const data::OpeningRepair& repair);
 
     QString file_;
+    data::FinancialYear year_;
     QTextStream& out_;
     db::Connection conn_;
     data::CashAccount cash_;

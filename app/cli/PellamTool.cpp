@@ -5,6 +5,7 @@
 #include "core/AppState.h"
 #include "core/InstallationSlot.h"
 #include "data/DemoBooks.h"
+#include "data/UnreadableVouchers.h"
 #include "data/YearBooks.h"
 #include "database/Connection.h"
 #include "errors/ErrorNumber.h"
@@ -156,7 +157,7 @@ void PellamTool::check(const CommandLine& line)
     const data::FinancialYear year = dateOption(line);
     const QString books = existingBooks(year);
     out_ << "Checking the books for " << year.label() << ": " << books << Qt::endl;
-    BooksCheck checkBooks(books, out_);
+    BooksCheck checkBooks(books, year, out_);
     checkBooks.verifyCashAccount();
     if (checkBooks.needsUpgrade()) {
         checkBooks.close();
@@ -218,6 +219,7 @@ void PellamTool::report(const CommandLine& line)
         db::Connection& c;
         ~CloseAtEnd() { c.Close(); }
     } closeAtEnd{conn};
+    data::requireReadableBooks(conn, year);
     ReportCommand command(line, out_);
     const QString report = line.subject();
     if (report == QLatin1String("ledger"))

@@ -53,6 +53,10 @@ TEST(VoucherSaver, DISABLED_SavesVouchers)
     qint64 saved = conn.scalar(QStringLiteral("select count(*) from journal")).toLongLong();
     for (int i = 0; count == 0 || i < count; ++i) {
         const int head = ownHeads ? int(kFirstOwnHead + saved) : 2;
+        // A voucher names a head of the books, as the voucher window's do.
+        if (ownHeads)
+            conn.execute(QStringLiteral("insert or ignore into account(accno, AccCode, AccountName) values(?, ?, 'OWN')"),
+                         {head, QStringLiteral("H%1").arg(head)});
         app::Voucher v;
         v.shopId = 1;
         v.debit = head;
@@ -111,6 +115,7 @@ TEST(ConcurrentSave, TwoProgramsSavingAtOnceLoseNothing)
 {
     constexpr int kEach = 2000;
     test::TestBooks books;
+    ASSERT_EQ(books.addHead(QStringLiteral("DON"), QStringLiteral("DONATIONS")), 2);
     auto first = startSaver(books.file, kEach, false);
     auto second = startSaver(books.file, kEach, false);
     for (QProcess* saver : {first.get(), second.get()}) {
