@@ -2,12 +2,23 @@
 
 #include "cli/ExitCode.h"
 #include "data/PasswordConversion.h"
+#include "data/UnreadableVouchers.h"
 #include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 
 namespace pellam::cli {
 
-BooksCheck::BooksCheck(const QString& books, QTextStream& out) : file_(books), out_(out)
+void requireReadableVouchers(db::Connection& conn, const data::FinancialYear& year)
+{
+    try {
+        data::requireReadableBooks(conn, year);
+    } catch (const PellamError& e) {
+        throw CommandFailure(ExitCode::DamagedBooks, e.Description());
+    }
+}
+
+BooksCheck::BooksCheck(const QString& books, const data::FinancialYear& year, QTextStream& out)
+    : file_(books), year_(year), out_(out)
 {
     conn_.OpenHeld(file_);
 }
@@ -50,6 +61,7 @@ void BooksCheck::verifyAndRepair()
         out_ << "No repairs were needed" << Qt::endl;
     else
         out_ << repairs_ << (repairs_ == 1 ? " repair was made" : " repairs were made") << Qt::endl;
+    requireReadableVouchers(conn_, year_);
 }
 
 void BooksCheck::convertPasswords()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PellamUtility.h"
+#include "data/FinancialYear.h"
 #include "data/StartupChecks.h"
 #include "database/Connection.h"
 
@@ -9,11 +10,15 @@
 
 namespace pellam::cli {
 
+// Vouchers that no report can read, refused as damaged books: no repair
+// mends them, so a script must tell them from a failure on the way.
+void requireReadableVouchers(db::Connection& conn, const data::FinancialYear& year);
+
 // The start-up checks and repairs on one year's books, in start-up's order,
 // telling `out` what each found or repaired.
 class BooksCheck {
 public:
-    BooksCheck(const QString& books, QTextStream& out);
+    BooksCheck(const QString& books, const data::FinancialYear& year, QTextStream& out);
 
     // Throws CommandFailure (DamagedBooks) when the books have no cash account.
     void verifyCashAccount();
@@ -22,7 +27,9 @@ public:
     // The connection is closed while the books are copied.
     void close() { conn_.Close(); }
     void reopen() { conn_.OpenHeld(file_); }
-    // Institutions, unknown heads, heads in use, openings and passwords.
+    // Institutions, unknown heads, heads in use, openings and passwords;
+    // then throws PellamError when vouchers are unreadable, which no repair
+    // can mend.
     void verifyAndRepair();
     // Replaces the scrambled passwords of older books, as start-up does,
     // so that no copy of the books carries them; throws PellamError when
@@ -36,6 +43,7 @@ private:
 
     PellamUtility util_;
     QString file_;
+    data::FinancialYear year_;
     QTextStream& out_;
     db::Connection conn_;
     data::CashAccount cash_;

@@ -16,7 +16,7 @@ const Meaning kMeanings[] = {
     {ExitCode::NoBooks, "no books exist for the financial year"},
     {ExitCode::BooksExist, "the books to be made already exist (close-year: --yes replaces them)"},
     {ExitCode::OtherYearsBackup, "the backup seems to be of another year (restore: --yes takes it)"},
-    {ExitCode::DamagedBooks, "the books or the backup are damaged: no year's books, or no cash account"},
+    {ExitCode::DamagedBooks, "the books or the backup are damaged: no year's books, no cash account, or vouchers that cannot be read"},
     {ExitCode::NothingToReport, "nothing to report: no records, or no cash account for the statement"},
     {ExitCode::CannotWrite, "a file or folder cannot be written"},
 };

@@ -180,7 +180,7 @@ void PellamTool::backup(const CommandLine& line)
 {
     const data::FinancialYear year = dateOption(line);
     const QString books = readableBooks(year);
-    BooksCheck(books, out_).convertPasswords();
+    BooksCheck(books, year, out_).convertPasswords();
     QString target = line.text(QStringLiteral("to"));
     if (!target.isEmpty())
         target = QFileInfo(target).absoluteFilePath();
@@ -193,7 +193,7 @@ void PellamTool::check(const CommandLine& line)
     const data::FinancialYear year = dateOption(line);
     const QString books = readableBooks(year);
     out_ << "Checking the books for " << year.label() << ": " << books << Qt::endl;
-    BooksCheck checkBooks(books, out_);
+    BooksCheck checkBooks(books, year, out_);
     checkBooks.verifyCashAccount();
     if (checkBooks.needsUpgrade()) {
         checkBooks.close();
@@ -264,6 +264,7 @@ void PellamTool::report(const CommandLine& line)
         db::Connection& c;
         ~CloseAtEnd() { c.Close(); }
     } closeAtEnd{conn};
+    requireReadableVouchers(conn, year);
     ReportCommand command(line, out_);
     const QString report = line.subject();
     if (report == QLatin1String("ledger"))

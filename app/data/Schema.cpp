@@ -7,7 +7,14 @@ namespace pellam::data {
 namespace {
 
 // Amounts are whole paise; dates are 'YYYY-MM-DD' text; text compares
-// without regard to case, as the books always have.
+// without regard to case, as the books always have. A voucher's date must be
+// a real day written that way (it reads back the same through its day
+// number, which date() alone does not check: it keeps "2026-02-30") and
+// its amount a whole number: a row that is not gets counted by one report and
+// skipped by another. The financial year is not part of the journal: the
+// template it comes from serves every year, and the checks that find
+// unreadable vouchers bound the dates by the year the books are opened for.
+// Existing tables keep their definition; only new books get the checks.
 const char* const kTables = R"sql(
 create table if not exists account(
     accno integer primary key autoincrement,
@@ -34,8 +41,8 @@ create table if not exists journal(
     shopid integer not null,
     debitaccid integer not null,
     creditaccid integer not null,
-    joudate date not null,
-    amount integer not null,
+    joudate date not null constraint journal_date_is_a_day check (date(julianday(joudate)) is joudate),
+    amount integer not null constraint journal_amount_in_paise check (typeof(amount) = 'integer'),
     narration text collate nocase,
     billno text(7) collate nocase,
     userid text collate nocase);
@@ -53,6 +60,24 @@ create table if not exists initialize(jouprndefa integer not null default 0);
 create table if not exists PostSettings(
     SettingName text collate nocase primary key,
     SettingValue text);
+)sql";
+
+// A voucher names an institution and two ledger heads of the books. A check
+// cannot look into other tables, and a foreign key holds only where the
+// connection turns it on, so triggers refuse the row for every program that
+// writes the books, older books included once they are upgraded.
+// Institution 0 is where the voucher window keeps what is entered before the
+// books have any institution; every report counts it.
+const char* const kKnownNamesCondition = R"sql(
+    (new.shopid is not 0 and not exists(select 1 from organization where ShopId = new.shopid))
+    or not exists(select 1 from account where accno = new.debitaccid)
+    or not exists(select 1 from account where accno = new.creditaccid))sql";
+const char* const kTriggers = R"sql(
+create trigger if not exists journal_names_known_on_insert before insert on journal when %1
+begin select raise(abort, '%2'); end;
+create trigger if not exists journal_names_known_on_update before update of shopid, debitaccid, creditaccid on journal
+when %1
+begin select raise(abort, '%2'); end;
 )sql";
 
 // Reports ask for a head's vouchers in some institutions up to a date, an
@@ -110,6 +135,9 @@ void createSchema(db::Connection& conn)
     if (!conn.inTransaction())
         transaction.emplace(conn);
     conn.executeScript(QString::fromUtf8(kTables));
+    conn.executeScript(QString::fromUtf8(kTriggers).arg(
+        QString::fromUtf8(kKnownNamesCondition),
+        QStringLiteral("A voucher must name an institution and ledger heads that are in the books.")));
     conn.executeScript(QString::fromUtf8(kIndexes));
     conn.executeScript(QString::fromUtf8(kViews));
     if (transaction)

@@ -1,5 +1,6 @@
 #include "data/StartupChecks.h"
 
+#include "data/UnreadableVouchers.h"
 #include "data/YearBooks.h"
 #include "errors/PellamError.h"
 
@@ -62,11 +63,14 @@ void ensureCashSetting(db::Connection& conn)
 
 } // namespace
 
-// A database without the ledger and the cash account's view is some other
-// file: say so instead of failing on a missing table further on.
+// A database without the tables every report reads and the cash account's
+// view is some other file: say so instead of failing on a missing table
+// further on. Tables that the upgrade adds to older books are not asked for.
 void requireYearBooks(db::Connection& conn)
 {
-    if (!hasObject(conn, QStringLiteral("account")) || !hasObject(conn, QStringLiteral("CurCashAccount")))
+    static const char* const kRequired[] = {"account", "organization", "accountopening", "journal", "CurCashAccount"};
+    if (!std::all_of(std::begin(kRequired), std::end(kRequired),
+                     [&](const char* name) { return hasObject(conn, QLatin1String(name)); }))
         throw PellamError(db::CannotOpen,
                           QStringLiteral("The file %1 does not hold the books of a financial year.").arg(conn.fileName()),
                           kSource);
@@ -115,17 +119,7 @@ bool hasInstitutions(db::Connection& conn)
 
 bool hasVouchersWithUnknownHeads(db::Connection& conn)
 {
-    // Walks the distinct heads of each side through the journal's indexes
-    // (one seek per head) instead of reading every voucher.
-    return conn.scalar(QStringLiteral(
-                           "with recursive "
-                           "d(id) as (select min(debitaccid) from journal union all "
-                           "  select (select min(debitaccid) from journal where debitaccid > d.id) from d where d.id is not null), "
-                           "c(id) as (select min(creditaccid) from journal union all "
-                           "  select (select min(creditaccid) from journal where creditaccid > c.id) from c where c.id is not null) "
-                           "select exists(select 1 from d where id is not null and id not in (select accno from account)) "
-                           "    or exists(select 1 from c where id is not null and id not in (select accno from account))"))
-               .toLongLong() != 0;
+    return !vouchersWithUnknownHeads(conn).isEmpty();
 }
 
 QList<HeadInUse> repairHeadsInUse(db::Connection& conn, int cashAccNo)

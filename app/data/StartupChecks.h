@@ -13,7 +13,8 @@ namespace pellam::data {
 // statement (or a few) whatever the size of the books.
 
 // Throws PellamError -2147467259 unless the connection's file holds the
-// books of a financial year (the ledger and the cash account's view).
+// books of a financial year (the tables of heads, institutions, openings and
+// vouchers, and the cash account's view).
 void requireYearBooks(db::Connection& conn);
 
 // The first row of CurCashAccount, renamed to "CASH A/C" when it is called
@@ -32,7 +33,7 @@ SchemaVersion schemaVersion(db::Connection& conn);
 void upgradeDatabase(db::Connection& conn);
 
 bool hasInstitutions(db::Connection& conn);
-// Vouchers whose debited or credited head is not in account.
+// Vouchers whose debited or credited head is not in account (or is none).
 bool hasVouchersWithUnknownHeads(db::Connection& conn);
 
 struct HeadInUse {

@@ -5,12 +5,15 @@
 #include "core/ErrorHandling.h"
 #include "core/Say.h"
 #include "reports/LedgerBuilder.h"
+#include "reports/ReadableBooks.h"
 #include "reports/WindowTargets.h"
 
 namespace pellam::app {
 
 void LedgerReport(const LedgerRequest& request, short target)
 {
+    if (!booksAreReadable(QStringLiteral("FrmLedger")))
+        return;
     ShowStatus(QStringLiteral("preparing to make report"));
     const StepResult result = runStep(
         [&] {

@@ -6,12 +6,15 @@
 #include "core/Say.h"
 #include "data/CashAccount.h"
 #include "reports/MonthlyBuilder.h"
+#include "reports/ReadableBooks.h"
 #include "reports/WindowTargets.h"
 
 namespace pellam::app {
 
 void MonthlyReport(const MonthlyRequest& request, short target)
 {
+    if (!booksAreReadable(QStringLiteral("FrmMonthRep")))
+        return;
     ShowStatus(QStringLiteral("preparing to Make report"));
     bool previewed = false;
     const StepResult result = runStep(

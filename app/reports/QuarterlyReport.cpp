@@ -6,6 +6,7 @@
 #include "core/Say.h"
 #include "data/CashAccount.h"
 #include "reports/QuarterlyBuilder.h"
+#include "reports/ReadableBooks.h"
 #include "reports/WindowTargets.h"
 
 namespace pellam::app {
@@ -21,6 +22,8 @@ void QuarterlyReport(const QuarterRequest& request, short target)
         say(quarterRefusal(), MessageIcon::Information);
         return;
     }
+    if (!booksAreReadable(QStringLiteral("FrmQuarterRep")))
+        return;
     ShowStatus(QStringLiteral("preparing to Make report"));
     bool generated = false;
     runStep(

@@ -4,12 +4,15 @@
 #include "core/Common.h"
 #include "core/ErrorHandling.h"
 #include "reports/RecPayBuilder.h"
+#include "reports/ReadableBooks.h"
 #include "reports/WindowTargets.h"
 
 namespace pellam::app {
 
 void RecPayReport(const ReportChoices& request, short target)
 {
+    if (!booksAreReadable(QStringLiteral("FrmRecPay")))
+        return;
     ShowStatus(QStringLiteral("Preparing to print report....."));
     runStep(
         [&] {

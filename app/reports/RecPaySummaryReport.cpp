@@ -4,12 +4,15 @@
 #include "core/Common.h"
 #include "core/ErrorHandling.h"
 #include "reports/SummaryBuilder.h"
+#include "reports/ReadableBooks.h"
 #include "reports/WindowTargets.h"
 
 namespace pellam::app {
 
 void RecPaySummaryReport(const SummaryRequest& request, short target)
 {
+    if (!booksAreReadable(QStringLiteral("FrmRecPaySum")))
+        return;
     ShowStatus(QStringLiteral("preparing to Make report"));
     const StepResult result = runStep(
         [&] {

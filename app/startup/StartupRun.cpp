@@ -8,6 +8,7 @@
 #include "data/FinancialYear.h"
 #include "data/PasswordConversion.h"
 #include "data/StartupChecks.h"
+#include "data/UnreadableVouchers.h"
 #include "data/YearBooks.h"
 #include "errors/PellamError.h"
 #include "format/DateText.h"
@@ -204,6 +205,12 @@ void StartupRun::verifyBooks()
     if (unknownHeads)
         say(QStringLiteral("Error!!!! in Transaction ....  ") + CR + CR +
             QStringLiteral("Please Contact the System Administrator  "));
+    // Vouchers the reports would read differently are named now, not first
+    // when a report refuses them.
+    data::UnreadableVouchers unreadable;
+    step([&] { unreadable = data::findUnreadableVouchers(s.Conn, {s.YearStart, s.YearEnd}); });
+    if (!unreadable.isEmpty())
+        say(unreadable.message(), MessageIcon::Critical);
 
     status(QStringLiteral("Verifying Company Settings"));
     step([&] { data::repairHeadsInUse(s.Conn, s.CashAccNo); });

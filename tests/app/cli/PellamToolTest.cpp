@@ -1,3 +1,4 @@
+#include "app/DamagedVouchers.h"
 #include "cli/PellamTool.h"
 #include "core/InstallationSlot.h"
 #include "data/FinancialYear.h"
@@ -169,6 +170,65 @@ TEST_F(Tool, CommandsRefuseMissingOrDamagedBooksBeforeTheyStart)
     EXPECT_EQ(noCash.err, QStringLiteral("pellam: The cash account is not found in the books %1.\n").arg(books()));
 }
 
+namespace {
+
+const char* const kReports[] = {"ledger", "recpay", "summary", "monthly", "quarterly"};
+
+} // namespace
+
+// Unreadable vouchers are damaged books (exit 6): no repair mends them.
+TEST_F(Tool, CheckAndEveryReportNameUnreadableVouchersAndFail)
+{
+    ASSERT_EQ(run({QStringLiteral("init")}).code, 0);
+    db::Connection conn;
+    conn.Open(books());
+    test::unguardJournal(conn);
+    conn.executeScript(QStringLiteral("insert into account(accno, AccCode, AccountName) values(2, 'DON', 'DONATIONS');"
+                                      "insert into shopacc(accno, Shopid) values(2, 1);"
+                                      "insert into accountopening values(2, 1, 0, 'C');"
+                                      "insert into journal(shopid, debitaccid, creditaccid, joudate, amount) "
+                                      "values(1, 1, 2, '2026-05-01', 100);"));
+    for (const test::DamagedVoucher& damaged : test::kDamagedVouchers) {
+        const qint64 jouNo = test::addDamagedVoucher(conn, damaged);
+        const QString said = test::unreadableMessage(jouNo, damaged) + QLatin1Char('\n');
+        const Result checked = run({QStringLiteral("check")});
+        EXPECT_EQ(checked.code, 6) << damaged.what;
+        EXPECT_TRUE(checked.err.endsWith(said) && checked.err.count(QLatin1Char('\n')) == 1)
+            << damaged.what << ": " << checked.err.toStdString();
+        EXPECT_TRUE(checked.out.endsWith(QStringLiteral("No repairs were needed\n"))) << damaged.what;
+        for (const char* report : kReports) {
+            const Result refused = run({QStringLiteral("report"), QLatin1String(report)});
+            EXPECT_EQ(refused.code, 6) << damaged.what << ", " << report;
+            EXPECT_EQ(refused.err, checked.err) << damaged.what << ", " << report;
+            EXPECT_TRUE(refused.out.isEmpty()) << damaged.what << ", " << report;
+        }
+        conn.execute(QStringLiteral("delete from journal where jousrlno = ?"), {jouNo});
+    }
+    EXPECT_EQ(run({QStringLiteral("check")}).code, 0);
+    for (const char* report : kReports)
+        EXPECT_EQ(run({QStringLiteral("report"), QLatin1String(report)}).err, QString()) << report;
+}
+
+TEST_F(Tool, ReportsOnAFileThatHoldsNoBooksSayWhatCheckSays)
+{
+    QDir().mkpath(app(QStringLiteral("Data")));
+    {
+        db::Connection other;
+        other.Open(books(), false);
+        other.execute(QStringLiteral("create table notes(line text)"));
+    }
+    const Result checked = run({QStringLiteral("check")});
+    EXPECT_EQ(checked.code, 6);
+    EXPECT_TRUE(checked.err.endsWith(
+        QStringLiteral("The file %1 does not hold the books of a financial year.\n").arg(books())))
+        << checked.err.toStdString();
+    for (const char* report : kReports) {
+        const Result refused = run({QStringLiteral("report"), QLatin1String(report)});
+        EXPECT_EQ(refused.code, 6) << report;
+        EXPECT_EQ(refused.err, checked.err) << report;
+    }
+}
+
 TEST_F(Tool, BackupGoesToTheSlotsFolderOrTheChosenFileAndIsRecorded)
 {
     ASSERT_EQ(run({QStringLiteral("init")}).code, 0);
@@ -335,7 +395,7 @@ TEST_F(Tool, WrongCallsGiveOneLineAndExitTwo)
         "  3  no books exist for the financial year\n"
         "  4  the books to be made already exist (close-year: --yes replaces them)\n"
         "  5  the backup seems to be of another year (restore: --yes takes it)\n"
-        "  6  the books or the backup are damaged: no year's books, or no cash account\n"
+        "  6  the books or the backup are damaged: no year's books, no cash account, or vouchers that cannot be read\n"
         "  7  nothing to report: no records, or no cash account for the statement\n"
         "  8  a file or folder cannot be written\n")))
         << help.out.toStdString();

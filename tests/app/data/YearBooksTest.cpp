@@ -1,3 +1,4 @@
+#include "app/DamagedVouchers.h"
 #include "app/data/TestBooks.h"
 #include "data/CashAccount.h"
 #include "data/YearBooks.h"
@@ -103,6 +104,7 @@ TEST(YearBooks, LedgerCodesAreUniqueWithoutRegardToCase)
 TEST(YearBooks, JournalViewNamesBothHeadsAndKeepsVouchersWithUnknownHeads)
 {
     TestBooks books;
+    unguardJournal(books.conn); // books made elsewhere may name unknown heads
     const int salary = books.addHead(QStringLiteral("SAL"), QStringLiteral("SALARY"));
     books.addVoucher(1, salary, 1, QStringLiteral("2026-06-30"), 2500000);
     books.addVoucher(1, 1, 99);

@@ -115,6 +115,7 @@ TEST_F(TreeList, TheTreeHoldsEveryHeadButTheCashAccountInNameOrder)
 TEST_F(TreeList, ReceiptAndPaymentListsEveryHeadsYearTotalsPerSide)
 {
     // Both institutions count; small amounts add up exactly.
+    books.addInstitution(2, QStringLiteral("DISPENSARY"));
     books.addReceipt(1, donations, 123456750);
     books.addReceipt(2, donations, 10);
     books.addReceipt(2, donations, 20);
@@ -154,6 +155,7 @@ TEST_F(TreeList, ReceiptAndPaymentListsEveryHeadsYearTotalsPerSide)
 
 TEST_F(TreeList, AHeadListsItsVouchersInDateOrderFromTheCashBooksSide)
 {
+    books.addInstitution(2, QStringLiteral("DISPENSARY"));
     books.addPayment(1, salary, 250000, QStringLiteral("2026-06-30"));
     books.addReceipt(2, salary, 1000, QStringLiteral("2026-04-02"));
     books.addReceipt(1, salary, 5, QStringLiteral("2026-06-30"));

@@ -1,4 +1,5 @@
 #include "app/AppTestBooks.h"
+#include "app/DamagedVouchers.h"
 #include "core/AppState.h"
 #include "data/YearBooks.h"
 #include "dialogs/ScriptedDialogs.h"
@@ -156,6 +157,26 @@ TEST_F(Startup, RenamesTheCashAccountAndRepairsTheOpenings)
     EXPECT_EQ(state().Conn.scalar(QStringLiteral("select AccountName from account where accno=?"), {state().CashAccNo}).toString(),
               QStringLiteral("CASH A/C"));
     EXPECT_EQ(state().Conn.scalar(QStringLiteral("select count(*) from accountopening where accno=?"), {state().CashAccNo}).toInt(), 1);
+}
+
+TEST_F(Startup, NamesUnreadableVouchersAndGoesOn)
+{
+    makeBooks(year2627);
+    db::Connection c;
+    c.Open(booksOf(year2627));
+    test::unguardJournal(c);
+    for (const test::DamagedVoucher& damaged : test::kDamagedVouchers) {
+        const qint64 jouNo = test::addDamagedVoucher(c, damaged);
+        state().Conn.Close();
+        scripted->clear();
+        start();
+        confirm(QStringLiteral("01/04/2026"));
+        EXPECT_EQ(ready->count(), 1) << damaged.what;
+        ASSERT_FALSE(scripted->messages().empty()) << damaged.what;
+        EXPECT_EQ(scripted->messages().back().text, test::unreadableMessage(jouNo, damaged)) << damaged.what;
+        EXPECT_EQ(scripted->messages().back().icon, MessageIcon::Critical) << damaged.what;
+        c.execute(QStringLiteral("delete from journal where jousrlno = ?"), {jouNo});
+    }
 }
 
 TEST_F(Startup, BacksUpByItselfWhenTheIntervalHasPassed)

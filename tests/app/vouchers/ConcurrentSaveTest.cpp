@@ -77,6 +77,10 @@ TEST(VoucherSaver, DISABLED_SavesVouchers)
     qint64 saved = conn.scalar(QStringLiteral("select count(*) from journal")).toLongLong();
     for (int i = 0; count == 0 || i < count; ++i) {
         const int head = ownHeads ? int(kFirstOwnHead + saved) : 2;
+        // A voucher names a head of the books, as the voucher window's do.
+        if (ownHeads)
+            conn.execute(QStringLiteral("insert or ignore into account(accno, AccCode, AccountName) values(?, ?, 'OWN')"),
+                         {head, QStringLiteral("H%1").arg(head)});
         app::Voucher v;
         v.shopId = 1;
         v.debit = head;
@@ -124,6 +128,7 @@ TEST(ConcurrentSave, TwoProgramsSavingAtOnceLoseNothing)
 {
     constexpr int kEach = 2000;
     test::TestBooks books;
+    ASSERT_EQ(books.addHead(QStringLiteral("DON"), QStringLiteral("DONATIONS")), 2);
     auto first = startSaver(books.file, kEach, false);
     auto second = startSaver(books.file, kEach, false);
     for (QProcess* saver : {first.get(), second.get()}) {
@@ -138,6 +143,7 @@ TEST(ConcurrentSave, TwoProgramsSavingAtOnceLoseNothing)
 TEST(ConcurrentSave, ARestoreIsRefusedWhileAProgramSavesIntoTheBooksAndLosesNoVoucher)
 {
     test::TestBooks books;
+    ASSERT_EQ(books.addHead(QStringLiteral("DON"), QStringLiteral("DONATIONS")), 2);
     const QString backup = books.dir.filePath(QStringLiteral("empty_2627.bak"));
     yearend::copyYearDatabase(books.file, backup);
     books.conn.Close();

@@ -1,3 +1,4 @@
+#include "app/data/TestBooks.h"
 #include "app/yearend/YearEndBooks.h"
 #include "data/DatabaseFiles.h"
 #include "data/FinancialYear.h"
@@ -77,6 +78,18 @@ TEST_F(Closing, CarriesHeadsInstitutionsSettingsAndUsersWithZeroDebitOpenings)
     EXPECT_EQ(dumpTable(next, QStringLiteral("CurCashAccount")).value(0), QStringLiteral("1|CASH|CASH A/C|1"));
     EXPECT_EQ(fileHash(books), before) << "the open year's books are only read";
     EXPECT_EQ(dataFiles(), QStringList({"account0809.db", "account0910.db"}));
+
+    // The new books refuse what the reports could not read.
+    db::Connection conn;
+    conn.Open(next);
+    for (const char* values : {"1, 1, 7, '2009-13-45', 100", "1, 1, 7, '2009-05-01', 'twelve'", "1, 1, 99, '2009-05-01', 100"})
+        EXPECT_EQ(errorNumberOf([&] {
+                      conn.execute(QStringLiteral("insert into journal(shopid, debitaccid, creditaccid, joudate, amount) "
+                                                  "values(%1)")
+                                       .arg(QLatin1String(values)));
+                  }),
+                  StatementFailed)
+            << values;
 }
 
 TEST_F(Closing, ClosingTwiceReplacesOnlyWhenToldAndKeepsASafetyCopy)
