@@ -7,6 +7,12 @@
 
 namespace pellam::cli {
 
+PellamError noCashAccount(const QString& books)
+{
+    return PellamError(db::CannotOpen, QStringLiteral("The cash account is not found in the books %1.").arg(books),
+                       QStringLiteral("pellam"));
+}
+
 BooksCheck::BooksCheck(const QString& books, QTextStream& out) : file_(books), out_(out)
 {
     conn_.OpenHeld(file_);
@@ -16,7 +22,7 @@ void BooksCheck::verifyCashAccount()
 {
     const auto cash = data::verifyCashAccount(conn_);
     if (!cash)
-        throw CommandFailure(ExitCode::DamagedBooks, QStringLiteral("The cash account is not found in the books %1.").arg(file_));
+        throw CommandFailure(ExitCode::DamagedBooks, noCashAccount(file_).Description());
     cash_ = *cash;
     out_ << "Cash account: " << cash_.name << " (code " << cash_.code << ", number " << cash_.accno << ")" << Qt::endl;
     if (cash_.renamed) {

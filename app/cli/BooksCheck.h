@@ -3,11 +3,15 @@
 #include "PellamUtility.h"
 #include "data/StartupChecks.h"
 #include "database/Connection.h"
+#include "errors/PellamError.h"
 
 #include <QString>
 #include <QTextStream>
 
 namespace pellam::cli {
+
+// "The cash account is not found in the books <file>."
+PellamError noCashAccount(const QString& books);
 
 // The start-up checks and repairs on one year's books, in start-up's order,
 // telling `out` what each found or repaired.
