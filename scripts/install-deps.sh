@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
-  libsqlite3-dev libxlsxwriter-dev libsodium-dev
+  libsqlite3-dev libxlsxwriter-dev zlib1g-dev libsodium-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   unzip

@@ -17,6 +17,12 @@ void requireReadableVouchers(db::Connection& conn, const data::FinancialYear& ye
     }
 }
 
+PellamError noCashAccount(const QString& books)
+{
+    return PellamError(db::CannotOpen, QStringLiteral("The cash account is not found in the books %1.").arg(books),
+                       QStringLiteral("pellam"));
+}
+
 BooksCheck::BooksCheck(const QString& books, const data::FinancialYear& year, QTextStream& out)
     : file_(books), year_(year), out_(out)
 {
@@ -27,7 +33,7 @@ void BooksCheck::verifyCashAccount()
 {
     const auto cash = data::verifyCashAccount(conn_);
     if (!cash)
-        throw CommandFailure(ExitCode::DamagedBooks, QStringLiteral("The cash account is not found in the books %1.").arg(file_));
+        throw CommandFailure(ExitCode::DamagedBooks, noCashAccount(file_).Description());
     cash_ = *cash;
     out_ << "Cash account: " << cash_.name << " (code " << cash_.code << ", number " << cash_.accno << ")" << Qt::endl;
     if (cash_.renamed) {

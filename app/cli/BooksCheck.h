@@ -4,6 +4,7 @@
 #include "data/FinancialYear.h"
 #include "data/StartupChecks.h"
 #include "database/Connection.h"
+#include "errors/PellamError.h"
 
 #include <QString>
 #include <QTextStream>
@@ -13,6 +14,9 @@ namespace pellam::cli {
 // Vouchers that no report can read, refused as damaged books: no repair
 // mends them, so a script must tell them from a failure on the way.
 void requireReadableVouchers(db::Connection& conn, const data::FinancialYear& year);
+
+// "The cash account is not found in the books <file>."
+PellamError noCashAccount(const QString& books);
 
 // The start-up checks and repairs on one year's books, in start-up's order,
 // telling `out` what each found or repaired.

@@ -5,6 +5,7 @@
 #include "cli/ReportCommand.h"
 #include "core/AppState.h"
 #include "core/InstallationSlot.h"
+#include "data/CashAccount.h"
 #include "data/DemoBooks.h"
 #include "data/StartupChecks.h"
 #include "data/YearBooks.h"
@@ -31,19 +32,23 @@ void prepareFolders(const QString& appFolder)
                                  QStringLiteral("Cannot create the folder %1.").arg(QDir(appFolder).filePath(QLatin1String(sub))));
 }
 
-// A file that is no database, or a database without the ledger and the cash
-// account's view, is refused before a command reads or copies it, so that a
-// script can tell damaged books from a failure on the way.
-void refuseDamagedBooks(const QString& file)
+// A file that is no database, or a database that holds no year's books, is
+// refused before a command reads or copies it, so that a script can tell
+// damaged books from a failure on the way; so are books without a cash
+// account where the command needs one. The look changes nothing of the
+// file, so a refused file is left exactly as it was.
+void refuseDamagedBooks(const QString& file, bool needsCash)
 {
     db::Connection probe;
     try {
-        probe.Open(file, true, 5000, true);
+        probe.OpenUntouched(file);
     } catch (const PellamError& e) {
         throw CommandFailure(ExitCode::DamagedBooks, QStringLiteral("The file %1 cannot be read: %2").arg(file, e.Description()));
     }
     try {
         data::requireYearBooks(probe);
+        if (needsCash && !data::cashAccount(probe))
+            throw noCashAccount(file);
     } catch (const PellamError& e) {
         throw CommandFailure(ExitCode::DamagedBooks, e.Description());
     }
@@ -85,6 +90,12 @@ int PellamTool::run(const QStringList& arguments)
         else
             demo(line);
         out_.flush();
+        // What went to the terminal may have gone to a file (pellam report
+        // > ledger.txt) on a disk that filled up.
+        if (out_.status() != QTextStream::Ok)
+            throw CommandFailure(ExitCode::CannotWrite,
+                                 QStringLiteral("The output cannot be written: %1")
+                                     .arg(out_.device() ? out_.device()->errorString() : QString()));
         return int(ExitCode::Done);
     } catch (const CommandFailure& e) {
         return fail(out_, err_, e.message(), e.code());
@@ -115,10 +126,10 @@ QString PellamTool::existingBooks(const data::FinancialYear& year) const
     return books;
 }
 
-QString PellamTool::readableBooks(const data::FinancialYear& year) const
+QString PellamTool::readableBooks(const data::FinancialYear& year, Needs needs) const
 {
     const QString books = existingBooks(year);
-    refuseDamagedBooks(books);
+    refuseDamagedBooks(books, needs == Needs::BooksWithCash);
     return books;
 }
 
@@ -148,7 +159,7 @@ QString PellamTool::backUp(const QString& books, const data::FinancialYear& year
     const QString file = target.isEmpty() ? QDir(backupFolder(year, appKey)).filePath(yearend::backupFileName(now_, year)) : target;
     for (const QString& line : yearend::removeUnfinishedBackups(QFileInfo(file).absolutePath()))
         out_ << line << Qt::endl;
-    yearend::copyYearDatabase(books, file);
+    yearend::backUpYearDatabase(books, file);
     startup::recordBackup(util_, appKey, now_.date());
     return file;
 }
@@ -179,7 +190,8 @@ void PellamTool::demo(const CommandLine& line)
 void PellamTool::backup(const CommandLine& line)
 {
     const data::FinancialYear year = dateOption(line);
-    const QString books = readableBooks(year);
+    // A backup without a cash account is one that no restore takes.
+    const QString books = readableBooks(year, Needs::BooksWithCash);
     BooksCheck(books, year, out_).convertPasswords();
     QString target = line.text(QStringLiteral("to"));
     if (!target.isEmpty())
@@ -191,7 +203,7 @@ void PellamTool::backup(const CommandLine& line)
 void PellamTool::check(const CommandLine& line)
 {
     const data::FinancialYear year = dateOption(line);
-    const QString books = readableBooks(year);
+    const QString books = readableBooks(year, Needs::BooksWithCash);
     out_ << "Checking the books for " << year.label() << ": " << books << Qt::endl;
     BooksCheck checkBooks(books, year, out_);
     checkBooks.verifyCashAccount();

@@ -31,8 +31,10 @@ private:
     data::FinancialYear dateOption(const CommandLine& line) const;
     // The year's books, which must exist.
     QString existingBooks(const data::FinancialYear& year) const;
-    // The year's books, which must exist and open as a year's books.
-    QString readableBooks(const data::FinancialYear& year) const;
+    enum class Needs { Books, BooksWithCash };
+    // The year's books, which must exist and hold a year's books (with a
+    // cash account where `needs` says so); looked at without a byte changed.
+    QString readableBooks(const data::FinancialYear& year, Needs needs = Needs::Books) const;
     QString newBooks(const data::FinancialYear& year) const;
     // A checked copy in this installation's backup folder (or `target`),
     // recorded as the last backup; the copy's name.

@@ -3,6 +3,8 @@
 #include "cli/ExitCode.h"
 #include "core/AppState.h"
 #include "data/CashAccount.h"
+#include "errors/ErrorNumber.h"
+#include "errors/PellamError.h"
 #include "excel/ExcelWorkbook.h"
 #include "files/FileReplace.h"
 #include "format/DateText.h"
@@ -15,7 +17,6 @@
 #include "reports/ReportRoute.h"
 #include "reports/SummaryBuilder.h"
 
-#include <QFile>
 #include <QSaveFile>
 #include <functional>
 
@@ -50,20 +51,16 @@ app::ReportReference referenceOption(const CommandLine& line)
     throw UsageError(QStringLiteral("--ref must be none, jou, bill or sl, not '%1'").arg(ref));
 }
 
-CommandFailure cannotWrite(const QString& path)
-{
-    return CommandFailure(ExitCode::CannotWrite, QStringLiteral("The file %1 cannot be written.").arg(path));
-}
-
 // A file written in full or not at all.
 void writeWhole(const QString& path, const std::function<void(QSaveFile&)>& write)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw cannotWrite(path);
+        throw files::cannotWrite(path, file.errorString());
     write(file);
-    if (!files::commitAndSync(file))
-        throw cannotWrite(path);
+    QString why;
+    if (!files::commitAndSync(file, why))
+        throw files::cannotWrite(path, why);
 }
 
 } // namespace
@@ -170,6 +167,19 @@ ReportCommand::Output ReportCommand::output(const QString& report, bool workbook
 
 void ReportCommand::write(const Output& o, const app::ReportRoute& report)
 {
+    try {
+        writeFile(o, report);
+    } catch (const PellamError& e) {
+        // Each writer says which file and why on one line; a script also
+        // learns it from the exit code.
+        if (e.Number() == DeviceIOError)
+            throw CommandFailure(ExitCode::CannotWrite, e.Description());
+        throw;
+    }
+}
+
+void ReportCommand::writeFile(const Output& o, const app::ReportRoute& report)
+{
     if (o.format == QLatin1String("text")) {
         const app::LineWriter& text = report.text;
         if (o.file.isEmpty())
@@ -182,7 +192,6 @@ void ReportCommand::write(const Output& o, const app::ReportRoute& report)
                 });
             });
     } else if (o.format == QLatin1String("pdf")) {
-        writeWhole(o.file, [](QSaveFile&) {}); // says now when the file cannot be made
         PagePrinter::instance().usePdfFile(o.file);
         app::ReportPrinter printer(report.pageOffset, report.paper);
         printer.openAsSet();
@@ -191,7 +200,6 @@ void ReportCommand::write(const Output& o, const app::ReportRoute& report)
             printer.end();
         } catch (...) {
             printer.abandon();
-            QFile::remove(o.file);
             throw;
         }
     } else if (report.sheet) {

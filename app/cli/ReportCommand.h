@@ -46,8 +46,11 @@ private:
     // `workbook`: whether the report has a spreadsheet route.
     Output output(const QString& report, bool workbook) const;
     // The report through the route the format names, into a whole file or
-    // none; a PDF on the side of the paper the report prints along.
+    // none; a PDF on the side of the paper the report prints along. A file
+    // that cannot be written in full throws CommandFailure (CannotWrite)
+    // naming it and why.
     void write(const Output& o, const app::ReportRoute& report);
+    void writeFile(const Output& o, const app::ReportRoute& report);
     QList<qint64> shops() const;
     QList<int> heads() const;
 

@@ -13,6 +13,8 @@ namespace pellam::data {
 namespace {
 
 const QString kSource = QStringLiteral("Pellam books");
+// Without these the books cannot be worked with; an upgrade makes the rest.
+const char* const kRequiredTables[] = {"account", "organization", "accountopening", "journal", "loginuser"};
 // Books whose AccUptodate date lies before this day predate shopacc.
 const QDate kCurrentSchemaDate(2006, 8, 25);
 
@@ -63,17 +65,21 @@ void ensureCashSetting(db::Connection& conn)
 
 } // namespace
 
-// A database without the tables every report reads and the cash account's
-// view is some other file: say so instead of failing on a missing table
-// further on. Tables that the upgrade adds to older books are not asked for.
-void requireYearBooks(db::Connection& conn)
+// A database without the ledger and the cash account's view is some other
+// file, and one without a table the books cannot be worked without is no
+// whole books: say so instead of failing on a missing table further on.
+void requireYearBooks(db::Connection& conn, const QString& shownAs)
 {
-    static const char* const kRequired[] = {"account", "organization", "accountopening", "journal", "CurCashAccount"};
-    if (!std::all_of(std::begin(kRequired), std::end(kRequired),
-                     [&](const char* name) { return hasObject(conn, QLatin1String(name)); }))
-        throw PellamError(db::CannotOpen,
-                          QStringLiteral("The file %1 does not hold the books of a financial year.").arg(conn.fileName()),
-                          kSource);
+    const QString file = shownAs.isEmpty() ? conn.fileName() : shownAs;
+    const QString notBooks = QStringLiteral("The file %1 does not hold the books of a financial year").arg(file);
+    if (!hasObject(conn, QStringLiteral("account")) || !hasObject(conn, QStringLiteral("CurCashAccount")))
+        throw PellamError(db::CannotOpen, notBooks + QLatin1Char('.'), kSource);
+    for (const char* table : kRequiredTables)
+        if (conn.scalar(QStringLiteral("select count(*) from sqlite_master where type = 'table' and lower(name) = lower(?)"),
+                        {QLatin1String(table)})
+                .toLongLong() == 0)
+            throw PellamError(db::CannotOpen, notBooks + QStringLiteral(": it has no table %1.").arg(QLatin1String(table)),
+                              kSource);
 }
 
 std::optional<CashAccount> verifyCashAccount(db::Connection& conn)

@@ -13,9 +13,11 @@ namespace pellam::data {
 // statement (or a few) whatever the size of the books.
 
 // Throws PellamError -2147467259 unless the connection's file holds the
-// books of a financial year (the tables of heads, institutions, openings and
-// vouchers, and the cash account's view).
-void requireYearBooks(db::Connection& conn);
+// books of a financial year: the ledger, the cash account's view and the
+// other tables the books cannot be worked without (an upgrade makes the
+// rest). The message names `shownAs` when given (the file the user knows,
+// when the connection is on a copy of it), else the connection's file.
+void requireYearBooks(db::Connection& conn, const QString& shownAs = {});
 
 // The first row of CurCashAccount, renamed to "CASH A/C" when it is called
 // otherwise; nothing when the view is empty. Throws PellamError -2147467259

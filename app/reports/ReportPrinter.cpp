@@ -187,7 +187,12 @@ void ReportPrinter::centred(const QString& title, int lead)
 
 void ReportPrinter::end()
 {
-    printer_.EndDoc();
+    try {
+        printer_.EndDoc();
+    } catch (...) {
+        restorePaper();
+        throw;
+    }
     restorePaper();
 }
 

@@ -70,6 +70,7 @@ public:
     // blanks, and a smaller size, when that would take it past the
     // printable width.
     void centred(const QString& text, int lead = 0);
+    // Throws files::cannotWrite when a PDF file cannot be written in full.
     void end();
     // Gives up the job after a failure; a PDF begun for it is removed.
     void abandon();

@@ -1,7 +1,6 @@
 #include "reports/ReportTextFile.h"
 
-#include "errors/ErrorNumber.h"
-#include "errors/PellamError.h"
+#include "files/FileReplace.h"
 
 #include <QDir>
 #include <QTemporaryFile>
@@ -17,7 +16,7 @@ QString freshName(const QString& folder)
     QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("rptXXXXXX.tmp")));
     probe.setAutoRemove(false);
     if (!probe.open())
-        throw PellamError(PathAccessError, QStringLiteral("Path/File access error: ") + folder, QStringLiteral("Report"));
+        throw files::cannotWrite(probe.fileTemplate(), probe.errorString());
     return probe.fileName();
 }
 
@@ -26,7 +25,7 @@ QString freshName(const QString& folder)
 ReportTextFile::ReportTextFile(const QString& folder) : file_(freshName(folder))
 {
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw PellamError(PathAccessError, QStringLiteral("Path/File access error: ") + file_.fileName(), QStringLiteral("Report"));
+        throw files::cannotWrite(file_.fileName(), file_.errorString());
 }
 
 ReportTextFile::~ReportTextFile()
@@ -49,9 +48,12 @@ void ReportTextFile::WriteLine(const QString& line)
 
 void ReportTextFile::Close()
 {
+    // A write that failed on the way (a full disk) is kept by the file
+    // until now; the report is not shown cut short.
     if (file_.isOpen() && (!file_.flush() || file_.error() != QFileDevice::NoError)) {
+        const QString reason = files::whyNotWritten(file_);
         file_.close();
-        throw PellamError(DiskFull, QStringLiteral("Disk full: ") + file_.fileName(), QStringLiteral("Report"));
+        throw files::cannotWrite(file_.fileName(), reason);
     }
     file_.close();
 }

@@ -34,6 +34,7 @@ std::optional<QString> SettingsFile::title() const
 void SettingsFile::write(const QString& title, const QDate& today) const
 {
     QSaveFile file(path_);
+    QString why;
     if (file.open(QIODevice::WriteOnly | QIODevice::Text)) {
         QTextStream out(&file);
         out << "****************   [DON'T EDIT THIS FILE]   ***********\n"
@@ -42,11 +43,13 @@ void SettingsFile::write(const QString& title, const QDate& today) const
             << "************************************************\n"
             << util_.EnCrypt(datetext::format(today)) << '\n';
         out.flush();
-        if (files::commitAndSync(file))
+        if (files::commitAndSync(file, why))
             return;
+    } else {
+        why = file.errorString();
     }
     throw PellamError(PathAccessError, QStringLiteral("The settings file %1 could not be written: %2")
-                              .arg(QDir::toNativeSeparators(path_), file.errorString()),
+                              .arg(QDir::toNativeSeparators(path_), why),
                       QStringLiteral("Pellam settings"));
 }
 

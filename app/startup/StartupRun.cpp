@@ -5,6 +5,7 @@
 #include "core/ErrorHandling.h"
 #include "core/InstallationSlot.h"
 #include "core/Say.h"
+#include "data/CashAccount.h"
 #include "data/FinancialYear.h"
 #include "data/PasswordConversion.h"
 #include "data/StartupChecks.h"
@@ -40,15 +41,25 @@ void step(const std::function<void()>& action)
     runStep(action, QStringLiteral("Form_Load"), kModule);
 }
 
+void sayNoCashAccount()
+{
+    say(QStringLiteral("Unable to continue......") + CR + CR + QStringLiteral("Cash Account is not found....  ") + CR + CR +
+        QStringLiteral("Please Contact the System Administrator  "));
+}
+
 // A file of the year's name that is damaged, empty or something else
-// entirely is named plainly, instead of failing later on a missing table.
+// entirely is named plainly, instead of failing later on a missing table;
+// books without a cash account end the program as the check after the
+// connection would. The look changes nothing of the file, and a refused
+// file is never opened for writing, so it is left exactly as it was.
 bool holdsYearBooks(const QString& file)
 {
+    bool cash = false;
     try {
         db::Connection probe;
-        probe.Open(file, true, 5000, true);
+        probe.OpenUntouched(file);
         data::requireYearBooks(probe);
-        return true;
+        cash = data::cashAccount(probe).has_value();
     } catch (const PellamError& e) {
         say(QStringLiteral("       Invalid Database or Date..... ") + CR + CR + QStringLiteral("The file ") +
                 QDir::toNativeSeparators(file) + QStringLiteral(" does not hold the books of a financial year.") + CR +
@@ -56,6 +67,9 @@ bool holdsYearBooks(const QString& file)
             MessageIcon::Critical);
         return false;
     }
+    if (!cash)
+        sayNoCashAccount();
+    return cash;
 }
 
 } // namespace
@@ -132,8 +146,7 @@ StartupRun::Outcome StartupRun::openBooks(const QDate& workingDate)
     std::optional<data::CashAccount> cash;
     step([&] { cash = data::verifyCashAccount(s.Conn); });
     if (!cash) {
-        say(QStringLiteral("Unable to continue......") + CR + CR + QStringLiteral("Cash Account is not found....  ") + CR +
-            CR + QStringLiteral("Please Contact the System Administrator  "));
+        sayNoCashAccount();
         return Outcome::EndProgram;
     }
     s.rememberCashAccount(*cash);

@@ -1,5 +1,6 @@
 #include "yearend/BackupCopy.h"
 
+#include "data/CashAccount.h"
 #include "data/DatabaseFiles.h"
 #include "data/StartupChecks.h"
 #include "database/Connection.h"
@@ -55,15 +56,29 @@ QStringList removeUnfinishedBackups(const QString& folder)
     return leftoverLines(data::removeLeftovers(folder, {QStringLiteral("*.bak.partial")}), QStringLiteral("backup"));
 }
 
-void checkYearDatabase(const QString& file)
+void checkYearDatabase(const QString& file, const QString& shownAs)
 {
     db::Connection conn;
     conn.Open(file);
-    data::requireYearBooks(conn);
+    data::requireYearBooks(conn, shownAs);
     const QString verdict = conn.scalar(QStringLiteral("pragma integrity_check")).toString();
     if (verdict != QStringLiteral("ok"))
         throw PellamError(db::CannotOpen, QStringLiteral("The copy failed its integrity check: %1").arg(verdict), kSource);
     conn.scalar(QStringLiteral("select count(*) from CurCashAccount"));
+}
+
+void checkBackup(const QString& file, const QString& shownAs)
+{
+    try {
+        checkYearDatabase(file, shownAs);
+        db::Connection conn;
+        conn.Open(file);
+        if (!data::cashAccount(conn))
+            throw PellamError(db::CannotOpen, QStringLiteral("The books in %1 have no cash account.").arg(shownAs), kSource);
+    } catch (const PellamError& e) {
+        // Whatever failed, the file is no backup the books could come back from.
+        throw PellamError(InvalidFileFormat, e.Description(), kSource);
+    }
 }
 
 QString unusedFileName(const QString& file)
@@ -96,7 +111,10 @@ QString backupFileName(const QDateTime& now, const data::FinancialYear& year)
     return now.toString(QStringLiteral("ddMMyyHHmmss")) + QLatin1Char('_') + year.shortYears() + QStringLiteral(".bak");
 }
 
-void copyYearDatabase(const QString& source, const QString& target, const std::function<void(const QString&)>& status)
+namespace {
+
+void copyChecked(const QString& source, const QString& target, const std::function<void(const QString&)>& status,
+                 const std::function<void(const QString& copy)>& check)
 {
     const auto say = [&](const QString& text) {
         if (status)
@@ -120,12 +138,19 @@ void copyYearDatabase(const QString& source, const QString& target, const std::f
     try {
         say(QStringLiteral("Copying the books to %1").arg(QFileInfo(target).fileName()));
         {
+            // Only read, so that a copy never switches books to a write-
+            // ahead log nor moves a log into them. Books that keep a log and
+            // have none beside them (nobody works in them) are opened as
+            // the program opens them instead: that changes nothing of them
+            // either, and unlike a read-only connection it leaves no log
+            // files behind.
+            const bool idle = db::writesAheadLog(source) && !QFileInfo::exists(source + QStringLiteral("-wal"));
             db::Connection books;
-            books.Open(source);
+            books.Open(source, true, 5000, !idle);
             books.execute(QStringLiteral("vacuum into ?"), {temporary});
         }
         say(QStringLiteral("Checking the copy"));
-        checkYearDatabase(temporary);
+        check(temporary);
         moveDatabaseIntoPlace(temporary, target);
         say(QStringLiteral("The copy is complete"));
     } catch (const PellamError& e) {
@@ -135,6 +160,18 @@ void copyYearDatabase(const QString& source, const QString& target, const std::f
         data::removeDatabaseFiles(temporary);
         throw;
     }
+}
+
+} // namespace
+
+void copyYearDatabase(const QString& source, const QString& target, const std::function<void(const QString&)>& status)
+{
+    copyChecked(source, target, status, [&source](const QString& copy) { checkYearDatabase(copy, source); });
+}
+
+void backUpYearDatabase(const QString& source, const QString& target, const std::function<void(const QString&)>& status)
+{
+    copyChecked(source, target, status, [&source](const QString& copy) { checkBackup(copy, source); });
 }
 
 } // namespace pellam::yearend

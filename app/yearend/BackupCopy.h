@@ -32,6 +32,20 @@ QString backupFileName(const QDateTime& now, const data::FinancialYear& year);
 void copyYearDatabase(const QString& source, const QString& target,
                       const std::function<void(const QString&)>& status = {});
 
+// A backup of the year's books `source` into `target`, made as
+// copyYearDatabase makes a copy but called made only when a restore would
+// take it (checkBackup). A copy that fails the check is removed, and the
+// PellamError (321) says why, naming `source`.
+void backUpYearDatabase(const QString& source, const QString& target,
+                        const std::function<void(const QString&)>& status = {});
+
+// What a restore asks of a backup before it puts it in place, and a backup
+// of itself before it is called made: `file` opens as a year's books (every
+// table they cannot be worked without), passes PRAGMA integrity_check and
+// names a cash account. Throws PellamError 321 saying what is wrong, naming
+// `shownAs`: the file the user knows, where `file` is a copy of it.
+void checkBackup(const QString& file, const QString& shownAs);
+
 // Removes from `folder` what interrupted backups left there: unfinished
 // copies ("*.bak.partial") with their logs, except one that another program
 // is still making. A line for the run's log for each file removed.
@@ -46,8 +60,8 @@ QStringList leftoverLines(const QStringList& removed, const QString& run);
 void moveDatabaseIntoPlace(const QString& file, const QString& target);
 
 // Throws PellamError unless `file` opens as a year's books and passes
-// PRAGMA integrity_check.
-void checkYearDatabase(const QString& file);
+// PRAGMA integrity_check; the message names `shownAs` when given.
+void checkYearDatabase(const QString& file, const QString& shownAs = {});
 
 // `file`, or the first of `file` with "-2", "-3", ... before its extension
 // that does not exist: a safety copy never replaces an earlier one.

@@ -18,9 +18,6 @@ namespace {
 
 const QString kSource = QStringLiteral("Pellam restore");
 
-// Without these the books cannot be worked with; the rest an upgrade makes.
-const char* const kRequiredTables[] = {"account", "organization", "accountopening", "journal", "loginuser"};
-
 PellamError notRestored(const PellamError& e)
 {
     return PellamError(e.Number(), QStringLiteral("The backup was not restored: ") + e.Description(), kSource);
@@ -62,20 +59,6 @@ void keepBooks(const QString& books, const QString& safetyCopy)
         }
     }
     copyYearDatabase(books, safetyCopy);
-}
-
-void requireTables(db::Connection& copy, const QString& file)
-{
-    for (const char* table : kRequiredTables)
-        if (copy.scalar(QStringLiteral("select count(*) from sqlite_master where type = 'table' and name = ? collate nocase"),
-                        {QLatin1String(table)})
-                .toInt() == 0)
-            throw PellamError(db::CannotOpen,
-                              QStringLiteral("The file %1 holds no table %2: it is not a backup of the books.")
-                                  .arg(file, QLatin1String(table)),
-                              kSource);
-    if (copy.scalar(QStringLiteral("select count(*) from CurCashAccount")).toInt() == 0)
-        throw PellamError(db::CannotOpen, QStringLiteral("The books in %1 have no cash account.").arg(file), kSource);
 }
 
 QDate isoDate(const QVariant& value)
@@ -142,10 +125,9 @@ BackupSummary BackupRestore::prepare(const QString& backup)
         say(QStringLiteral("Create Temporary Datafile"));
         stageBackup(backup, staged);
         say(QStringLiteral("Checking the backup file"));
-        checkYearDatabase(staged);
+        checkBackup(staged, backup);
         db::Connection copy;
         copy.Open(staged);
-        requireTables(copy, backup);
         summary.heads = copy.scalar(QStringLiteral("select count(*) from account")).toLongLong();
         summary.institutions = copy.scalar(QStringLiteral("select count(*) from organization")).toLongLong();
         db::RecordSet vouchers = copy.query(QStringLiteral("select count(*) as n, min(joudate) as first, max(joudate) as last from journal"));

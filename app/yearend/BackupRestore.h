@@ -53,9 +53,10 @@ public:
     BackupRestore& operator=(const BackupRestore&) = delete;
 
     // Throws PellamError, in plain words, when `backup` is not a sound year's
-    // books (it does not open, fails PRAGMA integrity_check, lacks a table or
-    // the cash account). The books are not touched. What an interrupted
-    // restore left beside them is removed first, and said.
+    // books (checkBackup: it does not open, fails PRAGMA integrity_check,
+    // lacks a table or the cash account). Neither the books nor the backup
+    // are touched. What an interrupted restore left beside them is removed
+    // first, and said.
     BackupSummary prepare(const QString& backup);
 
     // Replaces the books by the prepared backup, with `books` closed, and

@@ -100,11 +100,12 @@ bool FrmBackUp::run()
     Stat(QStringLiteral("Creating New Database..............."));
     ui_.Label1->setText(QStringLiteral("..Please Wait"));
     Stat(QStringLiteral(".... Transfering Tables.........."));
-    // A copy that failed is never reported as made, whatever the answer.
+    // A copy that failed, or that no restore would take, is never reported
+    // as made, whatever the answer; the error says why.
     const StepResult copied = attempt([&] {
         for (const QString& line : yearend::removeUnfinishedBackups(QFileInfo(backupFile_).absolutePath()))
             Stat(line);
-        yearend::copyYearDatabase(s.DbFile, backupFile_, [this](const QString& text) {
+        yearend::backUpYearDatabase(s.DbFile, backupFile_, [this](const QString& text) {
             Stat(text);
             TTime_Timer();
         });

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
+#include <QUrl>
 
 #include <sqlite3.h>
 
@@ -186,6 +187,18 @@ FileIdentity identityOf(const QString& file)
 
 } // namespace
 
+bool writesAheadLog(const QString& file)
+{
+    // The header: "SQLite format 3", then at 18 and 19 the write and read
+    // versions, 2 for a write-ahead log.
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray header = f.read(20);
+    return header.size() == 20 && header.startsWith(QByteArrayLiteral("SQLite format 3\0")) && header[18] == 2 &&
+           header[19] == 2;
+}
+
 struct Connection::Impl {
     sqlite3* db = nullptr;
     QString file;
@@ -257,15 +270,30 @@ Connection::~Connection()
 
 void Connection::Open(const QString& file, bool mustExist, int busyMs, bool readOnly)
 {
+    open(file, mustExist, busyMs, readOnly, false);
+}
+
+void Connection::OpenUntouched(const QString& file)
+{
+    open(file, true, 5000, true, writesAheadLog(file) && !QFileInfo::exists(file + QStringLiteral("-wal")));
+}
+
+void Connection::open(const QString& file, bool mustExist, int busyMs, bool readOnly, bool asOnDisk)
+{
     if (State() == 1)
         Close();
     if ((mustExist || readOnly) && !QFileInfo(file).isFile())
         throw PellamError(CannotOpen, QStringLiteral("Could not find file '%1'.").arg(file), kSource);
     // Opened through SQLite itself, so the program and its libraries share
     // one copy of SQLite and one handle.
-    const int flags = readOnly ? SQLITE_OPEN_READONLY : (SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    int flags = readOnly ? SQLITE_OPEN_READONLY : (SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    QByteArray name = file.toUtf8();
+    if (asOnDisk) {
+        flags |= SQLITE_OPEN_URI;
+        name = QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()).toEncoded() + "?immutable=1";
+    }
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(file.toUtf8().constData(), &db, flags, nullptr);
+    const int rc = sqlite3_open_v2(name.constData(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {
         const QString why = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(rc));
         sqlite3_close_v2(db);

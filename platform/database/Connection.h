@@ -42,6 +42,13 @@ public:
     // A program that replaces the file holds it exclusively; while one does,
     // this waits up to `busyMs` and then throws PellamError 3261.
     void OpenHeld(const QString& file, bool readOnly = false, int busyMs = 5000);
+    // Opens an existing file only to look at it, before anything trusts
+    // it: read-only, and leaving nothing beside it either. A read-only
+    // connection on a file in write-ahead-log mode makes its log and index
+    // files when they are missing and leaves them behind; when they are
+    // missing no program has the file open, so it is read as it lies on
+    // the disk instead. Meant for a short look (the schema), not for work.
+    void OpenUntouched(const QString& file);
     void Close();
     // 0 closed, 1 open.
     int State() const;
@@ -68,8 +75,14 @@ public:
 
 private:
     struct Impl;
+    // `asOnDisk`: no locks, no log, no index; the file is taken as it lies.
+    void open(const QString& file, bool mustExist, int busyMs, bool readOnly, bool asOnDisk);
     std::unique_ptr<Impl> d;
 };
+
+// Whether the database file says in its header that it keeps a
+// write-ahead log (opening it for writing then changes nothing of it).
+PELLAM_PLATFORM_EXPORT bool writesAheadLog(const QString& file);
 
 // Commits when told to; rolls back when the scope ends otherwise.
 class PELLAM_PLATFORM_EXPORT Transaction {

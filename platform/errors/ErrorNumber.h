@@ -20,6 +20,7 @@ enum ErrorNumber : int {
     PermissionDenied = 70,
     PathAccessError = 75,
     PathNotFound = 76,
+    InvalidFileFormat = 321,       // a file that is not what it should be (a copy that is no sound backup)
     ObjectNotSet = 91,
     InvalidUseOfNull = 94,
     InvalidPropertyValue = 380,

@@ -31,6 +31,7 @@ QString PellamError::standardDescription(int number)
         {PathNotFound, "Path not found"},
         {ObjectNotSet, "Object variable or With block variable not set"},
         {InvalidUseOfNull, "Invalid use of Null"},
+        {InvalidFileFormat, "Invalid file format"},
         {InvalidPropertyValue, "Invalid property value"},
         {ReadOnlyAtRunTime, "Property cannot be set at run time"},
         {ObjectRequired, "Object required"},

@@ -3,6 +3,7 @@
 #include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -113,16 +114,56 @@ void replaceFile(const QString& temporary, const QString& target, IfTargetExists
     syncFolder(QFileInfo(target).absolutePath());
 }
 
-bool commitAndSync(QSaveFile& file)
+QString whyNotWritten(QFileDevice& file)
 {
-    if (!file.commit())
+#ifndef Q_OS_WIN
+    if (file.isOpen() && file.handle() >= 0 && ::write(file.handle(), "", 1) < 0)
+        return reason(errno);
+#endif
+    return file.errorString();
+}
+
+bool commitAndSync(QSaveFile& file, QString& why)
+{
+    why.clear();
+    // QSaveFile refuses to commit after a write that failed, but not after
+    // a failure of the last flush or of the sync, both of which it makes
+    // while it commits: a file cut short by a full disk would be renamed
+    // into place. So both are made, and checked, here first.
+    if (!file.flush() || file.error() != QFileDevice::NoError)
+        why = whyNotWritten(file);
+#ifdef Q_OS_WIN
+    else if (_commit(file.handle()) != 0)
+        why = QStringLiteral("the file cannot be flushed to the disk");
+#else
+    else if (::fsync(file.handle()) != 0)
+        why = reason(errno);
+#endif
+    if (!why.isEmpty()) {
+        file.cancelWriting();
+        file.commit(); // removes the temporary file
         return false;
+    }
+    if (!file.commit()) {
+        why = file.errorString();
+        return false;
+    }
     try {
         syncFolder(QFileInfo(file.fileName()).absolutePath());
-    } catch (const PellamError&) {
+    } catch (const PellamError& e) {
+        why = e.Description();
         return false;
     }
     return true;
+}
+
+PellamError cannotWrite(const QString& file, const QString& reason)
+{
+    QString why = reason.simplified();
+    if (why.isEmpty())
+        why = QStringLiteral("the file was not written in full");
+    return PellamError(DeviceIOError, QStringLiteral("The file %1 cannot be written: %2").arg(QDir::toNativeSeparators(file), why),
+                       kSource);
 }
 
 } // namespace pellam::files

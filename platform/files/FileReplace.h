@@ -1,9 +1,11 @@
 #pragma once
 
 #include "PlatformExport.h"
+#include "errors/PellamError.h"
 
 #include <QString>
 
+class QFileDevice;
 class QSaveFile;
 
 namespace pellam::files {
@@ -32,8 +34,21 @@ enum class IfTargetExists { Replace, Refuse };
 PELLAM_PLATFORM_EXPORT void replaceFile(const QString& temporary, const QString& target,
                                         IfTargetExists ifExists = IfTargetExists::Replace);
 
-// QSaveFile::commit (which flushes the file and renames it into place),
-// then the folder flushed. False when either fails: the caller reports it.
-PELLAM_PLATFORM_EXPORT bool commitAndSync(QSaveFile& file);
+// Why the system refuses more of `file`, whose last write or flush failed.
+// Qt keeps no reason when only the end of a write was refused (the disk
+// filled up part-way through it), so one more byte at the end of the file
+// asks again: meant for a file that is given up.
+PELLAM_PLATFORM_EXPORT QString whyNotWritten(QFileDevice& file);
+
+// QSaveFile::commit (which renames the file into place), the file flushed
+// to the disk before and its folder after. False when any of it fails, with
+// the reason in `why` for the caller to report; the temporary file is then
+// gone, and a file of that name stays as it was.
+PELLAM_PLATFORM_EXPORT bool commitAndSync(QSaveFile& file, QString& why);
+
+// What every writer of a file the user asked for (a report, a workbook, a
+// PDF) raises when the file cannot be written in full: PellamError 57,
+// "The file <file> cannot be written: <reason>", on one line.
+PELLAM_PLATFORM_EXPORT PellamError cannotWrite(const QString& file, const QString& reason);
 
 } // namespace pellam::files

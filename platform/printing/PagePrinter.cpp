@@ -2,17 +2,19 @@
 
 #include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
+#include "files/FileReplace.h"
 #include "text/FixedFont.h"
 
-#include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSaveFile>
 
 namespace pellam {
 
@@ -64,7 +66,11 @@ PagePrinter::PagePrinter()
 
 PagePrinter::~PagePrinter()
 {
-    EndDoc();
+    try {
+        EndDoc();
+    } catch (const PellamError&) {
+        // Nobody is left to tell; the file is not left half-written.
+    }
 }
 
 void PagePrinter::replacePrinter(std::unique_ptr<QPrinter> printer)
@@ -203,13 +209,50 @@ bool PagePrinter::jobActive() const
     return painter_ && painter_->isActive();
 }
 
+QPagedPaintDevice& PagePrinter::pages() const
+{
+    if (pdfWriter_)
+        return *pdfWriter_;
+    return *printer_;
+}
+
+void PagePrinter::openPdfFile()
+{
+    const QString path = printer_->outputFileName();
+    auto file = std::make_unique<QSaveFile>(path);
+    if (!file->open(QIODevice::WriteOnly))
+        throw files::cannotWrite(path, file->errorString());
+    // The same paper and resolution as the printer, whose measures the
+    // layouts are computed in.
+    auto writer = std::make_unique<QPdfWriter>(file.get());
+    writer->setResolution(printer_->resolution());
+    writer->setPageLayout(printer_->pageLayout());
+    writer->setCreator(printer_->creator());
+    writer->setTitle(printer_->docName());
+    pdfFile_ = std::move(file);
+    pdfWriter_ = std::move(writer);
+}
+
+void PagePrinter::commitPdfFile()
+{
+    pdfWriter_.reset();
+    const std::unique_ptr<QSaveFile> file = std::move(pdfFile_);
+    QString why;
+    if (file && !files::commitAndSync(*file, why))
+        throw files::cannotWrite(file->fileName(), why);
+}
+
 void PagePrinter::beginJob()
 {
     if (jobActive())
         return;
+    if (printsToFile() && !printer_->outputFileName().isEmpty())
+        openPdfFile();
     painter_ = std::make_unique<QPainter>();
-    if (!painter_->begin(printer_.get())) {
+    if (!painter_->begin(&pages())) {
         painter_.reset();
+        pdfWriter_.reset();
+        pdfFile_.reset();
         throw PellamError(PrinterError, QStringLiteral("Printer error"), kSource);
     }
     painter_->setFont(font_);
@@ -235,7 +278,7 @@ void PagePrinter::Print(const QString& text)
 void PagePrinter::NewPage()
 {
     beginJob();
-    printer_->newPage();
+    pages().newPage();
     ++page_;
     x_ = 0;
     y_ = 0;
@@ -254,18 +297,21 @@ void PagePrinter::EndDoc()
         painter_->end();
     painter_.reset();
     resetPosition();
+    commitPdfFile();
 }
 
 void PagePrinter::KillDoc()
 {
     if (jobActive()) {
-        printer_->abort();
+        if (!pdfWriter_)
+            printer_->abort();
         painter_->end();
-        if (printsToFile() && !printer_->outputFileName().isEmpty())
-            QFile::remove(printer_->outputFileName());
     }
     painter_.reset();
     resetPosition();
+    // An unfinished PDF file goes; one of that name from before stays.
+    pdfWriter_.reset();
+    pdfFile_.reset();
 }
 
 } // namespace pellam

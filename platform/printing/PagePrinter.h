@@ -7,8 +7,11 @@
 #include <QString>
 #include <memory>
 
+class QPagedPaintDevice;
 class QPainter;
+class QPdfWriter;
 class QPrinter;
+class QSaveFile;
 
 namespace pellam {
 
@@ -78,19 +81,31 @@ public:
     // 1-based number of the page being printed.
     int Page() const { return page_; }
     bool jobActive() const;
-    // Finishes the job; the next Print starts a new one on page 1.
+    // Finishes the job; the next Print starts a new one on page 1. A PDF
+    // file is written under a temporary name and takes its own only once
+    // written in full; when it cannot be, nothing is left of it (a file of
+    // that name stays as it was) and files::cannotWrite is thrown, as it
+    // is when the job begins and the file cannot be made.
     void EndDoc();
-    // Abandons the job; a PDF file begun for it is removed.
+    // Abandons the job; nothing is left of a PDF file begun for it.
     void KillDoc();
 
 private:
     void replacePrinter(std::unique_ptr<QPrinter> printer);
     void beginJob();
+    // The PDF file a job writes, and where its pages go: the file's own
+    // writer, whose failures the file keeps, instead of the printer, which
+    // would drop them.
+    void openPdfFile();
+    void commitPdfFile();
+    QPagedPaintDevice& pages() const;
     void resetPosition();
     double twipsPerDot() const;
     double lineHeight() const;
 
     std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QSaveFile> pdfFile_;
+    std::unique_ptr<QPdfWriter> pdfWriter_;
     std::unique_ptr<QPainter> painter_;
     QString fontName_;
     double fontSize_ = 10;

@@ -3,6 +3,8 @@
 #include "files/FileHold.h"
 #include "support/QtPrinters.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -236,4 +238,49 @@ TEST_F(Books, DateFunctionsOfTheQueries)
     EXPECT_EQ(conn.scalar(QStringLiteral("select iif(amount>100,'big','small') from journal")).toString(), QStringLiteral("big"));
     EXPECT_EQ(conn.scalar(QStringLiteral("select date()")).toString(), QDate::currentDate().toString(Qt::ISODate));
     EXPECT_TRUE(conn.scalar(QStringLiteral("select datevalue('31/13/2024')")).isNull());
+}
+
+// A look at a file before anything trusts it leaves nothing behind, and
+// still sees what a program working in the file has committed.
+TEST_F(Books, ALookLeavesTheFileAndItsFolderAsTheyWere)
+{
+    const auto folder = [&] { return QDir(dir.path()).entryList(QDir::Files, QDir::Name); };
+    conn.Close();
+    ASSERT_TRUE(writesAheadLog(file));
+    const QStringList alone = folder();
+    ASSERT_EQ(alone, QStringList{QStringLiteral("account2627.db")});
+    const QDateTime modified = QFileInfo(file).lastModified();
+    QFile before(file);
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+    const QByteArray bytes = before.readAll();
+    before.close();
+
+    Connection look;
+    look.OpenUntouched(file);
+    EXPECT_EQ(look.scalar(QStringLiteral("select count(*) from account")).toInt(), 3);
+    EXPECT_EQ(errorNumberOf([&] { look.execute(QStringLiteral("delete from account")); }), StatementFailed);
+    look.Close();
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+    EXPECT_EQ(before.readAll(), bytes);
+    EXPECT_EQ(QFileInfo(file).lastModified(), modified);
+    EXPECT_EQ(folder(), alone) << "no log or index file made beside it";
+
+    // A program at work: what it committed is still in its log.
+    Connection clerk;
+    clerk.Open(file);
+    clerk.execute(QStringLiteral("insert into account(AccCode, AccountName) values('FEE', 'FEES')"));
+    look.OpenUntouched(file);
+    EXPECT_EQ(look.scalar(QStringLiteral("select count(*) from account")).toInt(), 4);
+
+    // Books without a log are looked at as they are.
+    const QString plain = dir.filePath(QStringLiteral("plain.db"));
+    {
+        Connection other;
+        other.Open(plain, false);
+        other.executeScript(QStringLiteral("pragma journal_mode=delete; create table notes(line text);"));
+    }
+    EXPECT_FALSE(writesAheadLog(plain));
+    look.OpenUntouched(plain);
+    EXPECT_EQ(look.scalar(QStringLiteral("select count(*) from notes")).toInt(), 0);
+    EXPECT_FALSE(writesAheadLog(dir.filePath(QStringLiteral("none.db"))));
 }

@@ -4,12 +4,14 @@
 #include "dialogs/Dialogs.h"
 #include "environment/Registry.h"
 #include "excel/ExcelWorkbook.h"
+#include "files/FileReplace.h"
 #include "system/SystemServices.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <optional>
 
 namespace pellam {
 
@@ -25,16 +27,17 @@ MessageAnswer ask(const QString& text, MessageButtons buttons, MessageIcon icon)
     return dialogs().message(m);
 }
 
-// Whether a file can be made at `path`: tried with a scratch file beside it,
-// so that a missing folder or a read-only one is known before the report runs.
-bool canWrite(const QString& path)
+// Why no file can be made at `path`, or nothing: tried with a scratch file
+// beside it, so that a missing folder or a read-only one is known before
+// the report runs.
+std::optional<QString> whyNotWritable(const QString& path)
 {
     QFile probe(path + QStringLiteral(".part"));
     if (!probe.open(QIODevice::WriteOnly))
-        return false;
+        return probe.errorString();
     probe.close();
     probe.remove();
-    return true;
+    return std::nullopt;
 }
 
 // Where the clerk last saved a workbook, per user.
@@ -83,9 +86,8 @@ bool PellamUtility::CreateExcel(std::unique_ptr<ExcelWorkbook>& PqExcel, ByRef<Q
                 MessageButtons::YesNo, MessageIcon::Question) != MessageAnswer::Yes)
             continue;
         // The old file stays until the new workbook is written in full.
-        if (!canWrite(file)) {
-            ask(QStringLiteral("The file cannot be written:") + QChar(13) + file, MessageButtons::Ok,
-                MessageIcon::Information);
+        if (const auto reason = whyNotWritable(file)) {
+            ask(files::cannotWrite(file, *reason).Description(), MessageButtons::Ok, MessageIcon::Information);
             return false;
         }
         rememberWorkbookFolder(PubKeyName(), QFileInfo(file).absolutePath());

@@ -2,6 +2,7 @@
 
 #include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
+#include "excel/WorkbookReadBack.h"
 #include "files/FileReplace.h"
 #include "format/PrintableText.h"
 
@@ -11,8 +12,18 @@
 #include <xlsxwriter.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
 #include <map>
 #include <vector>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace pellam {
 
@@ -76,6 +87,61 @@ struct Cell {
     double number = 0;
     lxw_datetime when{};
 };
+
+// libxlsxwriter tells its failures on the standard error, in lines of its
+// own, as well as in its answer; the answer is what the program reports,
+// once, so those lines are held back while it writes.
+class QuietStandardError {
+public:
+    QuietStandardError()
+    {
+        std::fflush(stderr);
+#ifdef Q_OS_WIN
+        saved_ = _dup(2);
+        const int nowhere = _open("NUL", _O_WRONLY);
+        if (saved_ >= 0 && nowhere >= 0)
+            _dup2(nowhere, 2);
+        if (nowhere >= 0)
+            _close(nowhere);
+#else
+        saved_ = ::dup(2);
+        const int nowhere = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (saved_ >= 0 && nowhere >= 0)
+            ::dup2(nowhere, 2);
+        if (nowhere >= 0)
+            ::close(nowhere);
+#endif
+    }
+    ~QuietStandardError()
+    {
+        std::fflush(stderr);
+        if (saved_ < 0)
+            return;
+#ifdef Q_OS_WIN
+        _dup2(saved_, 2);
+        _close(saved_);
+#else
+        ::dup2(saved_, 2);
+        ::close(saved_);
+#endif
+    }
+    QuietStandardError(const QuietStandardError&) = delete;
+    QuietStandardError& operator=(const QuietStandardError&) = delete;
+
+private:
+    int saved_ = -1;
+};
+
+// Why the workbook could not be written: the system's reason where a file
+// failed, else the library's own words.
+QString failureOf(lxw_error error, int systemError)
+{
+    const bool fileFailed = error == LXW_ERROR_CREATING_XLSX_FILE || error == LXW_ERROR_CREATING_TMPFILE ||
+                            error == LXW_ERROR_ZIP_FILE_OPERATION || error == LXW_ERROR_ZIP_CLOSE;
+    if (fileFailed && systemError != 0)
+        return QString::fromLocal8Bit(std::strerror(systemError));
+    return QString::fromUtf8(lxw_strerror(error));
+}
 
 } // namespace
 
@@ -225,19 +291,30 @@ void ExcelWorkbook::Save()
                 if (!d->cells.count({row, col}) && !d->merged({row, col}))
                     worksheet_write_blank(d->sheet, row, col, d->format(Plain, true));
     saved_ = true; // workbook_close frees the workbook whatever it answers
-    const lxw_error error = workbook_close(d->book);
-    const QString part = QFile::decodeName(d->partName);
-    if (error != LXW_NO_ERROR) {
-        QFile::remove(part);
-        throw PellamError(PathAccessError, QStringLiteral("Path/File access error: ") + fileName_ + QStringLiteral(" (") +
-                                  QString::fromUtf8(lxw_strerror(error)) + QLatin1Char(')'),
-                          QStringLiteral("ExcelWorkbook"));
+    lxw_error error = LXW_NO_ERROR;
+    int systemError = 0;
+    {
+        QuietStandardError quiet;
+        errno = 0;
+        error = workbook_close(d->book);
+        systemError = errno;
     }
-    try {
-        files::replaceFile(part, fileName_);
-    } catch (const PellamError&) {
+    const QString part = QFile::decodeName(d->partName);
+    QString reason;
+    if (error != LXW_NO_ERROR)
+        reason = failureOf(error, systemError);
+    else if (const auto broken = excel::brokenWorkbookPart(part))
+        reason = QStringLiteral("its part %1 came out cut short").arg(*broken);
+    if (reason.isEmpty()) {
+        try {
+            files::replaceFile(part, fileName_);
+        } catch (const PellamError& e) {
+            reason = e.Description();
+        }
+    }
+    if (!reason.isEmpty()) {
         QFile::remove(part);
-        throw PellamError(PathAccessError, QStringLiteral("Path/File access error: ") + fileName_, QStringLiteral("ExcelWorkbook"));
+        throw files::cannotWrite(fileName_, reason);
     }
 }
 

@@ -32,9 +32,10 @@ public:
     void mergedText(const QString& range, const QString& value) override;
     void borders(const QString& range) override;
 
-    // Writes the file: first under a temporary name beside it, then renamed,
-    // so a failure leaves no half-written workbook. Throws PellamError when
-    // the file cannot be written.
+    // Writes the file: first under a temporary name beside it, read back
+    // whole, then renamed, so a failure leaves no half-written workbook
+    // (and a file of that name as it was). Throws files::cannotWrite,
+    // naming the file and why, when it cannot be written in full.
     void Save();
 
 private:

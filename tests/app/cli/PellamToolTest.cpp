@@ -2,6 +2,7 @@
 #include "cli/PellamTool.h"
 #include "core/InstallationSlot.h"
 #include "data/FinancialYear.h"
+#include "data/YearBooks.h"
 #include "database/Connection.h"
 #include "files/FileHold.h"
 #include "support/QtPrinters.h"
@@ -122,52 +123,118 @@ TEST_F(Tool, CheckBacksUpAndUpgradesOldBooks)
     EXPECT_EQ(query(books(), QStringLiteral("select dtupdate from AccUptodate")), QDate::currentDate().toString(Qt::ISODate));
 }
 
-TEST_F(Tool, CommandsRefuseMissingOrDamagedBooksBeforeTheyStart)
-{
-    const QString bookless = home.file(QStringLiteral("bookless.db"));
+// A file as it lies: its bytes, when it was last written, and what lies
+// beside it.
+struct Untouched {
+    QByteArray bytes;
+    QDateTime modified;
+    QStringList folder;
+
+    static Untouched of(const QString& file)
     {
-        db::Connection conn;
-        conn.Open(bookless, false);
-        conn.execute(QStringLiteral("create table notes(line text)"));
+        QFile f(file);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << file.toStdString();
+        return {f.readAll(), QFileInfo(file).lastModified(), QFileInfo(file).dir().entryList(QDir::Files, QDir::Name)};
     }
+    friend bool operator==(const Untouched&, const Untouched&) = default;
+};
+
+// Whatever is in place of the year's books and is no whole books is refused
+// before the command starts, with one line and the code for damaged books,
+// and is left byte for byte as it was: not switched to a log, nothing made
+// beside it. A file given to restore as a backup is left so too.
+TEST_F(Tool, CommandsRefuseMissingOrDamagedBooksAndLeaveThemAsTheyWere)
+{
+    const auto database = [this](const char* name, const QString& sql, bool books) {
+        const QString file = home.file(QLatin1String(name));
+        if (books)
+            data::createYearBooks(file);
+        db::Connection conn;
+        conn.Open(file, false);
+        conn.executeScript(sql);
+        return file;
+    };
+    const auto plain = [this](const char* name, const QByteArray& bytes) {
+        const QString file = home.file(QLatin1String(name));
+        QFile f(file);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return file;
+    };
+    // Books a program was working in when it stopped: the last changes are
+    // still in the log beside them.
+    const auto withLog = [this](const char* name, const QString& sql) {
+        const QString working = home.file(QStringLiteral("working.db"));
+        data::createYearBooks(working);
+        db::Connection conn;
+        conn.Open(working);
+        conn.executeScript(QStringLiteral("pragma wal_autocheckpoint = 0;") + sql);
+        const QString file = home.file(QLatin1String(name));
+        for (const char* part : {"", "-wal", "-shm"})
+            EXPECT_TRUE(QFile::copy(working + QLatin1String(part), file + QLatin1String(part)));
+        return file;
+    };
+    const QStringList every[] = {{"check"}, {"backup"}, {"close-year"}, {"report", "ledger"}};
     struct Case {
         const char* what;
-        std::function<void()> books; // makes the year's books, or leaves them missing
+        QString file; // put in place of the books; empty: there are none
         int code;
         QString err;
-    };
-    const auto write = [this](const QByteArray& bytes) {
-        QDir().mkpath(app(QStringLiteral("Data")));
-        QFile f(books());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
+        std::vector<QStringList> commands;
     };
     const Case cases[] = {
-        {"missing", [] {}, 3, QStringLiteral("No books exist for the financial year 2026-2027 (%1).").arg(books())},
-        {"no database", [&] { write(QByteArray("this is no database\n").repeated(100)); }, 6,
-         QStringLiteral("The file %1 cannot be read: file is not a database").arg(books())},
-        {"no books", [&] { QFile::remove(books()); QFile::copy(bookless, books()); }, 6,
-         QStringLiteral("The file %1 does not hold the books of a financial year.").arg(books())},
+        {"missing", {}, 3, QStringLiteral("No books exist for the financial year 2026-2027 (%1).").arg(books()), {}},
+        {"empty", plain("empty.db", {}), 6,
+         QStringLiteral("The file %1 does not hold the books of a financial year.").arg(books()), {}},
+        {"no database", plain("text.db", QByteArray("this is no database\n").repeated(100)), 6,
+         QStringLiteral("The file %1 cannot be read: file is not a database").arg(books()), {}},
+        {"another program's database", database("notes.db", QStringLiteral("create table notes(line text);"), false), 6,
+         QStringLiteral("The file %1 does not hold the books of a financial year.").arg(books()), {}},
+        {"no journal", database("nojournal.db", QStringLiteral("drop view journalview; drop table journal;"), true), 6,
+         QStringLiteral("The file %1 does not hold the books of a financial year: it has no table journal.").arg(books()),
+         {}},
+        {"no journal, the log beside", withLog("stopped.db", QStringLiteral("drop view journalview; drop table journal;")), 6,
+         QStringLiteral("The file %1 does not hold the books of a financial year: it has no table journal.").arg(books()),
+         {}},
+        // Reports and the closing can do without it.
+        {"no cash account", database("nocash.db", QStringLiteral("delete from PostSettings;"), true), 6,
+         QStringLiteral("The cash account is not found in the books %1.").arg(books()), {{"check"}, {"backup"}}},
     };
+    QDir().mkpath(app(QStringLiteral("Data")));
     for (const Case& c : cases) {
-        c.books();
-        for (const QStringList& command : {QStringList{"check"}, QStringList{"backup"}, QStringList{"close-year"},
-                                           QStringList{"report", "ledger"}}) {
+        for (const QStringList& command : c.commands.empty() ? std::vector<QStringList>(std::begin(every), std::end(every))
+                                                             : c.commands) {
+            SCOPED_TRACE(std::string(c.what) + ": " + command.join(' ').toStdString());
+            for (const char* part : {"", "-wal", "-shm"}) {
+                QFile::remove(books() + QLatin1String(part));
+                if (!c.file.isEmpty() && QFileInfo::exists(c.file + QLatin1String(part))) {
+                    ASSERT_TRUE(QFile::copy(c.file + QLatin1String(part), books() + QLatin1String(part)));
+                }
+            }
+            const Untouched before = c.file.isEmpty() ? Untouched{} : Untouched::of(books());
             const Result refused = run(command);
-            EXPECT_EQ(refused.code, c.code) << c.what << ": " << command.join(' ').toStdString();
-            EXPECT_EQ(refused.err, QStringLiteral("pellam: %1\n").arg(c.err)) << c.what;
-            EXPECT_TRUE(refused.out.isEmpty()) << c.what;
+            EXPECT_EQ(refused.code, c.code);
+            EXPECT_EQ(refused.err, QStringLiteral("pellam: %1\n").arg(c.err));
+            EXPECT_TRUE(refused.out.isEmpty());
+            if (!c.file.isEmpty()) {
+                EXPECT_EQ(Untouched::of(books()), before);
+            }
         }
     }
     EXPECT_FALSE(QFileInfo::exists(books("account2728.db"))) << "no next year's books were made";
     EXPECT_FALSE(QFileInfo::exists(app(QStringLiteral("BackUp/App02627/061226143005_2627.bak"))));
 
-    QFile::remove(books());
+    for (const char* part : {"", "-wal", "-shm"})
+        QFile::remove(books() + QLatin1String(part));
     ASSERT_EQ(run({QStringLiteral("init")}).code, 0);
-    execute(books(), QStringLiteral("delete from account where accno = 1;"));
-    const Result noCash = run({QStringLiteral("check")});
-    EXPECT_EQ(noCash.code, 6);
-    EXPECT_EQ(noCash.err, QStringLiteral("pellam: The cash account is not found in the books %1.\n").arg(books()));
+    for (const Case& c : cases) {
+        if (c.file.isEmpty())
+            continue;
+        SCOPED_TRACE(c.what);
+        const Untouched backup = Untouched::of(c.file);
+        EXPECT_EQ(run({QStringLiteral("restore"), c.file, QStringLiteral("--yes")}).code, 6);
+        EXPECT_EQ(Untouched::of(c.file), backup);
+    }
 }
 
 namespace {

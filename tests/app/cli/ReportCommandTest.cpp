@@ -3,10 +3,16 @@
 #include "app/reports/RecPayFixture.h"
 #include "app/reports/StatementFixture.h"
 #include "cli/PellamTool.h"
+#include "support/FileSizeLimit.h"
 #include "support/QtPrinters.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace pellam;
@@ -105,6 +111,68 @@ TEST(ReportLedger, BadChoicesGiveOneLineAndNoFile)
     EXPECT_EQ(pellamTool({"report"}).err, QStringLiteral("pellam: report needs the report's name (reports: ledger, recpay, summary, monthly, quarterly)\n"));
 }
 
+// pellam itself, in a child process whose disk is full once half of each
+// file is written: every route says which file and why on one line, exits
+// 8, and leaves no part of the file; one of that name from before stays.
+TEST(ReportFiles, AFullDiskIsSaidOnOneLineAndLeavesTheFileAsItWas)
+{
+    const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/pellam");
+    if (!QFileInfo(program).isExecutable())
+        GTEST_SKIP() << "pellam is not built beside the tests";
+    test::LedgerBooks books;
+    QTemporaryDir runtime; // else Qt says on the error output that it has none
+    const auto pellam = [&](const QStringList& arguments, qint64 limit, const QString& terminal = {}) {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        process.setProcessEnvironment(env);
+        if (limit > 0)
+            test::limitFileSize(process, rlim_t(limit));
+        if (!terminal.isEmpty())
+            process.setStandardOutputFile(terminal);
+        process.start(program, arguments);
+        EXPECT_TRUE(process.waitForFinished(60000));
+        return Result{process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                      QString::fromUtf8(process.readAllStandardError())};
+    };
+    const auto files = [&] { return QDir(books.home.path()).entryList(QDir::Files, QDir::Name); };
+    for (const QString format : {"text", "pdf", "xlsx"}) {
+        SCOPED_TRACE(format.toStdString());
+        const QString file = books.home.file(QStringLiteral("report.") + format);
+        const QStringList arguments = kLedger + QStringList{"--format", format, "--out", file};
+        ASSERT_EQ(pellam(arguments, 0).code, 0);
+        const QByteArray whole = test::fileBytes(file);
+        const QStringList before = files();
+
+        const Result full = pellam(arguments, whole.size() / 2);
+        EXPECT_EQ(full.code, 8);
+        const QString says = QStringLiteral("pellam: The file %1 cannot be written: ").arg(file);
+        // A workbook's sheet is first made in a scratch file, which may be
+        // the one that is cut short.
+        if (format == QLatin1String("xlsx"))
+            EXPECT_TRUE(full.err.startsWith(says) && full.err.count(QLatin1Char('\n')) == 1 && full.err.endsWith('\n'))
+                << full.err.toStdString();
+        else
+            EXPECT_EQ(full.err, says + QStringLiteral("File too large\n"));
+        EXPECT_EQ(test::fileBytes(file), whole);
+        EXPECT_EQ(files(), before) << "nothing is left beside it";
+    }
+
+    // A workbook in a folder that does not exist: the writing library's own
+    // lines stay off the error output too.
+    const QString nowhere = books.home.file(QStringLiteral("no/such/report.xlsx"));
+    const Result missing = pellam(kLedger + QStringList{"--format", "xlsx", "--out", nowhere}, 0);
+    EXPECT_EQ(missing.code, 8);
+    EXPECT_EQ(missing.err, QStringLiteral("pellam: The file %1 cannot be written: No such file or directory\n").arg(nowhere));
+
+    // The report on the terminal, which a script sent to a file on that disk.
+    const QString terminal = books.home.file(QStringLiteral("terminal.txt"));
+    ASSERT_EQ(pellam(kLedger, 0, terminal).code, 0);
+    const Result full = pellam(kLedger, QFileInfo(terminal).size() / 2, terminal);
+    EXPECT_EQ(full.code, 8);
+    EXPECT_EQ(full.err, QStringLiteral("pellam: The output cannot be written: File too large\n"));
+}
+
 TEST(ReportRecPay, TextIsTheSameAsThePreviewFile)
 {
     test::RecPayBooks books;
@@ -136,7 +204,7 @@ TEST(ReportRecPay, BadChoicesGiveOneLineAndNoFile)
                    {{"--from", "1/13/2026"}, 2, "pellam: --from must be a date as dd/mm/yyyy, not '1/13/2026'\n"},
                    {{"--format", "pdf"}, 2, "pellam: --format pdf needs --out FILE\n"},
                    // The workbook writer fails on saving, not the command line up front.
-                   {{"--format", "xlsx", "--out", missing}, 1, nullptr}},
+                   {{"--format", "xlsx", "--out", missing}, 8, nullptr}},
                   missing);
 }
 

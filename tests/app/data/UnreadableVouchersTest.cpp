@@ -104,7 +104,8 @@ TEST(UnreadableVouchers, AFileWithoutTheBooksIsRefusedAsTheStartUpChecksSay)
         writeNewBooks(other);
         other.executeScript(QStringLiteral("drop view journalview; drop view accopen; drop table %1;").arg(QLatin1String(removed)));
         EXPECT_EQ(refusal(other),
-                  QStringLiteral("-2147467259: The file %1 does not hold the books of a financial year.").arg(file))
+                  QStringLiteral("-2147467259: The file %1 does not hold the books of a financial year: it has no table %2.")
+                      .arg(file, QLatin1String(removed)))
             << removed;
         other.Close();
         QFile::remove(file);

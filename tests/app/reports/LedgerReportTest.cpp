@@ -5,12 +5,14 @@
 #include "reports/LedgerBuilder.h"
 #include "reports/LedgerReport.h"
 #include "reports/LedgerWriters.h"
+#include "support/FileSizeLimit.h"
 #include "support/QtPrinters.h"
 #include "TextLines.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 using namespace pellam;
@@ -97,4 +99,42 @@ TEST(LedgerReport, NoChosenHeadInTheChosenInstitutionsSaysSo)
     EXPECT_EQ(scripted->messages()[0].text, QStringLiteral(" There is no records"));
     EXPECT_EQ(scripted->messages()[0].icon, MessageIcon::Information);
     EXPECT_TRUE(test::previewsSince(before).isEmpty());
+}
+
+// A full disk on each of the window's routes: one message, naming the file
+// and why; nothing is left of the file, and no preview is shown.
+TEST(LedgerReport, AFullDiskIsSaidOnceOnEveryRouteAndLeavesNoFile)
+{
+    LedgerBooks books;
+    ScriptedDialogsGuard scripted;
+    const QString pdf = books.home.file(QStringLiteral("ledger.pdf"));
+    const QString xlsx = books.home.file(QStringLiteral("ledger.xlsx"));
+    PagePrinter::instance().usePdfFile(pdf);
+    const QString preview = QRegularExpression::escape(state().TempDir) + QStringLiteral("rpt\\w+\\.tmp");
+    const struct {
+        LedgerTarget target;
+        QString file; // a pattern
+    } routes[] = {
+        {LedgerPreview, preview},
+        {LedgerPrint, QRegularExpression::escape(pdf)},
+        {LedgerExcel, QRegularExpression::escape(xlsx)},
+    };
+    const QList<QWidget*> before = QApplication::allWidgets();
+    for (const auto& route : routes) {
+        SCOPED_TRACE(int(route.target));
+        scripted->clear();
+        scripted->answerPrinter(true).answerFile(xlsx).answer(MessageAnswer::Abort);
+        {
+            test::FileSizeLimit fullDisk(1024);
+            LedgerReport(LedgerBooks::request(), route.target);
+        }
+        ASSERT_EQ(scripted->messages().size(), 1u);
+        const QRegularExpression says(QStringLiteral("Error Description = The file ") + route.file +
+                                      QStringLiteral(" cannot be written: File too large\r"));
+        EXPECT_TRUE(says.match(scripted->messages()[0].text).hasMatch()) << scripted->messages()[0].text.toStdString();
+    }
+    EXPECT_TRUE(test::previewsSince(before).isEmpty());
+    EXPECT_EQ(QDir(state().TempDir).entryList(QDir::Files), QStringList());
+    EXPECT_EQ(QDir(books.home.path()).entryList({QStringLiteral("ledger*")}, QDir::Files), QStringList());
+    PagePrinter::instance().usePdfFile({});
 }

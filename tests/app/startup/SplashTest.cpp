@@ -2,6 +2,7 @@
 #include "app/DamagedVouchers.h"
 #include "core/AppState.h"
 #include "data/YearBooks.h"
+#include "database/Connection.h"
 #include "dialogs/ScriptedDialogs.h"
 #include "settings/SettingsStore.h"
 #include "shell/ProgramEnd.h"
@@ -226,21 +227,65 @@ TEST_F(Startup, OldBooksAreBackedUpUpgradedAndTheProgramEnds)
               QDate::currentDate().toString(Qt::ISODate));
 }
 
-TEST_F(Startup, AYearFileThatHoldsNoBooksIsNamedPlainly)
+// A year's file that holds no whole books, or books without a cash account,
+// ends the program with one message, and is left byte for byte as it was:
+// it is only looked at, never opened for writing, and nothing is made
+// beside it.
+TEST_F(Startup, AYearFileThatIsRefusedIsNamedPlainlyAndLeftAsItWas)
 {
-    for (const QByteArray& content : {QByteArray(), QByteArray(8192, 'x'), QByteArray("SQLite format 3")}) {
-        QFile junk(booksOf(year2627));
+    const QString books = booksOf(year2627);
+    const auto database = [&](const QString& sql, bool yearBooks) {
+        const QString file = home.file(QStringLiteral("made.db"));
+        QFile::remove(file);
+        if (yearBooks)
+            data::createYearBooks(file);
+        db::Connection c;
+        c.Open(file, false);
+        c.executeScript(sql);
+        c.Close();
+        QFile f(file);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    };
+    const QString notBooks = QStringLiteral("       Invalid Database or Date..... \r\rThe file ") +
+                             QDir::toNativeSeparators(books) + QStringLiteral(" does not hold the books of a financial year.");
+    const QString noCash = QStringLiteral("Unable to continue......\r\rCash Account is not found....  \r\rPlease Contact the "
+                                          "System Administrator  ");
+    const struct {
+        const char* what;
+        QByteArray content;
+        QString message; // what it begins with
+    } cases[] = {
+        {"empty", QByteArray(), notBooks},
+        {"text", QByteArray(8192, 'x'), notBooks},
+        {"a header only", QByteArray("SQLite format 3"), notBooks},
+        {"another program's database", database(QStringLiteral("create table notes(line text);"), false), notBooks},
+        {"no journal", database(QStringLiteral("drop view journalview; drop table journal;"), true), notBooks},
+        {"no cash account", database(QStringLiteral("delete from PostSettings;"), true), noCash},
+    };
+    // Due: the automatic backup would come before the connection.
+    SettingsStore::write(SettingsStore::LocalMachine, kKey, QStringLiteral("App0"),
+                         QFileInfo(AppFolders::home()).canonicalFilePath());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        SettingsStore::write(SettingsStore::LocalMachine, kKey, QStringLiteral("BkDtApp0"),
+                             QDate::currentDate().addDays(-30).toString(QStringLiteral("dd/MM/yy")));
+        QFile junk(books);
         ASSERT_TRUE(junk.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        junk.write(content);
+        junk.write(c.content);
         junk.close();
+        const QDateTime modified = QFileInfo(books).lastModified();
         scripted->clear();
         start();
         confirm(QStringLiteral("01/04/2026"));
-        ASSERT_EQ(scripted->messages().size(), 1u) << content.size();
-        EXPECT_TRUE(scripted->messages()[0].text.startsWith(
-            QStringLiteral("       Invalid Database or Date..... \r\rThe file ") + QDir::toNativeSeparators(booksOf(year2627)) +
-            QStringLiteral(" does not hold the books of a financial year.")));
+        ASSERT_EQ(scripted->messages().size(), 1u);
+        EXPECT_TRUE(scripted->messages()[0].text.startsWith(c.message)) << scripted->messages()[0].text.toStdString();
         EXPECT_EQ(ended->count(), 1);
-        EXPECT_EQ(QFileInfo(booksOf(year2627)).size(), content.size()) << "the file is left as it was";
+        EXPECT_EQ(state().Conn.State(), 0);
+        ASSERT_TRUE(junk.open(QIODevice::ReadOnly));
+        EXPECT_EQ(junk.readAll(), c.content) << "the file is left as it was";
+        junk.close();
+        EXPECT_EQ(QFileInfo(books).lastModified(), modified);
+        EXPECT_EQ(QDir(AppFolders::data()).entryList(QDir::Files), QStringList{QFileInfo(books).fileName()});
     }
 }

@@ -1,5 +1,6 @@
 #include "app/yearend/YearEndBooks.h"
 #include "data/FinancialYear.h"
+#include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 #include "support/QtPrinters.h"
 #include "yearend/BackupCopy.h"
@@ -31,7 +32,7 @@ struct Restore : ::testing::Test {
         data::createYearBooks(books);
         conn.Open(books);
         fillSampleBooks(conn);
-        yearend::copyYearDatabase(books, backup);
+        yearend::backUpYearDatabase(books, backup);
     }
     yearend::BackupRestore restorer()
     {
@@ -139,6 +140,53 @@ TEST_F(Restore, AFileThatIsNoSoundBackupIsRefusedAndTheBooksAreUntouched)
         EXPECT_EQ(dumpAll(books), rows);
         EXPECT_FALSE(QFileInfo::exists(books + QStringLiteral(".restoring")));
         EXPECT_FALSE(QFileInfo::exists(safe));
+    }
+}
+
+// A backup is checked as a restore checks it: what a restore would refuse
+// is never called a backup, and both say why in the same words.
+TEST_F(Restore, ABackupIsCalledMadeOnlyWhenARestoreWouldTakeIt)
+{
+    conn.Close();
+    const struct {
+        const char* what;
+        const char* change;
+        QString why;
+    } cases[] = {
+        {"no journal", "drop view journalview; drop table journal;",
+         QStringLiteral("The file %1 does not hold the books of a financial year: it has no table journal.")},
+        {"no institutions' table", "drop table organization;",
+         QStringLiteral("The file %1 does not hold the books of a financial year: it has no table organization.")},
+        {"no cash account", "delete from PostSettings;", QStringLiteral("The books in %1 have no cash account.")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString source = app.filePath(QStringLiteral("damaged.db"));
+        QFile::remove(source);
+        ASSERT_TRUE(QFile::copy(books, source));
+        {
+            db::Connection damage;
+            damage.Open(source);
+            damage.executeScript(QLatin1String(c.change));
+        }
+        const QByteArray before = fileHash(source);
+        const QString target = app.filePath(QStringLiteral("made.bak"));
+        try {
+            yearend::backUpYearDatabase(source, target);
+            ADD_FAILURE() << "called a backup";
+        } catch (const PellamError& e) {
+            EXPECT_EQ(e.Number(), InvalidFileFormat);
+            EXPECT_EQ(e.Description(), QStringLiteral("The backup copy could not be made: ") + c.why.arg(source));
+        }
+        EXPECT_FALSE(QFileInfo::exists(target));
+        EXPECT_FALSE(QFileInfo::exists(target + QStringLiteral(".partial")));
+        EXPECT_EQ(fileHash(source), before);
+        try {
+            restorer().prepare(source);
+            ADD_FAILURE() << "restored";
+        } catch (const PellamError& e) {
+            EXPECT_EQ(e.Description(), QStringLiteral("The backup was not restored: ") + c.why.arg(source));
+        }
     }
 }
 

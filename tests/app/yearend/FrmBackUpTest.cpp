@@ -28,6 +28,17 @@ struct Backup : ::testing::Test {
                                             "values(1,1,1,'2026-04-02',12345,'St. Mary''s feast')"));
     }
 
+    // A run that fails: the window stays open after a failure, so it is
+    // closed here. Whether the backup was made.
+    static bool runFailing(bool automatic)
+    {
+        FrmBackUp window;
+        window.Automate = automatic;
+        QTimer::singleShot(500, &window, &QDialog::reject);
+        window.exec();
+        return window.succeeded();
+    }
+
     QString bkdt() const
     {
         return SettingsStore::read(SettingsStore::LocalMachine, kKey, QStringLiteral("BkDtApp0")).value_or(QString());
@@ -76,12 +87,31 @@ TEST_F(Backup, AFailedBackupIsReportedAndNotRecorded)
     // The backup folder's parent does not exist.
     SettingsStore::write(SettingsStore::LocalMachine, kKey, QStringLiteral("bak"), books.home.file(QStringLiteral("no/such")));
     scripted->answer(MessageAnswer::Ok);
-    FrmBackUp window;
-    window.Automate = true;
-    QTimer::singleShot(500, &window, &QDialog::reject); // the window stays open after a failure
-    window.exec();
-    EXPECT_FALSE(window.succeeded());
+    EXPECT_FALSE(runFailing(true));
     ASSERT_EQ(scripted->messages().size(), 1u);
     EXPECT_TRUE(scripted->messages()[0].text.startsWith(QStringLiteral("The File / Path you specified not exist")));
     EXPECT_EQ(bkdt(), QString());
+}
+
+// Books a restore would refuse give no backup, from the menu or by itself
+// at start-up: the copy is removed, the message says why, once, and no
+// backup is recorded.
+TEST_F(Backup, BooksThatNoRestoreWouldTakeGiveNoBackupAndTheMessageSaysWhy)
+{
+    books.conn().executeScript(QStringLiteral("drop view journalview; drop table journal;"));
+    const QString folder = QDir(AppFolders::backup()).filePath(QStringLiteral("App0") + books.year.shortYears());
+    for (const bool automatic : {false, true}) {
+        SCOPED_TRACE(automatic ? "automatic" : "from the menu");
+        scripted->clear();
+        scripted->answer(MessageAnswer::Abort);
+        EXPECT_FALSE(runFailing(automatic));
+        ASSERT_EQ(scripted->messages().size(), 1u);
+        EXPECT_TRUE(scripted->messages()[0].text.contains(
+            QStringLiteral("Error Description = The backup copy could not be made: The file %1 does not hold the books "
+                           "of a financial year: it has no table journal.")
+                .arg(state().DbFile)))
+            << scripted->messages()[0].text.toStdString();
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList()) << "no copy is left";
+        EXPECT_EQ(bkdt(), QString());
+    }
 }

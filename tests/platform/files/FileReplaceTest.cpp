@@ -2,6 +2,7 @@
 #include "errors/PellamError.h"
 #include "files/FileHold.h"
 #include "files/FileReplace.h"
+#include "support/FileSizeLimit.h"
 #include "support/QtPrinters.h"
 
 #include <QDir>
@@ -93,12 +94,37 @@ TEST_F(Folder, SyncFolderAndCommitAndSyncReportFailures)
     QSaveFile settings(path("PellamAcc.ini"));
     ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
     settings.write("title");
-    EXPECT_TRUE(commitAndSync(settings));
+    QString why;
+    EXPECT_TRUE(commitAndSync(settings, why));
+    EXPECT_EQ(why, QString());
     EXPECT_EQ(read(path("PellamAcc.ini")), QByteArray("title"));
     QSaveFile nowhere(path("gone/PellamAcc.ini"));
     nowhere.open(QIODevice::WriteOnly);
-    EXPECT_FALSE(commitAndSync(nowhere));
+    EXPECT_FALSE(commitAndSync(nowhere, why));
     EXPECT_EQ(names(), QStringList({"PellamAcc.ini"}));
+}
+
+// A file small enough to wait in QSaveFile's buffer until the commit is cut
+// short there by a full disk: that is a failure too, and the file of that
+// name stays as it was.
+TEST_F(Folder, CommitAndSyncFailsAFileCutShortByAFullDisk)
+{
+    const QString target = write("report.txt", "the report of yesterday");
+    QSaveFile report(target);
+    ASSERT_TRUE(report.open(QIODevice::WriteOnly));
+    report.write(QByteArray(2000, 'x'));
+    QString why;
+    {
+        test::FileSizeLimit fullDisk(1000);
+        EXPECT_FALSE(commitAndSync(report, why));
+    }
+    EXPECT_EQ(why, QStringLiteral("File too large"));
+    EXPECT_EQ(read(target), QByteArray("the report of yesterday"));
+    EXPECT_EQ(names(), QStringList({"report.txt"}));
+
+    EXPECT_EQ(cannotWrite(target, why).Description(),
+              QStringLiteral("The file %1 cannot be written: File too large").arg(target));
+    EXPECT_EQ(cannotWrite(target, why).Number(), DeviceIOError);
 }
 
 TEST_F(Folder, AHoldIsSharedOrAloneAndAHoldOfATemporaryGoesWithIt)

@@ -1,7 +1,9 @@
 #include "PellamUtility.h"
 #include "dialogs/ScriptedDialogs.h"
+#include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 #include "excel/ExcelWorkbook.h"
+#include "support/FileSizeLimit.h"
 #include "support/QtPrinters.h"
 #include "support/TempHome.h"
 #include "support/WorkbookCells.h"
@@ -174,7 +176,7 @@ TEST(CreateExcel, AFileThatCannotBeWrittenIsSaidAndLeavesNothing)
     EXPECT_FALSE(book);
     ASSERT_EQ(scripted->messages().size(), 1u);
     EXPECT_EQ(scripted->messages()[0].text,
-              QStringLiteral("The file cannot be written:\r") + missing + QStringLiteral("/April.xlsx"));
+              QStringLiteral("The file %1/April.xlsx cannot be written: No such file or directory").arg(missing));
 
     // The folder goes away while the report is being made.
     const QString folder = home.file(QStringLiteral("gone"));
@@ -182,7 +184,14 @@ TEST(CreateExcel, AFileThatCannotBeWrittenIsSaidAndLeavesNothing)
     ExcelWorkbook late(folder + QStringLiteral("/late.xlsx"));
     late.text(QStringLiteral("A1"), QStringLiteral("x"));
     ASSERT_TRUE(QDir(folder).removeRecursively());
-    EXPECT_THROW(late.Save(), PellamError);
+    try {
+        late.Save();
+        ADD_FAILURE() << "saved";
+    } catch (const PellamError& e) {
+        EXPECT_EQ(e.Number(), DeviceIOError);
+        EXPECT_EQ(e.Description(),
+                  QStringLiteral("The file %1/late.xlsx cannot be written: No such file or directory").arg(folder));
+    }
     EXPECT_FALSE(QFile::exists(folder + QStringLiteral("/late.xlsx")));
     EXPECT_FALSE(QFile::exists(folder + QStringLiteral("/late.xlsx.part")));
 
@@ -193,6 +202,44 @@ TEST(CreateExcel, AFileThatCannotBeWrittenIsSaidAndLeavesNothing)
 }
 
 using test::workbookPart;
+
+// The library makes the sheet in a scratch file first and does not check
+// those writes: a disk that fills up there leaves its sheet cut short in a
+// workbook it calls written. So the workbook is read back before it is
+// kept, and a file of that name stays as it was.
+TEST(ExcelWorkbook, ASheetCutShortOnAFullDiskIsNoWorkbook)
+{
+    test::TempHome home;
+    const QString file = home.file(QStringLiteral("ledger.xlsx"));
+    const auto fill = [](ExcelWorkbook& book) {
+        for (int row = 1; row <= 2000; ++row) {
+            book.text(QStringLiteral("A%1").arg(row), QStringLiteral("DONATIONS"));
+            book.amount(QStringLiteral("B%1").arg(row), Currency::fromRupees(row));
+        }
+    };
+    ExcelWorkbook whole(file);
+    fill(whole);
+    whole.Save();
+    const QByteArray before = head(file, 1 << 20);
+    // Room for the whole workbook, not for its sheet before it is packed.
+    const qint64 room = before.size();
+    ASSERT_GT(workbookPart(file, QStringLiteral("xl/worksheets/sheet1.xml")).size(), 2 * room);
+
+    ExcelWorkbook cut(file);
+    fill(cut);
+    try {
+        const test::FileSizeLimit fullDisk{rlim_t(room)};
+        cut.Save();
+        ADD_FAILURE() << "saved";
+    } catch (const PellamError& e) {
+        EXPECT_EQ(e.Number(), DeviceIOError);
+        EXPECT_EQ(e.Description(), QStringLiteral("The file %1 cannot be written: its part xl/worksheets/sheet1.xml came out "
+                                                  "cut short")
+                                       .arg(file));
+    }
+    EXPECT_EQ(head(file, 1 << 20), before);
+    EXPECT_EQ(QDir(home.path()).entryList({QStringLiteral("ledger*")}, QDir::Files), QStringList{QStringLiteral("ledger.xlsx")});
+}
 
 TEST(ExcelWorkbook, MergedTitlesAndBordersSetAfterTheCellsReachTheFile)
 {
