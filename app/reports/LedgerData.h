@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "reports/ReportChoices.h"
+#include "reports/ReportProgress.h"
 #include "types/Currency.h"
 
 #include <QDate>
@@ -48,6 +49,7 @@ using HeadStarted = std::function<void(const QString& headName)>;
 
 struct LedgerDocument {
     LedgerRequest request;
+    ReportProgress progress;  // told as the vouchers pass, when set
     QString title;            // the institution's ledger heading
     QString place;            // its place line
     QList<LedgerHead> heads;

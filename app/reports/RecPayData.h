@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reports/ReportChoices.h"
+#include "reports/ReportProgress.h"
 #include "types/Currency.h"
 
 #include <QList>
@@ -24,6 +25,7 @@ struct RecPayVoucher {
 // written by any route.
 struct RecPayDocument {
     ReportChoices request;
+    ReportProgress progress;  // told as the vouchers pass, when set
     QString title;            // the institution's receipt and payment heading
     QString place;            // its place line
     int cashAccNo = 0;

@@ -22,6 +22,10 @@ public:
     virtual void mergedText(const QString& range, const QString& value) = 0;
     // A continuous line round every cell of a range ("B3:D9").
     virtual void borders(const QString& range) = 0;
+    // The row (1 is the first) that holds the column headings of the rows
+    // after it: a report too long for one sheet repeats it at the top of
+    // the sheet it continues on. Told before the rows it heads.
+    virtual void columnHeadings(int row) { (void)row; }
 };
 
 } // namespace pellam
