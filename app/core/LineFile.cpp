@@ -1,5 +1,7 @@
 #include "core/LineFile.h"
 
+#include <QStringDecoder>
+
 #include <algorithm>
 #include <climits>
 #include <cstring>
@@ -52,6 +54,10 @@ bool LineFile::open(const QString& path)
         const char* end = begin + got;
         for (const char* p = begin; (p = static_cast<const char*>(std::memchr(p, '\n', size_t(end - p)))); ++p)
             starts_.push_back(offset + (p - begin) + 1);
+        // The first block tells how long the lines run: room for the rest
+        // at once, rather than the index growing by doubling.
+        if (offset == 0 && got == block.size())
+            starts_.reserve(size_t(double(file_.size()) / double(got) * double(starts_.size()) * 1.05) + 2);
         offset += got;
     }
     if (starts_.back() != offset)
@@ -61,20 +67,28 @@ bool LineFile::open(const QString& path)
     return true;
 }
 
-QByteArray LineFile::bytes(int first, int last) const
+const QString& LineFile::read(Buffer& buffer, int first, int last) const
 {
-    if (!file_.seek(starts_[size_t(first)]))
-        return {};
-    return file_.read(starts_[size_t(last) + 1] - starts_[size_t(first)]);
+    const qint64 size = bytesOf(first, last);
+    buffer.bytes.resize(size);
+    if (!file_.seek(starts_[size_t(first)]) || file_.read(buffer.bytes.data(), size) != size)
+        buffer.bytes.clear();
+    buffer.bytes.removeIf([](char c) { return c == '\r'; });
+    if (buffer.bytes.endsWith('\n'))
+        buffer.bytes.chop(1);
+    // UTF-8 never takes more UTF-16 units than it has bytes.
+    buffer.text.resize(buffer.bytes.size());
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QChar* end = utf8.appendToBuffer(buffer.text.data(), buffer.bytes);
+    buffer.text.truncate(end - buffer.text.constData());
+    return buffer.text;
 }
 
 QString LineFile::text(int first, int last) const
 {
-    QByteArray raw = bytes(first, last);
-    raw.removeIf([](char c) { return c == '\r'; });
-    if (raw.endsWith('\n'))
-        raw.chop(1);
-    return QString::fromUtf8(raw);
+    Buffer buffer;
+    read(buffer, first, last);
+    return std::move(buffer.text);
 }
 
 QString LineFile::line(int index) const
@@ -111,12 +125,13 @@ int LineFile::blockStartBefore(int last, int firstLine) const
     return std::clamp(int(from - starts_.begin()), firstLine, last);
 }
 
-std::optional<TextPosition> LineFile::findForward(const QString& needle, TextPosition from, int lastLine) const
+std::optional<TextPosition> LineFile::findForward(Buffer& buffer, const QString& needle, TextPosition from,
+                                                  int lastLine) const
 {
     qsizetype column = from.column;
     for (int first = from.line; first <= lastLine;) {
         const int last = blockEndFrom(first, lastLine);
-        const QString block = text(first, last);
+        const QString& block = read(buffer, first, last);
         if (const qsizetype at = block.indexOf(needle, std::min(column, block.size()), Qt::CaseInsensitive); at >= 0)
             return positionIn(block, first, at);
         first = last + 1;
@@ -125,12 +140,13 @@ std::optional<TextPosition> LineFile::findForward(const QString& needle, TextPos
     return std::nullopt;
 }
 
-std::optional<TextPosition> LineFile::findBackward(const QString& needle, TextPosition before, int firstLine) const
+std::optional<TextPosition> LineFile::findBackward(Buffer& buffer, const QString& needle, TextPosition before,
+                                                   int firstLine) const
 {
     qsizetype column = before.column;
     for (int last = before.line; last >= firstLine;) {
         const int first = blockStartBefore(last, firstLine);
-        const QString block = text(first, last);
+        const QString& block = read(buffer, first, last);
         // Only a match that starts before the given place on its line counts.
         const qsizetype lastLineStart = block.lastIndexOf(QLatin1Char('\n')) + 1;
         const qsizetype from = std::min(lastLineStart + column, block.size()) - 1;
@@ -148,15 +164,16 @@ std::optional<LineFile::Match> LineFile::find(const QString& needle, TextPositio
     if (needle.isEmpty() || lineCount() == 0)
         return std::nullopt;
     from.line = std::clamp(from.line, 0, lineCount() - 1);
+    Buffer buffer;
     if (forward) {
-        if (auto at = findForward(needle, from, lineCount() - 1))
+        if (auto at = findForward(buffer, needle, from, lineCount() - 1))
             return Match{*at, false};
-        if (auto at = findForward(needle, {0, 0}, from.line))
+        if (auto at = findForward(buffer, needle, {0, 0}, from.line))
             return Match{*at, true};
     } else {
-        if (auto at = findBackward(needle, from, 0))
+        if (auto at = findBackward(buffer, needle, from, 0))
             return Match{*at, false};
-        if (auto at = findBackward(needle, {lineCount() - 1, INT_MAX}, from.line))
+        if (auto at = findBackward(buffer, needle, {lineCount() - 1, INT_MAX}, from.line))
             return Match{*at, true};
     }
     return std::nullopt;

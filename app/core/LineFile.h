@@ -46,14 +46,23 @@ public:
     std::optional<Match> find(const QString& text, TextPosition from, bool forward) const;
 
 private:
-    QByteArray bytes(int first, int last) const;
+    // Room for the lines read, kept from one block to the next so that a
+    // search through the whole file allocates it once.
+    struct Buffer {
+        QByteArray bytes;
+        QString text;
+    };
+    // The lines from `first` to `last` joined by "\n", read into `buffer`.
+    const QString& read(Buffer& buffer, int first, int last) const;
     QString text(int first, int last) const;
     // The lines of the block before or after `line` whose bytes come to about
     // a read's worth: [first, last].
     int blockEndFrom(int first, int lastLine) const;
     int blockStartBefore(int last, int firstLine) const;
-    std::optional<TextPosition> findForward(const QString& text, TextPosition from, int lastLine) const;
-    std::optional<TextPosition> findBackward(const QString& text, TextPosition before, int firstLine) const;
+    std::optional<TextPosition> findForward(Buffer& buffer, const QString& text, TextPosition from,
+                                            int lastLine) const;
+    std::optional<TextPosition> findBackward(Buffer& buffer, const QString& text, TextPosition before,
+                                             int firstLine) const;
 
     mutable QFile file_;
     // Where each line starts, then the file's size.

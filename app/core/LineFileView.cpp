@@ -315,10 +315,16 @@ void LineFileView::keyPressEvent(QKeyEvent* event)
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
     case Qt::Key_Home:
-    case Qt::Key_End:
-        if (lineCount() > 0)
-            moveCursor(stepped(cursor_, event->key(), event->modifiers()), event->modifiers() & Qt::ShiftModifier);
+    case Qt::Key_End: {
+        if (lineCount() == 0)
+            return;
+        const TextPosition to = stepped(cursor_, event->key(), event->modifiers());
+        // A page key turns the page: the cursor keeps its place on the screen.
+        if (event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown)
+            verticalScrollBar()->setValue(verticalScrollBar()->value() + to.line - cursor_.line);
+        moveCursor(to, event->modifiers() & Qt::ShiftModifier);
         return;
+    }
     default:
         QAbstractScrollArea::keyPressEvent(event);
     }
