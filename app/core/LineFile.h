@@ -55,8 +55,9 @@ private:
     // The lines from `first` to `last` joined by "\n", read into `buffer`.
     const QString& read(Buffer& buffer, int first, int last) const;
     QString text(int first, int last) const;
-    // The lines of the block before or after `line` whose bytes come to about
-    // a read's worth: [first, last].
+    // Blocks of whole lines of about a read's worth, kept within the lines
+    // searched: the last line of one that starts at `first`, and the first
+    // line of one that ends at `last`.
     int blockEndFrom(int first, int lastLine) const;
     int blockStartBefore(int last, int firstLine) const;
     std::optional<TextPosition> findForward(Buffer& buffer, const QString& text, TextPosition from,
