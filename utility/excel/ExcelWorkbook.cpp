@@ -79,6 +79,20 @@ Range range(const QString& text)
     return r;
 }
 
+// The characters of an amount as the sheet shows it ("-1234.50"), counted
+// without making the text: a ledger has a million of them.
+int amountCharacters(Currency value)
+{
+    const std::int64_t paise = value.paise();
+    std::uint64_t rupees = (paise < 0 ? std::uint64_t(0) - std::uint64_t(paise) : std::uint64_t(paise)) / 100;
+    int digits = 1;
+    while (rupees >= 10) {
+        rupees /= 10;
+        ++digits;
+    }
+    return (paise < 0 ? 1 : 0) + digits + 3;
+}
+
 bool looksLikeFormula(const QString& text)
 {
     return !text.isEmpty() && QStringLiteral("=+-@").contains(text.front());
@@ -298,7 +312,8 @@ struct ExcelWorkbook::Impl {
                                       lxw_col_t(cols.last), v.text.constData(), f);
             break;
         }
-        check(e, QStringLiteral("row %1, column %2").arg(current + 1).arg(cols.first + 1));
+        if (e != LXW_NO_ERROR)
+            check(e, QStringLiteral("row %1, column %2").arg(current + 1).arg(cols.first + 1));
     }
 
     // Writes a value into the row being written, and keeps a copy when the
@@ -452,7 +467,7 @@ void ExcelWorkbook::text(const QString& cell, const QString& value)
 
 void ExcelWorkbook::amount(const QString& cell, Currency value)
 {
-    d->putAt(d->at(cell), {Value::Number, Amount, {}, value.toDouble(), {}}, value.toString(2).size() + 4);
+    d->putAt(d->at(cell), {Value::Number, Amount, {}, value.toDouble(), {}}, amountCharacters(value) + 4);
 }
 
 void ExcelWorkbook::date(const QString& cell, const QDate& value)
@@ -472,7 +487,7 @@ void ExcelWorkbook::formula(const QString& cell, const QString& formula, Currenc
     // Its references point at the sheets their rows went to.
     const QString onSheet = excel::formulaOnSheet(formula, d->here.sheet, d->rows,
                                                   [this](int sheet) { return d->names.value(sheet); });
-    d->putAt(a, {Value::Formula, Amount, onSheet.toUtf8(), value.toDouble(), {}}, value.toString(2).size() + 4);
+    d->putAt(a, {Value::Formula, Amount, onSheet.toUtf8(), value.toDouble(), {}}, amountCharacters(value) + 4);
 }
 
 void ExcelWorkbook::mergedText(const QString& cells, const QString& value)

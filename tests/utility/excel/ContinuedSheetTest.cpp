@@ -132,6 +132,11 @@ TEST(ExcelWorkbook, AReportLongerThanASheetGoesOnToTheNextWithItsHeadingsAndRigh
         EXPECT_TRUE(test::workbookPart(file, QStringLiteral("xl/worksheets/sheet%1.xml").arg(s + 1))
                         .contains(QStringLiteral("<mergeCell ref=\"C1:D1\"/>")));
     }
+    // Every sheet has its columns as wide as their longest text anywhere.
+    for (int s = 1; s <= names.size(); ++s)
+        EXPECT_TRUE(test::workbookPart(file, QStringLiteral("xl/worksheets/sheet%1.xml").arg(s))
+                        .contains(QRegularExpression(QStringLiteral("<col min=\"2\" max=\"2\" width=\"19\\."))))
+            << s;
     EXPECT_EQ(sheets[2][QStringLiteral("B13")].shown, QStringLiteral("HEAD 2"));
     EXPECT_EQ(sheets[3][QStringLiteral("B1")].shown, QStringLiteral("HEAD 2"));
     EXPECT_FALSE(sheets[3].contains(QStringLiteral("C1")));
