@@ -3,7 +3,6 @@
 #include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 #include "excel/SheetRows.h"
-#include "excel/SheetWriterThread.h"
 #include "excel/WorkbookReadBack.h"
 #include "files/FileReplace.h"
 #include "format/PrintableText.h"
@@ -32,11 +31,6 @@
 namespace pellam {
 
 WorkbookSink::~WorkbookSink() = default;
-
-using excel::Look;
-using excel::Span;
-using excel::Value;
-using enum excel::Look;
 
 namespace {
 
@@ -119,6 +113,18 @@ QByteArray cellText(const QString& text)
     return QString(shown).replace(escapeLike, QStringLiteral("_x005F_")).toUtf8();
 }
 
+// How a cell is shown: its number format, then a border when it has one.
+enum Look { Plain, Literal, Amount, Date, Looks };
+
+// What goes into a cell, or across a merged range.
+struct Value {
+    enum Kind { Text, Number, When, Formula, Blank, Merged } kind = Blank;
+    Look look = Plain;
+    QByteArray text; // the string or the formula, UTF-8
+    double number = 0;
+    lxw_datetime when{};
+};
+
 // libxlsxwriter tells its failures on the standard error, in lines of its
 // own, as well as in its answer; the answer is what the program reports,
 // once, so those lines are held back while it writes.
@@ -181,9 +187,11 @@ struct ExcelWorkbook::Impl {
     explicit Impl(int rowsPerSheet) : rows(std::min(rowsPerSheet, ExcelWorkbook::kSheetRows)) {}
 
     QString fileName;
-    QByteArray partName;
-    std::unique_ptr<excel::SheetWriterThread> writer;
-    QStringList names; // of the sheets
+    QByteArray partName, scratchFolder;
+    lxw_workbook* book = nullptr;
+    std::vector<lxw_worksheet*> sheets;
+    QStringList names;
+    lxw_format* formats[2][Looks] = {};
     std::vector<int> widths; // by column: characters of its longest text
     excel::SheetRows rows;
 
@@ -194,6 +202,10 @@ struct ExcelWorkbook::Impl {
     excel::SheetRow here;
     bool touched = false;
     std::vector<int> filled;
+    struct Span {
+        int first, last; // columns
+        bool holds(int col) const { return col >= first && col <= last; }
+    };
     std::vector<Span> mergedHere, borderedHere;
 
     // Told before the rows they reach.
@@ -211,7 +223,7 @@ struct ExcelWorkbook::Impl {
         int row; // from the first heading row
         Span columns;
         Value value;
-        bool border;
+        lxw_format* format;
     };
     std::vector<Copied> headings;
 
@@ -221,6 +233,28 @@ struct ExcelWorkbook::Impl {
                           QStringLiteral("The workbook %1 is written row by row: %2 came after row %3 was written")
                               .arg(fileName, what, QString::number(current + 1)),
                           kSource);
+    }
+    void check(lxw_error error, const QString& what) const
+    {
+        if (error != LXW_NO_ERROR)
+            throw PellamError(InvalidCall,
+                              QStringLiteral("The workbook %1 cannot hold %2: %3")
+                                  .arg(fileName, what, QString::fromUtf8(lxw_strerror(error))),
+                              kSource);
+    }
+
+    lxw_format* format(Look look, bool border)
+    {
+        lxw_format*& f = formats[border][look];
+        if (!f && (look != Plain || border)) {
+            f = workbook_add_format(book);
+            static const char* const numbers[Looks] = {nullptr, "@", "##,##,##0.00", "dd/mm/yyyy"};
+            if (numbers[look])
+                format_set_num_format(f, numbers[look]);
+            if (border)
+                format_set_border(f, LXW_BORDER_THIN);
+        }
+        return f;
     }
     bool framed(int col) const
     {
@@ -235,31 +269,67 @@ struct ExcelWorkbook::Impl {
 
     void addSheet()
     {
-        const int number = int(names.size()) + 1;
+        const int number = int(sheets.size()) + 1;
         QString name = QStringLiteral("Sheet1");
         if (number > 1) {
             // A sheet's name has at most 31 characters.
             const QString suffix = QStringLiteral(" (%1)").arg(number);
             name = names.front().left(31 - suffix.size()) + suffix;
         }
-        writer->addSheet(name);
+        lxw_worksheet* sheet = workbook_add_worksheet(book, name.toUtf8().constData());
+        if (!sheet)
+            throw files::cannotWrite(fileName, QStringLiteral("no scratch file could be made for sheet %1").arg(name));
+        sheets.push_back(sheet);
         names << name;
         // The headings first, as they were on the sheet before.
         for (const Copied& c : headings)
-            writer->write(int(names.size()) - 1, c.row, c.columns, c.value, c.border);
+            write(sheet, c.row, c.columns, c.value, c.format);
+    }
+
+    void write(lxw_worksheet* sheet, int row, Span cols, const Value& v, lxw_format* f) const
+    {
+        lxw_error e = LXW_NO_ERROR;
+        switch (v.kind) {
+        case Value::Text:
+            e = worksheet_write_string(sheet, lxw_row_t(row), lxw_col_t(cols.first), v.text.constData(), f);
+            break;
+        case Value::Number:
+            e = worksheet_write_number(sheet, lxw_row_t(row), lxw_col_t(cols.first), v.number, f);
+            break;
+        case Value::When:
+            e = worksheet_write_datetime(sheet, lxw_row_t(row), lxw_col_t(cols.first),
+                                         const_cast<lxw_datetime*>(&v.when), f);
+            break;
+        case Value::Formula:
+            e = worksheet_write_formula_num(sheet, lxw_row_t(row), lxw_col_t(cols.first), v.text.constData(), f,
+                                            v.number);
+            break;
+        case Value::Blank:
+            e = worksheet_write_blank(sheet, lxw_row_t(row), lxw_col_t(cols.first), f);
+            break;
+        case Value::Merged:
+            e = worksheet_merge_range(sheet, lxw_row_t(row), lxw_col_t(cols.first), lxw_row_t(row),
+                                      lxw_col_t(cols.last), v.text.constData(), f);
+            break;
+        }
+        if (e != LXW_NO_ERROR) {
+            char name[LXW_MAX_CELL_NAME_LENGTH] = {};
+            lxw_rowcol_to_cell(name, lxw_row_t(row), lxw_col_t(cols.first));
+            check(e, QStringLiteral("cell %1 of %2").arg(QLatin1String(name), names.back()));
+        }
     }
 
     // Writes a value into the row being written, and keeps a copy when the
     // row holds column headings.
     void put(Span cols, const Value& v)
     {
-        const bool border = framed(cols.first);
-        writer->write(here.sheet, here.row, cols, v, border);
+        lxw_format* f = format(v.look, framed(cols.first));
+        write(sheets[size_t(here.sheet)], here.row, cols, v, f);
         touched = true;
         for (int col = cols.first; col <= cols.last; ++col)
             filled.push_back(col);
         if (current >= headingFirst && current <= headingLast)
-            headings.push_back({current - headingFirst, cols, v, border});
+            headings.push_back({current - headingFirst, cols, v, f});
     }
 
     // The cell at an address, its row begun: rows come in rising order.
@@ -310,7 +380,7 @@ struct ExcelWorkbook::Impl {
         const int headingRows = headingLast >= 0 && headingLast < row ? headingLast - headingFirst + 1 : 0;
         current = row;
         here = rows.place(row, headingRows);
-        if (here.sheet == int(names.size()))
+        if (here.sheet == int(sheets.size()))
             addSheet();
         touched = false;
         filled.clear();
@@ -370,11 +440,26 @@ ExcelWorkbook::ExcelWorkbook(const QString& fileName, int rowsPerSheet)
     // exists beside it until Save; the rows wait in scratch files in the
     // temporary folder, which go when the workbook does.
     d->partName = QFile::encodeName(fileName + QStringLiteral(".part"));
-    d->writer = std::make_unique<excel::SheetWriterThread>(d->partName, QFile::encodeName(QDir::tempPath()));
-    d->addSheet();
+    d->scratchFolder = QFile::encodeName(QDir::tempPath());
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_TRUE;
+    options.tmpdir = d->scratchFolder.data();
+    d->book = workbook_new_opt(d->partName.constData(), &options);
+    if (!d->book)
+        throw PellamError(OutOfMemory, QStringLiteral("Out of memory"), kSource);
+    try {
+        d->addSheet();
+    } catch (...) {
+        lxw_workbook_free(d->book);
+        throw;
+    }
 }
 
-ExcelWorkbook::~ExcelWorkbook() = default;
+ExcelWorkbook::~ExcelWorkbook()
+{
+    if (!saved_)
+        lxw_workbook_free(d->book);
+}
 
 void ExcelWorkbook::text(const QString& cell, const QString& value)
 {
@@ -452,24 +537,27 @@ void ExcelWorkbook::Save()
     if (saved_)
         return;
     d->finishAll();
-    saved_ = true;
-    excel::SheetWriterThread::Outcome outcome;
+    // Set last: the library writes the widths ahead of the rows whenever
+    // they are set.
+    for (lxw_worksheet* sheet : d->sheets)
+        for (size_t col = 0; col < d->widths.size(); ++col)
+            if (d->widths[col] > 0)
+                worksheet_set_column(sheet, lxw_col_t(col), lxw_col_t(col), d->widths[col] + 2, nullptr);
+    saved_ = true; // workbook_close frees the workbook whatever it answers
+    lxw_error error = LXW_NO_ERROR;
+    int systemError = 0;
     {
         QuietStandardError quiet;
-        outcome = d->writer->close(d->widths);
+        errno = 0;
+        error = workbook_close(d->book);
+        systemError = errno;
     }
     const QString part = QFile::decodeName(d->partName);
     QString reason;
-    if (outcome.error != LXW_NO_ERROR) {
-        reason = failureOf(outcome.error, outcome.systemError);
-        if (!outcome.where.isEmpty()) {
-            if (reason.endsWith(QLatin1Char('.')))
-                reason.chop(1);
-            reason += QStringLiteral(" (%1)").arg(outcome.where);
-        }
-    } else if (const auto broken = excel::brokenWorkbookPart(part)) {
+    if (error != LXW_NO_ERROR)
+        reason = failureOf(error, systemError);
+    else if (const auto broken = excel::brokenWorkbookPart(part))
         reason = QStringLiteral("its part %1 came out cut short").arg(*broken);
-    }
     if (reason.isEmpty()) {
         try {
             files::replaceFile(part, fileName_);

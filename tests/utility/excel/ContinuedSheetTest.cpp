@@ -1,5 +1,6 @@
 // A report longer than a sheet goes on to the next sheets, with its column
 // headings repeated and its formulas pointed at the right cells.
+#include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 #include "excel/ExcelWorkbook.h"
 #include "excel/SheetRows.h"
@@ -194,23 +195,25 @@ TEST(ExcelWorkbook, AnAbandonedWorkbookLeavesNothingBehind)
     EXPECT_EQ(QDir(scratch).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList{});
 }
 
-// A cell the library cannot hold is found when the rows are written, on
-// the library's own thread: the save says which and leaves no file.
-TEST(ExcelWorkbook, ACellTheSheetCannotHoldFailsTheSaveAndLeavesNothing)
+// A text longer than a cell holds is refused as it is written, naming the
+// cell; the rest of the workbook is written whole.
+TEST(ExcelWorkbook, ATextLongerThanACellHoldsIsRefusedNamingTheCell)
 {
     test::TempHome home;
     const QString file = home.file(QStringLiteral("long.xlsx"));
     ExcelWorkbook book(file);
     book.text(QStringLiteral("B1"), QStringLiteral("DONATIONS"));
-    book.text(QStringLiteral("C2"), QString(40000, QLatin1Char('x')));
-    book.text(QStringLiteral("B3"), QStringLiteral("SALARIES"));
     try {
-        book.Save();
-        ADD_FAILURE() << "saved";
+        book.text(QStringLiteral("C2"), QString(40000, QLatin1Char('x')));
+        ADD_FAILURE() << "taken";
     } catch (const PellamError& e) {
-        EXPECT_EQ(e.Description(), QStringLiteral("The file %1 cannot be written: String exceeds Excel's limit of 32,767 characters "
-                                                  "(cell C2 of sheet 1)")
+        EXPECT_EQ(e.Number(), InvalidCall);
+        EXPECT_EQ(e.Description(), QStringLiteral("The workbook %1 cannot hold cell C2 of Sheet1: String exceeds Excel's "
+                                                  "limit of 32,767 characters.")
                                        .arg(file));
     }
-    EXPECT_EQ(QDir(home.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList{});
+    book.text(QStringLiteral("B3"), QStringLiteral("SALARIES"));
+    book.Save();
+    const auto cells = test::workbookCells(file);
+    EXPECT_EQ(cells.keys(), (QStringList{QStringLiteral("B1"), QStringLiteral("B3")}));
 }
