@@ -182,7 +182,6 @@ QString failureOf(lxw_error error, int systemError)
 
 } // namespace
 
-
 struct ExcelWorkbook::Impl {
     explicit Impl(int rowsPerSheet) : rows(std::min(rowsPerSheet, ExcelWorkbook::kSheetRows)) {}
 

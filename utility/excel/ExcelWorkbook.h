@@ -15,7 +15,7 @@ namespace pellam {
 // So rows come in rising order (cells of one row in any order), and the
 // merges and borders of a row are told before it; a cell, merge, border or
 // heading row told for a row already written is a mistake of the caller
-// and throws. A report longer than a sheet goes on to "Sheet1 (2)" and
+// and throws PellamError (InvalidCall), as does a merge of several rows. A report longer than a sheet goes on to "Sheet1 (2)" and
 // on, each topped by a copy of the column headings (see columnHeadings);
 // the caller numbers its rows as if one sheet held them all, and the cell
 // references of its formulas are pointed at the sheets their rows went to.
@@ -28,6 +28,7 @@ public:
     // The rows a sheet holds.
     static constexpr int kSheetRows = 1048576;
 
+    // `rowsPerSheet` fewer than a sheet holds shows the going on in a test.
     explicit ExcelWorkbook(const QString& fileName, int rowsPerSheet = kSheetRows);
     ~ExcelWorkbook() override;
     ExcelWorkbook(const ExcelWorkbook&) = delete;
@@ -42,7 +43,6 @@ public:
     void formula(const QString& cell, const QString& formula, Currency value) override;
     void mergedText(const QString& range, const QString& value) override;
     void borders(const QString& range) override;
-    // Told for two rows one after the other, both are repeated.
     void columnHeadings(int row) override;
 
     // Writes the file: first under a temporary name beside it, read back
