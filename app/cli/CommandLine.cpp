@@ -98,6 +98,7 @@ QString CommandLine::usage()
         "\n"
         "--home DIR is the application folder (default: $PELLAM_HOME, else the user's data folder).\n"
         "The date defaults to today, the year to the one that holds today.\n"
+        "A report shows how far it has come on a terminal; Ctrl+C stops it and leaves no file.\n"
         "\n"
         "Exit codes:\n") +
            exitCodeList();

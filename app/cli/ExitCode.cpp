@@ -19,6 +19,7 @@ const Meaning kMeanings[] = {
     {ExitCode::DamagedBooks, "the books or the backup are damaged: no year's books, no cash account, or vouchers that cannot be read"},
     {ExitCode::NothingToReport, "nothing to report: no records, or no cash account for the statement"},
     {ExitCode::CannotWrite, "a file or folder cannot be written"},
+    {ExitCode::Cancelled, "cancelled: Ctrl+C stopped the report before its file was written"},
 };
 
 } // namespace

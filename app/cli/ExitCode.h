@@ -18,6 +18,7 @@ enum class ExitCode : int {
     DamagedBooks = 6,
     NothingToReport = 7,
     CannotWrite = 8,
+    Cancelled = 9,
 };
 
 // The exit codes with what each means, in order, as `pellam --help` lists

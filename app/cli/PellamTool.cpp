@@ -1,10 +1,12 @@
 #include "cli/PellamTool.h"
 
 #include "cli/BooksCheck.h"
+#include "cli/CommandProgress.h"
 #include "cli/ExitCode.h"
 #include "cli/ReportCommand.h"
 #include "core/AppState.h"
 #include "core/InstallationSlot.h"
+#include "core/ReportCancelled.h"
 #include "data/CashAccount.h"
 #include "data/DemoBooks.h"
 #include "data/StartupChecks.h"
@@ -277,18 +279,28 @@ void PellamTool::report(const CommandLine& line)
         ~CloseAtEnd() { c.Close(); }
     } closeAtEnd{conn};
     requireReadableVouchers(conn, year);
-    ReportCommand command(line, out_);
     const QString report = line.subject();
-    if (report == QLatin1String("ledger"))
-        command.ledger(year.start, year.end);
-    else if (report == QLatin1String("recpay"))
-        command.recpay(year.start, year.end);
-    else if (report == QLatin1String("summary"))
-        command.summary(year.start, year.end);
-    else if (report == QLatin1String("monthly"))
-        command.monthly(year.start, year.end, line.date(QStringLiteral("date"), now_.date()).month());
-    else if (report == QLatin1String("quarterly"))
-        command.quarterly(year.start, year.end, line.date(QStringLiteral("date"), now_.date()));
+    const bool toFile = line.has(QStringLiteral("out"));
+    // A report on the terminal would tear through the progress line.
+    CommandProgress progress(report, isTerminal(err_) && (toFile || !isTerminal(out_)), err_);
+    ReportCommand command(line, out_, progress.callback());
+    try {
+        if (report == QLatin1String("ledger"))
+            command.ledger(year.start, year.end);
+        else if (report == QLatin1String("recpay"))
+            command.recpay(year.start, year.end);
+        else if (report == QLatin1String("summary"))
+            command.summary(year.start, year.end);
+        else if (report == QLatin1String("monthly"))
+            command.monthly(year.start, year.end, line.date(QStringLiteral("date"), now_.date()).month());
+        else if (report == QLatin1String("quarterly"))
+            command.quarterly(year.start, year.end, line.date(QStringLiteral("date"), now_.date()));
+    } catch (const app::ReportCancelled&) {
+        throw CommandFailure(ExitCode::Cancelled,
+                             toFile ? QStringLiteral("The report was cancelled; nothing was written to %1")
+                                          .arg(line.text(QStringLiteral("out")))
+                                    : QStringLiteral("The report was cancelled"));
+    }
 }
 
 } // namespace pellam::cli

@@ -15,6 +15,7 @@
 #include "reports/RecPayBuilder.h"
 #include "reports/ReportPrinter.h"
 #include "reports/ReportRoute.h"
+#include "reports/RouteProgress.h"
 #include "reports/SummaryBuilder.h"
 
 #include <QSaveFile>
@@ -64,6 +65,11 @@ void writeWhole(const QString& path, const std::function<void(QSaveFile&)>& writ
 }
 
 } // namespace
+
+app::StatementStatus ReportCommand::stages() const
+{
+    return app::statementStages({}, progress_);
+}
 
 QList<qint64> ReportCommand::shops() const
 {
@@ -168,7 +174,7 @@ ReportCommand::Output ReportCommand::output(const QString& report, bool workbook
 void ReportCommand::write(const Output& o, const app::ReportRoute& report)
 {
     try {
-        writeFile(o, report);
+        writeFile(o, app::tellingDone(report, progress_));
     } catch (const PellamError& e) {
         // Each writer says which file and why on one line; a script also
         // learns it from the exit code.
@@ -228,9 +234,10 @@ void ReportCommand::ledger(const QDate& yearStart, const QDate& yearEnd)
     if (r.heads.isEmpty())
         throw UsageError(QStringLiteral("Please Select atleast one Ledger"));
     const Output o = output(QStringLiteral("ledger"), true);
-    const app::LedgerDocument doc = app::LedgerBuilder(conn()).build(r);
+    app::LedgerDocument doc = app::LedgerBuilder(conn()).build(r);
     if (doc.heads.isEmpty())
         throw CommandFailure(ExitCode::NothingToReport, QStringLiteral("There is no records"));
+    doc.progress = progress_;
     write(o, app::route(doc));
 }
 
@@ -240,7 +247,8 @@ void ReportCommand::recpay(const QDate& yearStart, const QDate& yearEnd)
     app::ReportChoices r;
     choose(r, yearStart, yearEnd);
     const Output o = output(QStringLiteral("recpay"), true);
-    const app::RecPayDocument doc = app::RecPayBuilder(conn()).build(r);
+    app::RecPayDocument doc = app::RecPayBuilder(conn()).build(r);
+    doc.progress = progress_;
     write(o, app::route(doc));
 }
 
@@ -255,7 +263,7 @@ void ReportCommand::summary(const QDate& yearStart, const QDate& yearEnd)
     r.toText = datetext::format(r.to);
     r.withOpening = line_.has(QStringLiteral("with-opening"));
     const Output o = output(QStringLiteral("summary"), true);
-    const app::SummaryDocument doc = app::SummaryBuilder(conn()).build(r);
+    const app::SummaryDocument doc = app::SummaryBuilder(conn(), stages()).build(r);
     write(o, app::route(doc));
 }
 
@@ -271,7 +279,7 @@ void ReportCommand::quarterly(const QDate& yearStart, const QDate& yearEnd, cons
     r.yearStart = yearStart;
     r.yearEnd = yearEnd;
     const Output o = output(QStringLiteral("quarterly"), true);
-    const app::QuarterlyDocument doc = app::QuarterlyBuilder(conn()).build(r, statementCash(1));
+    const app::QuarterlyDocument doc = app::QuarterlyBuilder(conn(), stages()).build(r, statementCash(1));
     write(o, app::route(doc));
 }
 
@@ -284,7 +292,7 @@ void ReportCommand::monthly(const QDate& yearStart, const QDate& yearEnd, int de
     r.yearStart = yearStart;
     r.yearEnd = yearEnd;
     const Output o = output(QStringLiteral("monthly"), false);
-    const app::MonthlyDocument doc = app::MonthlyBuilder(conn()).build(r, statementCash(std::nullopt));
+    const app::MonthlyDocument doc = app::MonthlyBuilder(conn(), stages()).build(r, statementCash(std::nullopt));
     write(o, app::route(doc));
 }
 

@@ -2,6 +2,8 @@
 
 #include "cli/CommandLine.h"
 #include "reports/ReportChoices.h"
+#include "reports/JournalSums.h"
+#include "reports/ReportProgress.h"
 #include "reports/ReportRoute.h"
 
 #include <QTextStream>
@@ -14,10 +16,14 @@ namespace pellam::cli {
 // connection, as text (byte for byte the preview's file), a PDF or a
 // workbook. Wrong choices throw UsageError;
 // a report with nothing to show or a file that cannot be written throws
-// CommandFailure.
+// CommandFailure. The run tells `progress` how far it has come; whatever
+// that throws (app::ReportCancelled) ends it with no file written.
 class ReportCommand {
 public:
-    ReportCommand(const CommandLine& line, QTextStream& out) : line_(line), out_(out) {}
+    ReportCommand(const CommandLine& line, QTextStream& out, app::ReportProgress progress)
+        : line_(line), out_(out), progress_(std::move(progress))
+    {
+    }
     void ledger(const QDate& yearStart, const QDate& yearEnd);
     void recpay(const QDate& yearStart, const QDate& yearEnd);
     void summary(const QDate& yearStart, const QDate& yearEnd);
@@ -53,9 +59,12 @@ private:
     void writeFile(const Output& o, const app::ReportRoute& report);
     QList<qint64> shops() const;
     QList<int> heads() const;
+    // A statement's phases, as stages of the run's progress.
+    app::StatementStatus stages() const;
 
     const CommandLine& line_;
     QTextStream& out_;
+    app::ReportProgress progress_;
 };
 
 } // namespace pellam::cli

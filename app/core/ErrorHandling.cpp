@@ -1,6 +1,7 @@
 #include "core/ErrorHandling.h"
 
 #include "core/AppState.h"
+#include "core/ReportCancelled.h"
 #include "errors/PellamError.h"
 
 namespace pellam::app {
@@ -11,6 +12,8 @@ StepResult runStep(const std::function<void()>& step, const QString& procedure, 
         try {
             step();
             return StepResult::Done;
+        } catch (const ReportCancelled&) {
+            return StepResult::Cancelled;
         } catch (PellamError& e) {
             quint8 answer = 10;
             try {

@@ -6,6 +6,8 @@
 #include "core/Say.h"
 #include "reports/LedgerBuilder.h"
 #include "reports/ReadableBooks.h"
+#include "reports/RouteProgress.h"
+#include "reports/WindowRun.h"
 #include "reports/WindowTargets.h"
 
 namespace pellam::app {
@@ -15,14 +17,16 @@ void LedgerReport(const LedgerRequest& request, short target)
     if (!booksAreReadable(QStringLiteral("FrmLedger")))
         return;
     ShowStatus(QStringLiteral("preparing to make report"));
-    const StepResult result = runStep(
-        [&] {
-            const LedgerDocument doc = LedgerBuilder(state().Conn).build(request);
+    const StepResult result = runReport(
+        [&](const ReportProgress& progress) {
+            LedgerDocument doc = LedgerBuilder(state().Conn).build(request);
             if (doc.heads.isEmpty()) {
                 say(QStringLiteral(" There is no records"), MessageIcon::Information);
                 return;
             }
-            const ReportRoute report = route(doc, [](const QString& name) { ShowStatus(name); });
+            doc.progress = progress;
+            const ReportRoute report =
+                tellingDone(route(doc, [](const QString& name) { ShowStatus(name); }), progress);
             switch (target) {
             case LedgerPreview:
                 toPreview(report.text, QStringLiteral("Ledger Report"));
@@ -40,7 +44,7 @@ void LedgerReport(const LedgerRequest& request, short target)
         },
         QStringLiteral("LedgerReport"), QStringLiteral("FrmLedger"));
     if (result != StepResult::Done)
-        ShowStatus(QString());
+        ShowStatus(unfinishedStatus(result));
     ShowProgress(100, 2, 100);
 }
 

@@ -7,6 +7,8 @@
 #include "data/CashAccount.h"
 #include "reports/MonthlyBuilder.h"
 #include "reports/ReadableBooks.h"
+#include "reports/RouteProgress.h"
+#include "reports/WindowRun.h"
 #include "reports/WindowTargets.h"
 
 namespace pellam::app {
@@ -17,17 +19,18 @@ void MonthlyReport(const MonthlyRequest& request, short target)
         return;
     ShowStatus(QStringLiteral("preparing to Make report"));
     bool previewed = false;
-    const StepResult result = runStep(
-        [&] {
+    const StepResult result = runReport(
+        [&](const ReportProgress& progress) {
             const std::optional<data::CashAccount> cash = data::cashAccount(state().Conn);
             if (!cash) {
                 say(noCashAccount(), MessageIcon::Information);
                 return;
             }
-            const MonthlyDocument doc = MonthlyBuilder(state().Conn, ShowStatus).build(request, cash->accno);
+            const MonthlyDocument doc =
+                MonthlyBuilder(state().Conn, statementStages(ShowStatus, progress)).build(request, cash->accno);
             // Said once the statement is written, before the preview shows
             // or the print job ends.
-            ReportRoute report = route(doc);
+            ReportRoute report = tellingDone(route(doc), progress);
             const auto generated = [] { ShowStatus(QStringLiteral("report is generated")); };
             if (target == MonthlyToPreview) {
                 toPreview(
@@ -48,7 +51,7 @@ void MonthlyReport(const MonthlyRequest& request, short target)
         QStringLiteral("load"), QStringLiteral("FrmMonthRep"));
     ShowProgress(100, 2, 100);
     if (result != StepResult::Done)
-        ShowStatus(QString());
+        ShowStatus(unfinishedStatus(result));
     else if (previewed)
         ShowStatus(QStringLiteral("previewing Report"));
 }

@@ -7,6 +7,8 @@
 #include "data/CashAccount.h"
 #include "reports/QuarterlyBuilder.h"
 #include "reports/ReadableBooks.h"
+#include "reports/RouteProgress.h"
+#include "reports/WindowRun.h"
 #include "reports/WindowTargets.h"
 
 namespace pellam::app {
@@ -26,8 +28,8 @@ void QuarterlyReport(const QuarterRequest& request, short target)
         return;
     ShowStatus(QStringLiteral("preparing to Make report"));
     bool generated = false;
-    runStep(
-        [&] {
+    const StepResult result = runReport(
+        [&](const ReportProgress& progress) {
             // The cash position is institution 1's cash account's, whichever
             // institutions are chosen.
             const std::optional<data::CashAccount> cash = data::cashAccount(state().Conn, 1);
@@ -36,8 +38,8 @@ void QuarterlyReport(const QuarterRequest& request, short target)
                 return;
             }
             const QuarterlyDocument doc =
-                QuarterlyBuilder(state().Conn, ShowStatus).build(request, cash->accno);
-            const ReportRoute report = route(doc);
+                QuarterlyBuilder(state().Conn, statementStages(ShowStatus, progress)).build(request, cash->accno);
+            const ReportRoute report = tellingDone(route(doc), progress);
             ShowStatus(QStringLiteral("Report Generated"));
             switch (target) {
             case QuarterlyToPrinter:
@@ -56,7 +58,7 @@ void QuarterlyReport(const QuarterRequest& request, short target)
         },
         QStringLiteral("QuarterlyReport"), QStringLiteral("FrmQuarterRep"));
     if (!generated)
-        ShowStatus(QString());
+        ShowStatus(unfinishedStatus(result));
     ShowProgress(100, 2, 100);
 }
 

@@ -5,6 +5,8 @@
 #include "core/ErrorHandling.h"
 #include "reports/RecPayBuilder.h"
 #include "reports/ReadableBooks.h"
+#include "reports/RouteProgress.h"
+#include "reports/WindowRun.h"
 #include "reports/WindowTargets.h"
 
 namespace pellam::app {
@@ -14,10 +16,11 @@ void RecPayReport(const ReportChoices& request, short target)
     if (!booksAreReadable(QStringLiteral("FrmRecPay")))
         return;
     ShowStatus(QStringLiteral("Preparing to print report....."));
-    runStep(
-        [&] {
-            const RecPayDocument doc = RecPayBuilder(state().Conn).build(request);
-            const ReportRoute report = route(doc);
+    const StepResult result = runReport(
+        [&](const ReportProgress& progress) {
+            RecPayDocument doc = RecPayBuilder(state().Conn).build(request);
+            doc.progress = progress;
+            const ReportRoute report = tellingDone(route(doc), progress);
             ShowStatus(QStringLiteral("printing Report.........."));
             switch (target) {
             case RecPayToPrinter:
@@ -37,7 +40,7 @@ void RecPayReport(const ReportChoices& request, short target)
         },
         QStringLiteral("load"), QStringLiteral("FrmRecPay"));
     ShowProgress(100, 2, 100);
-    ShowStatus(QString());
+    ShowStatus(unfinishedStatus(result));
 }
 
 } // namespace pellam::app

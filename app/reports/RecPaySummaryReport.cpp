@@ -5,6 +5,8 @@
 #include "core/ErrorHandling.h"
 #include "reports/SummaryBuilder.h"
 #include "reports/ReadableBooks.h"
+#include "reports/RouteProgress.h"
+#include "reports/WindowRun.h"
 #include "reports/WindowTargets.h"
 
 namespace pellam::app {
@@ -14,10 +16,11 @@ void RecPaySummaryReport(const SummaryRequest& request, short target)
     if (!booksAreReadable(QStringLiteral("FrmRecPaySum")))
         return;
     ShowStatus(QStringLiteral("preparing to Make report"));
-    const StepResult result = runStep(
-        [&] {
-            const SummaryDocument doc = SummaryBuilder(state().Conn, ShowStatus).build(request);
-            const ReportRoute report = route(doc);
+    const StepResult result = runReport(
+        [&](const ReportProgress& progress) {
+            const SummaryDocument doc =
+                SummaryBuilder(state().Conn, statementStages(ShowStatus, progress)).build(request);
+            const ReportRoute report = tellingDone(route(doc), progress);
             switch (target) {
             case SummaryToPreview:
                 toPreview(report.text, QStringLiteral("Reciept & Payment Summary"));
@@ -34,7 +37,7 @@ void RecPaySummaryReport(const SummaryRequest& request, short target)
         },
         QStringLiteral("load"), QStringLiteral("FrmRecPaySum"));
     ShowProgress(100, 2, 100);
-    ShowStatus(result == StepResult::Done ? QStringLiteral("previewing Report") : QString());
+    ShowStatus(result == StepResult::Done ? QStringLiteral("previewing Report") : unfinishedStatus(result));
 }
 
 } // namespace pellam::app

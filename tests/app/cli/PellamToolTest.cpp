@@ -464,7 +464,8 @@ TEST_F(Tool, WrongCallsGiveOneLineAndExitTwo)
         "  5  the backup seems to be of another year (restore: --yes takes it)\n"
         "  6  the books or the backup are damaged: no year's books, no cash account, or vouchers that cannot be read\n"
         "  7  nothing to report: no records, or no cash account for the statement\n"
-        "  8  a file or folder cannot be written\n")))
+        "  8  a file or folder cannot be written\n"
+        "  9  cancelled: Ctrl+C stopped the report before its file was written\n")))
         << help.out.toStdString();
 }
 
