@@ -10,13 +10,14 @@ namespace pellam::app {
 // the heads (never the cash account), each head's opening (openings and
 // every voucher before the from-date), and the walk over the postings of
 // the period, which reads them as the routes write them. A handful of
-// queries for the whole run, however many heads. The connection must
-// outlive the document.
+// queries for the openings however many heads; the postings by a query a
+// head or one for them all. The connection must outlive the document.
 class LedgerBuilder {
 public:
     // Up to this many heads the walk reads each head's postings through its
-    // indexes; beyond it, one pass over the period is quicker.
-    static constexpr int kHeadsReadOneByOne = 40;
+    // indexes (some milliseconds a head in a year of a million vouchers);
+    // beyond it, one pass over the period (some seconds) is quicker.
+    static constexpr int kHeadsReadOneByOne = 100;
 
     explicit LedgerBuilder(db::Connection& conn, int headsReadOneByOne = kHeadsReadOneByOne)
         : conn_(conn), headsReadOneByOne_(headsReadOneByOne)
