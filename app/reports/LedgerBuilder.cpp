@@ -119,21 +119,27 @@ LedgerPostingWalk LedgerBuilder::postings(const LedgerDocument& doc, const Count
     for (const LedgerHead& head : doc.heads)
         heads << head.accNo;
     const QVariantList period{iso(doc.request.from), iso(doc.request.to)};
+    const auto narration = [&](const QString& table) {
+        return shownColumn(doc.request.narration, table + QStringLiteral("narration"));
+    };
+    const auto bill = [&](const QString& table) {
+        return shownColumn(doc.request.reference == ReportReference::BillNo, table + QStringLiteral("billno"));
+    };
     // A voucher is under its debited head, and under its credited head too
     // unless that is the same one (a voucher on one head both sides is a
     // debit). Under each head by date.
     if (heads.size() <= headsReadOneByOne_) {
         // Each head through its own indexes: a few thousand rows a head.
-        const QString sql = QStringLiteral("select ? as place, 1, jousrlno, shopid, joudate, amount, narration, billno,"
+        const QString sql = QStringLiteral("select ? as place, 1, jousrlno, shopid, joudate, amount, %2, %3,"
                                            " creditaccid from journal"
                                            " where debitaccid = ? and shopid in (%1) and joudate >= ? and joudate <= ?"
                                            " union all"
-                                           " select ?, 0, jousrlno, shopid, joudate, amount, narration, billno,"
+                                           " select ?, 0, jousrlno, shopid, joudate, amount, %2, %3,"
                                            " debitaccid from journal"
                                            " where creditaccid = ? and debitaccid <> creditaccid and shopid in (%1)"
                                            " and joudate >= ? and joudate <= ?"
                                            " order by joudate, jousrlno")
-                                .arg(shops.marks());
+                                .arg(shops.marks(), narration(QString()), bill(QString()));
         return [&conn = conn_, sql, heads, period, shops = shops.values()](const auto& each) {
             const HeadNames names(conn);
             for (int i = 0; i < heads.size(); ++i) {
@@ -152,14 +158,15 @@ LedgerPostingWalk LedgerBuilder::postings(const LedgerDocument& doc, const Count
         places << QStringLiteral("(%1,%2)").arg(heads[i].toInt()).arg(i);
     const QString sql =
         QStringLiteral("with side(debit) as (values (1), (0)), place(accno, pos) as (values %2)"
-                       " select p.pos, s.debit, j.jousrlno, j.shopid, j.joudate, j.amount, j.narration, j.billno,"
+                       " select p.pos, s.debit, j.jousrlno, j.shopid, j.joudate, j.amount, %3, %4,"
                        " case when s.debit then j.creditaccid else j.debitaccid end"
                        " from journal j cross join side s cross join place p"
                        " where j.joudate >= ? and j.joudate <= ? and +j.shopid in (%1)"
                        " and p.accno = case when s.debit then j.debitaccid else j.creditaccid end"
                        " and (s.debit or j.creditaccid <> j.debitaccid)"
                        " order by p.pos, j.joudate, j.jousrlno")
-            .arg(shops.marks(), places.join(QLatin1Char(',')));
+            .arg(shops.marks(), places.join(QLatin1Char(',')), narration(QStringLiteral("j.")),
+                 bill(QStringLiteral("j.")));
     const QVariantList params = period + shops.values();
     return [&conn = conn_, sql, params](const auto& each) {
         const HeadNames names(conn);

@@ -49,11 +49,13 @@ RecPayVoucherWalk RecPayBuilder::vouchers(const RecPayDocument& doc, const Count
     // Every voucher moves cash in most books, so one pass along the date
     // index over the period is quicker than the heads' indexes: the other
     // columns are checked row by row ("+"), the rows come in order.
-    const QString sql = QStringLiteral("select jousrlno, shopid, joudate, amount, narration, billno, debitaccid,"
+    const ReportChoices& r = doc.request;
+    const QString sql = QStringLiteral("select jousrlno, shopid, joudate, amount, %2, %3, debitaccid,"
                                        " creditaccid from journal"
                                        " where joudate >= ? and joudate <= ? and (+debitaccid = ? or +creditaccid = ?)"
                                        " and +shopid in (%1) order by joudate, jousrlno")
-                            .arg(shops.marks());
+                            .arg(shops.marks(), shownColumn(r.narration, QStringLiteral("narration")),
+                                 shownColumn(r.reference == ReportReference::BillNo, QStringLiteral("billno")));
     const QVariantList params =
         QVariantList{iso(doc.request.from), iso(doc.request.to), doc.cashAccNo, doc.cashAccNo} + shops.values();
     return [&conn = conn_, sql, params, cash = doc.cashAccNo](const std::function<void(RecPayVoucher&)>& each) {

@@ -49,6 +49,14 @@ inline QString iso(const QDate& date)
     return date.toString(Qt::ISODate);
 }
 
+// A column of the vouchers that a report shows only when chosen (the
+// narration, the bill number): read when it is, Null otherwise, so that a
+// long walk neither reads nor sorts what it does not show.
+inline QString shownColumn(bool shown, const QString& column)
+{
+    return shown ? column : QStringLiteral("null");
+}
+
 // Every head's name by its number, printable(), read once for a walk that
 // names a head on each of its rows: as many names as the books have heads,
 // however many rows.
