@@ -90,8 +90,8 @@ void LedgerBuilder::addOpenings(QList<LedgerHead>& heads, const LedgerRequest& r
 namespace {
 
 // The columns of a posting, whichever way it is read: the place of the head
-// it is under,
-// whether it debits it, the voucher, and the head on the other side.
+// it is under, whether it debits it, the voucher, and the head on the other
+// side.
 enum PostingColumn { Place, Debit, JouNo, Shop, Date, Amount, Narration, Bill, Other };
 
 // Each row of `rs` to `each`, with the head's place among the heads.
