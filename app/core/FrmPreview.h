@@ -2,13 +2,18 @@
 
 #include <QWidget>
 
-class QPlainTextEdit;
+class QLabel;
 class QPushButton;
 
 namespace pellam::app {
 
+class FindBar;
+class LineFileView;
+
 // The preview of a report text file, in a fixed-pitch font, with a button
-// that sends the file as it stands to the raw printer. Several may be open.
+// that sends the file as it stands to the raw printer. Only the lines on
+// screen are read, so a long report opens at once. Ctrl+F finds text, F3
+// and Shift+F3 find it again. Several previews may be open.
 class FrmPreview : public QWidget {
     Q_OBJECT
 public:
@@ -27,7 +32,9 @@ public slots:
     void Command1_Click(); // "Close"
 
 private:
-    QPlainTextEdit* rtbInfo_;
+    LineFileView* rtbInfo_;
+    FindBar* findBar_;
+    QLabel* status_;
     QPushButton* command3_;
     QPushButton* command1_;
     QString file_;

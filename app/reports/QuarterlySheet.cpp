@@ -7,7 +7,9 @@ namespace pellam::app {
 void writeQuarterlySheet(const QuarterlyDocument& doc, WorkbookSink& sheet)
 {
     sheet.mergedText(QStringLiteral("C2:J2"), QStringLiteral("Quarter Report"));
-    sheet.text(QStringLiteral("B4"), QStringLiteral("ACCOUNT"));
+    // Two rows of headings: the months over their columns, then the columns.
+    sheet.columnHeadings(3);
+    sheet.columnHeadings(4);
     // Income and expense of a column: C and D for the first month, up to I
     // and J for the total.
     const auto pairAt = [](int column) { return std::pair{char('C' + 2 * column), char('D' + 2 * column)}; };
@@ -15,8 +17,11 @@ void writeQuarterlySheet(const QuarterlyDocument& doc, WorkbookSink& sheet)
         const auto [income, expense] = pairAt(c);
         const QString caption = c < QuarterFigures::kTotal ? monthCaption(doc.months[c]) : QStringLiteral("TOTAL");
         sheet.mergedText(cellAt(income, 3) + QLatin1Char(':') + cellAt(expense, 3), caption);
-        sheet.text(cellAt(income, 4), QStringLiteral("INCOME"));
-        sheet.text(cellAt(expense, 4), QStringLiteral("EXPENSE"));
+    }
+    sheet.text(QStringLiteral("B4"), QStringLiteral("ACCOUNT"));
+    for (int c = 0; c <= QuarterFigures::kTotal; ++c) {
+        sheet.text(cellAt(pairAt(c).first, 4), QStringLiteral("INCOME"));
+        sheet.text(cellAt(pairAt(c).second, 4), QStringLiteral("EXPENSE"));
     }
 
     int row = 5;

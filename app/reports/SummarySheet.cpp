@@ -9,6 +9,11 @@ void writeSummarySheet(const SummaryDocument& doc, WorkbookSink& sheet)
     sheet.mergedText(QStringLiteral("B3:D3"), doc.title);
     sheet.mergedText(QStringLiteral("B4:D4"), QStringLiteral("           RECEIPT & PAYMENT SUMMARY  "));
     sheet.mergedText(QStringLiteral("B5:D5"), doc.dateLine());
+    // The frame reaches down to the totals; told before the rows it frames.
+    const int lastHead = 6 + int(doc.heads.size());
+    const int totals = lastHead + 1;
+    sheet.borders(QStringLiteral("B3:D%1").arg(totals));
+    sheet.columnHeadings(6);
     sheet.text(QStringLiteral("B6"), QStringLiteral("ACCOUNT"));
     sheet.text(QStringLiteral("C6"), QStringLiteral("INCOME"));
     sheet.text(QStringLiteral("D6"), QStringLiteral("EXPENSE"));
@@ -19,9 +24,6 @@ void writeSummarySheet(const SummaryDocument& doc, WorkbookSink& sheet)
         sheet.amount(cellAt('D', row), h.expense);
         ++row;
     }
-    sheet.borders(QStringLiteral("B3:D%1").arg(row));
-    const int lastHead = row - 1;
-    const int totals = row;
     sheet.text(cellAt('B', totals), QStringLiteral("Total"));
     sheet.formula(cellAt('C', totals), sumFormula('c', 6, lastHead), doc.income);
     sheet.formula(cellAt('D', totals), sumFormula('d', 6, lastHead), doc.expense);

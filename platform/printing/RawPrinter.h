@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <memory>
+
 namespace pellam {
 
 // The raw printer device: bytes that go to the printer exactly as given,
@@ -22,6 +24,28 @@ public:
     static void write(const QByteArray& bytes);
     // The text in the printer's code page (Windows-1252).
     static void writeText(const QString& text);
+};
+
+// One job for the raw printer, handed over piece by piece so that a long
+// text is never held whole. The target opens when the job is made and the
+// command's outcome is known at finish(); the errors are RawPrinter's. A job
+// dropped unfinished stops its command; what reached a file stays there.
+class PELLAM_PLATFORM_EXPORT RawPrintJob {
+public:
+    RawPrintJob();
+    ~RawPrintJob();
+    RawPrintJob(const RawPrintJob&) = delete;
+    RawPrintJob& operator=(const RawPrintJob&) = delete;
+
+    void write(const QByteArray& bytes);
+    // The text in the printer's code page (Windows-1252).
+    void writeText(const QString& text);
+    void finish();
+
+    class Sink;
+
+private:
+    std::unique_ptr<Sink> sink_;
 };
 
 } // namespace pellam

@@ -21,9 +21,21 @@ inline QString workbookPart(const QString& file, const QString& part)
 }
 
 struct WorkbookCell {
-    QString shown;  // a string as the spreadsheet shows it, or a number's stored value
-    QString format; // the number format: "@" for text, empty for the general one
+    QString shown;   // a string as the spreadsheet shows it, or a number's stored value
+    QString format;  // the number format: "@" for text, empty for the general one
+    QString formula; // the formula of a formula cell, without its "="
 };
+
+// The names of the workbook's sheets, in order.
+inline QStringList workbookSheets(const QString& file)
+{
+    QStringList names;
+    QXmlStreamReader book(workbookPart(file, QStringLiteral("xl/workbook.xml")));
+    while (!book.atEnd())
+        if (book.readNext() == QXmlStreamReader::StartElement && book.name() == QLatin1String("sheet"))
+            names << book.attributes().value(QLatin1String("name")).toString();
+    return names;
+}
 
 // A stored string as a spreadsheet reads it: each "_xHHHH_" is the
 // character it names (so "_x005F_" is an underscore).
@@ -40,9 +52,10 @@ inline QString unescapedCellText(const QString& stored)
     return shown + stored.mid(at);
 }
 
-// Every cell of the first sheet by its address ("B3"); a merged range's
-// text stands in its first cell.
-inline QMap<QString, WorkbookCell> workbookCells(const QString& file)
+// Every cell of a sheet (1 is the first) by its address ("B3"); a merged
+// range's text stands in its first cell. A string is read from the
+// workbook's shared strings or from the cell itself (an inline string).
+inline QMap<QString, WorkbookCell> workbookCells(const QString& file, int sheetNumber = 1)
 {
     QStringList strings;
     QXmlStreamReader sst(workbookPart(file, QStringLiteral("xl/sharedStrings.xml")));
@@ -69,7 +82,7 @@ inline QMap<QString, WorkbookCell> workbookCells(const QString& file)
             styleFormats << formatCodes.value(styles.attributes().value(QLatin1String("numFmtId")).toInt());
     }
     QMap<QString, WorkbookCell> cells;
-    QXmlStreamReader sheet(workbookPart(file, QStringLiteral("xl/worksheets/sheet1.xml")));
+    QXmlStreamReader sheet(workbookPart(file, QStringLiteral("xl/worksheets/sheet%1.xml").arg(sheetNumber)));
     QString at, type;
     while (!sheet.atEnd()) {
         sheet.readNext();
@@ -80,6 +93,10 @@ inline QMap<QString, WorkbookCell> workbookCells(const QString& file)
         } else if (sheet.isStartElement() && sheet.name() == QLatin1String("v")) {
             const QString v = sheet.readElementText();
             cells[at].shown = type == QLatin1String("s") ? strings.value(v.toInt()) : v;
+        } else if (sheet.isStartElement() && sheet.name() == QLatin1String("t")) {
+            cells[at].shown += unescapedCellText(sheet.readElementText());
+        } else if (sheet.isStartElement() && sheet.name() == QLatin1String("f")) {
+            cells[at].formula = sheet.readElementText();
         }
     }
     return cells;

@@ -11,6 +11,10 @@ namespace pellam {
 // Where a report writes its cells. Cells are addressed as a sheet shows
 // them ("B5"). Amounts are numbers, never text, and a
 // formula carries the value it computes so that any viewer shows it.
+// Rows are written in rising order, the cells of one row in any order: a
+// row is gone once a later one begins, so a merge, a border or the column
+// headings are told before any cell of the rows they reach. Rows are
+// numbered on as if one sheet held them all, however long the report.
 class PELLAM_UTIL_EXPORT WorkbookSink {
 public:
     virtual ~WorkbookSink();
@@ -24,7 +28,9 @@ public:
     virtual void borders(const QString& range) = 0;
     // The row (1 is the first) that holds the column headings of the rows
     // after it: a report too long for one sheet repeats it at the top of
-    // the sheet it continues on. Told before the rows it heads.
+    // the sheet it continues on. Told before the rows it heads, and before
+    // any cell of its own. Told for the next row too, both rows are the
+    // headings; told for a later row, that one heads the rows after it.
     virtual void columnHeadings(int row) { (void)row; }
 };
 

@@ -33,6 +33,7 @@ TEST(QuarterlySheet, MonthFiguresPerHeadWithTheQuartersTotalAsFormulas)
         {"F8", "n:0.00"}, {"G8", "n:0.05"}, {"H8", "n:0.00"}, {"I8", "f:=C8+E8+G8=0.05"}, {"J8", "f:=D8+F8+H8=0.00"}};
     EXPECT_EQ(sheet.cells, cells);
     EXPECT_EQ(sheet.merged, (QStringList{"C2:J2", "C3:D3", "E3:F3", "G3:H3", "I3:J3"}));
+    EXPECT_EQ(sheet.headingRows, (QList<int>{3, 4}));
 }
 
 TEST(QuarterlySheet, TheExcelRouteWritesARealWorkbook)

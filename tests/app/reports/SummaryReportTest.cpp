@@ -102,6 +102,7 @@ TEST(SummarySheet, CellsFormulasMergesAndBorders)
     EXPECT_EQ(sheet.cells, cells);
     EXPECT_EQ(sheet.merged, (QStringList{"B3:D3", "B4:D4", "B5:D5"}));
     EXPECT_EQ(sheet.framed, QStringList{QStringLiteral("B3:D10")});
+    EXPECT_EQ(sheet.headingRows, QList<int>{6});
 
     // Without the opening the sheet ends with the totals.
     RecordingSheet plain;

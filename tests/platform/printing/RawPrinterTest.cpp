@@ -80,3 +80,33 @@ TEST(RawPrinter, ReportsTargetsThatCannotTakeTheBytes)
     setTarget(QStringLiteral("|no-such-printer-command-here"));
     EXPECT_EQ(errorOf([] { RawPrinter::write("x"); }), 57);
 }
+
+TEST(RawPrintJob, ALongJobGoesOverInPiecesAndACommandIsJudgedByItsExit)
+{
+    pellam::test::TempHome home;
+    const QString out = home.file(QStringLiteral("piped"));
+    const QByteArray piece(64 * 1024, 'x');
+    const auto printFiveMegabytes = [&piece] {
+        pellam::RawPrintJob job;
+        for (int i = 0; i < 80; ++i)
+            job.write(piece);
+        job.finish();
+    };
+    const struct {
+        QString target;
+        int error;
+        qint64 received;
+    } cases[] = {
+        {QStringLiteral("|cat > '%1'").arg(out), 0, 80 * piece.size()},
+        {out, 0, 2 * 80 * piece.size()}, // a file takes job after job
+        {QStringLiteral("|head -c 10 > '%1'").arg(out), 0, 10},
+        {QStringLiteral("|exit 3"), 57, -1},
+    };
+    for (const auto& c : cases) {
+        setTarget(c.target);
+        EXPECT_EQ(errorOf(printFiveMegabytes), c.error) << c.target.toStdString();
+        if (c.received >= 0) {
+            EXPECT_EQ(contents(out).size(), c.received) << c.target.toStdString();
+        }
+    }
+}

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace pellam;
@@ -241,28 +242,74 @@ TEST(ExcelWorkbook, ASheetCutShortOnAFullDiskIsNoWorkbook)
     EXPECT_EQ(QDir(home.path()).entryList({QStringLiteral("ledger*")}, QDir::Files), QStringList{QStringLiteral("ledger.xlsx")});
 }
 
-TEST(ExcelWorkbook, MergedTitlesAndBordersSetAfterTheCellsReachTheFile)
+TEST(ExcelWorkbook, MergedTitlesAndBordersToldBeforeTheirRowsReachTheFile)
 {
     test::TempHome home;
     const QString file = home.file(QStringLiteral("summary.xlsx"));
     ExcelWorkbook book(file);
     book.mergedText(QStringLiteral("B3:D3"), QStringLiteral("ST. MARY'S SCHOOL"));
-    book.text(QStringLiteral("B4"), QStringLiteral("DONATIONS"));
-    book.amount(QStringLiteral("C4"), Currency::fromPaise(150050));
     book.borders(QStringLiteral("B3:D5"));
+    book.amount(QStringLiteral("C4"), Currency::fromPaise(150050));
+    book.text(QStringLiteral("B4"), QStringLiteral("DONATIONS"));
     book.text(QStringLiteral("B6"), QStringLiteral("Total"));
     book.Save();
 
     const QString sheet = workbookPart(file, QStringLiteral("xl/worksheets/sheet1.xml"));
     EXPECT_TRUE(sheet.contains(QStringLiteral("<mergeCell ref=\"B3:D3\"/>"))) << sheet.toStdString();
-    // Every cell of the framed range is written, the blank ones too, and
-    // carries a style; the total below it does not.
+    // Every cell of the framed range is written, the blank ones too (row 5
+    // has no cell of its own), and carries a style; the total below it does not.
     for (const char* cell : {"B3", "C3", "D3", "B4", "C4", "D4", "B5", "C5", "D5"})
         EXPECT_TRUE(sheet.contains(QRegularExpression(QStringLiteral("<c r=\"%1\"[^>]* s=\"[1-9]").arg(QLatin1String(cell)))))
             << cell;
-    EXPECT_TRUE(sheet.contains(QRegularExpression(QStringLiteral("<c r=\"B6\" t=\"s\">"))));
+    EXPECT_TRUE(sheet.contains(QRegularExpression(QStringLiteral("<c r=\"B6\" t=\"inlineStr\">"))));
     EXPECT_TRUE(workbookPart(file, QStringLiteral("xl/styles.xml")).contains(QStringLiteral("<left style=\"thin\">")));
-    EXPECT_TRUE(workbookPart(file, QStringLiteral("xl/sharedStrings.xml")).contains(QStringLiteral("<t>ST. MARY'S SCHOOL</t>")));
+    const auto cells = test::workbookCells(file);
+    EXPECT_EQ(cells[QStringLiteral("B3")].shown, QStringLiteral("ST. MARY'S SCHOOL"));
+    EXPECT_EQ(cells[QStringLiteral("B4")].shown, QStringLiteral("DONATIONS"));
+    EXPECT_EQ(cells[QStringLiteral("C4")].shown, QStringLiteral("1500.5"));
+}
+
+// Rows are written as they come, so whatever is told for a row already
+// written would be lost: the writer that does so is wrong, and is told.
+TEST(ExcelWorkbook, AnythingToldForARowAlreadyWrittenIsRefusedAndTheRowsBeforeItStay)
+{
+    test::TempHome home;
+    const struct {
+        const char* name;
+        std::function<void(ExcelWorkbook&)> late;
+        QString message;
+    } cases[] = {
+        {"cell", [](ExcelWorkbook& b) { b.text(QStringLiteral("A4"), QStringLiteral("late")); }, QStringLiteral("cell A4")},
+        {"formula", [](ExcelWorkbook& b) { b.formula(QStringLiteral("c4"), QStringLiteral("=c1"), {}); },
+         QStringLiteral("cell c4")},
+        {"merge", [](ExcelWorkbook& b) { b.mergedText(QStringLiteral("B4:D4"), QStringLiteral("x")); },
+         QStringLiteral("the merged range B4:D4")},
+        // Row 5 already has a cell without the border.
+        {"borders", [](ExcelWorkbook& b) { b.borders(QStringLiteral("B5:D9")); }, QStringLiteral("the borders of B5:D9")},
+        {"headings", [](ExcelWorkbook& b) { b.columnHeadings(5); }, QStringLiteral("the column headings of row 5")},
+    };
+    for (const auto& c : cases) {
+        const QString file = home.file(QStringLiteral("%1.xlsx").arg(QLatin1String(c.name)));
+        ExcelWorkbook book(file);
+        book.text(QStringLiteral("B4"), QStringLiteral("first"));
+        book.text(QStringLiteral("C5"), QStringLiteral("second"));
+        book.text(QStringLiteral("A5"), QStringLiteral("same row, any column"));
+        try {
+            c.late(book);
+            ADD_FAILURE() << c.name << ": taken";
+        } catch (const PellamError& e) {
+            EXPECT_EQ(e.Number(), InvalidCall) << c.name;
+            EXPECT_EQ(e.Description(), QStringLiteral("The workbook %1 is written row by row: %2 came after row 5 was written")
+                                           .arg(file, c.message));
+        }
+        book.Save();
+        const auto cells = test::workbookCells(file);
+        EXPECT_EQ(cells.keys(), (QStringList{QStringLiteral("A5"), QStringLiteral("B4"), QStringLiteral("C5")})) << c.name;
+    }
+    ExcelWorkbook book(home.file(QStringLiteral("bad.xlsx")));
+    for (const QString& bad : {QStringLiteral("5B"), QStringLiteral("B"), QStringLiteral("B0"), QStringLiteral("B5 ")})
+        EXPECT_THROW(book.text(bad, QStringLiteral("x")), PellamError) << bad.toStdString();
+    EXPECT_THROW(book.mergedText(QStringLiteral("B6:C7"), QStringLiteral("x")), PellamError) << "one row only";
 }
 
 TEST(ExcelWorkbook, EveryTextReadsBackAsWrittenWithControlCharactersAsBlanksAndFormulasAsText)
@@ -293,6 +340,7 @@ TEST(ExcelWorkbook, EveryTextReadsBackAsWrittenWithControlCharactersAsBlanksAndF
     };
     {
         ExcelWorkbook book(file);
+        book.borders(QStringLiteral("B%1:D%1").arg(std::size(cases)));
         int row = 1;
         for (const auto& c : cases) {
             // The same text in a cell of its own and merged across three.
@@ -300,7 +348,6 @@ TEST(ExcelWorkbook, EveryTextReadsBackAsWrittenWithControlCharactersAsBlanksAndF
             book.mergedText(QStringLiteral("B%1:D%1").arg(row), c.written);
             ++row;
         }
-        book.borders(QStringLiteral("B%1:D%1").arg(row - 1));
         book.Save();
     }
     const QMap<QString, test::WorkbookCell> cells = test::workbookCells(file);
