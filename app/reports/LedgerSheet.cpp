@@ -18,13 +18,13 @@ void writeLedgerSheet(const LedgerDocument& doc, WorkbookSink& sheet, const Head
                 sheet.text(cellAt('B', row), title.trimmed());
         }
         ++row;
+        sheet.columnHeadings(row);
         sheet.text(cellAt('B', row), QStringLiteral("B/V No"));
         sheet.text(cellAt('C', row), QStringLiteral("J/F No"));
         sheet.text(cellAt('D', row), QStringLiteral("Date"));
         sheet.text(cellAt('E', row), QStringLiteral("Account Name"));
         sheet.text(cellAt('F', row), QStringLiteral("Debit"));
         sheet.text(cellAt('G', row), QStringLiteral("Credit"));
-        sheet.columnHeadings(row);
 
         first = ++row;
         if (head.opening > Currency()) {

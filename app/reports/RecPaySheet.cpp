@@ -11,12 +11,12 @@ void writeRecPaySheet(const RecPayDocument& doc, WorkbookSink& sheet)
     sheet.text(QStringLiteral("B1"), doc.title);
     sheet.text(QStringLiteral("B2"), QStringLiteral("Receipt and Payments From ") + datetext::format(r.from) +
                                          QStringLiteral(" To ") + datetext::format(r.to));
+    sheet.columnHeadings(4);
     sheet.text(QStringLiteral("B4"), QStringLiteral("B/V No"));
     sheet.text(QStringLiteral("C4"), QStringLiteral("Date"));
     sheet.text(QStringLiteral("D4"), QStringLiteral("Account Name"));
     sheet.text(QStringLiteral("E4"), QStringLiteral("Receipt"));
     sheet.text(QStringLiteral("F4"), QStringLiteral("Payment"));
-    sheet.columnHeadings(4);
 
     int row = 5;
     const int first = row;
