@@ -33,7 +33,7 @@ LedgerDocument LedgerBuilder::build(const LedgerRequest& request)
     if (doc.heads.isEmpty())
         return doc;
     addOpenings(doc.heads, request, shops, accounts);
-    addVouchers(doc.heads, request, shops, accounts);
+    doc.postings = postings(doc, shops);
     return doc;
 }
 
@@ -85,63 +85,93 @@ void LedgerBuilder::addOpenings(QList<LedgerHead>& heads, const LedgerRequest& r
                        " where joudate < ? and shopid in (%1) and creditaccid in (%2) group by creditaccid")
             .arg(shops.marks(), accounts),
         before, -1);
-    for (LedgerHead& head : heads) {
-        if (head.opening > Currency())
-            head.debitTotal = head.opening;
-        else
-            head.creditTotal = head.opening.abs();
+}
+
+namespace {
+
+// The columns of a posting, whichever way it is read: the place of the head
+// it is under, whether it debits it, the voucher, and the head on the other
+// side.
+enum PostingColumn { Place, Debit, JouNo, Shop, Date, Amount, Narration, Bill, Other };
+
+// Each row of `rs` to `each`, with the head's place among the heads.
+void walkPostings(db::Cursor rs, const HeadNames& names, const std::function<void(int, LedgerVoucher&)>& each)
+{
+    LedgerVoucher v;
+    for (; !rs.eof(); rs.MoveNext()) {
+        v.debit = rs.toInt(Debit) != 0;
+        v.date = rs.toDate(Date);
+        v.jouNo = rs.toInt(JouNo);
+        v.billNo = rs.isNull(Bill) ? QString() : printable(rs.toString(Bill));
+        v.shopId = rs.toInt(Shop);
+        v.amount = Currency::fromPaise(rs.toInt(Amount));
+        v.narration = printable(rs.toString(Narration));
+        v.otherName = names(rs.toInt(Other));
+        each(int(rs.toInt(Place)), v);
     }
 }
 
-void LedgerBuilder::addVouchers(QList<LedgerHead>& heads, const LedgerRequest& request, const CountedShops& shops,
-                                const QString& accounts)
+} // namespace
+
+LedgerPostingWalk LedgerBuilder::postings(const LedgerDocument& doc, const CountedShops& shops)
 {
-    const QHash<int, int> index = indexByAccNo(heads);
-    TextPool shared;
+    QVariantList heads;
+    for (const LedgerHead& head : doc.heads)
+        heads << head.accNo;
+    const QVariantList period{iso(doc.request.from), iso(doc.request.to)};
+    const auto narration = [&](const QString& table) {
+        return shownColumn(doc.request.narration, table + QStringLiteral("narration"));
+    };
+    const auto bill = [&](const QString& table) {
+        return shownColumn(doc.request.reference == ReportReference::BillNo, table + QStringLiteral("billno"));
+    };
+    // A voucher is under its debited head, and under its credited head too
+    // unless that is the same one (a voucher on one head both sides is a
+    // debit). Under each head by date.
+    if (heads.size() <= headsReadOneByOne_) {
+        // Each head through its own indexes: a few thousand rows a head.
+        const QString sql = QStringLiteral("select ? as place, 1, jousrlno, shopid, joudate, amount, %2, %3,"
+                                           " creditaccid from journal"
+                                           " where debitaccid = ? and shopid in (%1) and joudate >= ? and joudate <= ?"
+                                           " union all"
+                                           " select ?, 0, jousrlno, shopid, joudate, amount, %2, %3,"
+                                           " debitaccid from journal"
+                                           " where creditaccid = ? and debitaccid <> creditaccid and shopid in (%1)"
+                                           " and joudate >= ? and joudate <= ?"
+                                           " order by joudate, jousrlno")
+                                .arg(shops.marks(), narration(QString()), bill(QString()));
+        return [&conn = conn_, sql, heads, period, shops = shops.values()](const auto& each) {
+            const HeadNames names(conn);
+            for (int i = 0; i < heads.size(); ++i) {
+                const QVariantList side = QVariantList{i, heads[i]} + shops + period;
+                walkPostings(conn.cursor(sql, side + side), names, each);
+            }
+        };
+    }
+    // Many heads: one pass along the date index over the period, each
+    // voucher read once for both its sides, the postings then sorted by the
+    // heads' places (a number sorts quicker than a name). The places are
+    // numbers the books gave, written into the text so that no count of
+    // heads meets the limit of bound values.
+    QStringList places;
+    for (int i = 0; i < heads.size(); ++i)
+        places << QStringLiteral("(%1,%2)").arg(heads[i].toInt()).arg(i);
     const QString sql =
-        QStringLiteral("select jousrlno, shopid, joudate, amount, narration, billno, dbaccno, craccno,"
-                       " dbaccname, craccname from journalview"
-                       " where (dbaccno in (%2) or craccno in (%2)) and joudate >= ? and joudate <= ?"
-                       " and +shopid in (%1) order by joudate, jousrlno")
-            .arg(shops.marks(), accounts);
-    // The institutions are checked row by row ("+shopid"), so that the rows
-    // come by the date index already in order, or by the heads' indexes
-    // when few heads are chosen.
-    eachMonth(request.from, request.to, [&](const QDate& start, const QDate& end) {
-        db::RecordSet rs = conn_.query(sql, values(request.heads) + values(request.heads) +
-                                                QVariantList{iso(start), iso(end)} + shops.values());
-        // Columns by position: the names are looked up once, not per row.
-        enum { JouNo, Shop, Date, Amount, Narration, Bill, DebitSide, CreditSide, DebitName, CreditName };
-        for (; !rs.eof(); rs.MoveNext()) {
-            const int debitSide = rs.value(DebitSide).toInt();
-            const int creditSide = rs.value(CreditSide).toInt();
-            LedgerVoucher v;
-            v.date = QDate::fromString(rs.value(Date).toString(), Qt::ISODate);
-            v.jouNo = rs.value(JouNo).toLongLong();
-            const QVariant bill = rs.value(Bill);
-            v.billNo = bill.isNull() ? QString() : shared(bill.toString());
-            v.shopId = rs.value(Shop).toLongLong();
-            v.amount = Currency::fromPaise(rs.value(Amount).toLongLong());
-            v.narration = shared(rs.value(Narration).toString());
-            // Under the debited head; and under the credited head too unless
-            // it is the same one (a voucher on one head both sides is a debit).
-            const auto post = [&](int accNo, bool debit, int otherName) {
-                const auto it = index.constFind(accNo);
-                if (it == index.constEnd())
-                    return;
-                LedgerHead& head = heads[*it];
-                LedgerVoucher line = v;
-                line.debit = debit;
-                line.otherName = shared(rs.value(otherName).toString());
-                line.serial = int(head.vouchers.size()) + 1;
-                (debit ? head.debitTotal : head.creditTotal) += line.amount;
-                head.vouchers << std::move(line);
-            };
-            post(debitSide, true, CreditName);
-            if (creditSide != debitSide)
-                post(creditSide, false, DebitName);
-        }
-    });
+        QStringLiteral("with side(debit) as (values (1), (0)), place(accno, pos) as (values %2)"
+                       " select p.pos, s.debit, j.jousrlno, j.shopid, j.joudate, j.amount, %3, %4,"
+                       " case when s.debit then j.creditaccid else j.debitaccid end"
+                       " from journal j cross join side s cross join place p"
+                       " where j.joudate >= ? and j.joudate <= ? and +j.shopid in (%1)"
+                       " and p.accno = case when s.debit then j.debitaccid else j.creditaccid end"
+                       " and (s.debit or j.creditaccid <> j.debitaccid)"
+                       " order by p.pos, j.joudate, j.jousrlno")
+            .arg(shops.marks(), places.join(QLatin1Char(',')), narration(QStringLiteral("j.")),
+                 bill(QStringLiteral("j.")));
+    const QVariantList params = period + shops.values();
+    return [&conn = conn_, sql, params](const auto& each) {
+        const HeadNames names(conn);
+        walkPostings(conn.cursor(sql, params), names, each);
+    };
 }
 
 } // namespace pellam::app

@@ -3,6 +3,8 @@
 #include "format/DateText.h"
 #include "reports/ReportText.h"
 
+#include <utility>
+
 namespace pellam::app {
 
 namespace {
@@ -26,13 +28,18 @@ public:
             p_.pageNumber(QStringLiteral("Page : Page : page"));
             columnHeading();
         });
-        for (qsizetype i = 0; i < doc_.heads.size(); ++i) {
-            if (i > 0)
-                p_.newPage();
-            if (headStarted_)
-                headStarted_(doc_.heads[i].name);
-            printHead(doc_.heads[i]);
-        }
+        bool first = true;
+        walkLedger(doc_,
+                   {.headStarts =
+                        [&](const LedgerHead& head) {
+                            // Every head on a page of its own.
+                            if (!std::exchange(first, false))
+                                p_.newPage();
+                            startHead(head);
+                        },
+                    .voucher = [this](const LedgerVoucher& v) { printVoucher(v); },
+                    .headEnds = [this](const LedgerHead&, const LedgerTotals& totals) { endHead(totals); }},
+                   headStarted_);
     }
 
 private:
@@ -44,7 +51,7 @@ private:
     }
 
 
-    void printHead(const LedgerHead& head)
+    void startHead(const LedgerHead& head)
     {
         const LedgerRequest& r = doc_.request;
         p_.setFontSize(size_);
@@ -66,23 +73,30 @@ private:
             p_.body(blanks(35) + QStringLiteral("  By Balance B/d") + blanks(10) + amountText(head.opening.abs(), 30));
         if (r.lines)
             p_.body(kRule);
-        for (const LedgerVoucher& v : head.vouchers) {
-            const QString start = blanks(11) + ledgerLineStart(v, r) + QLatin1Char(' ') + datetext::format(v.date);
-            p_.body(start + (v.debit ? QStringLiteral("  To ") : QStringLiteral("  By ")) + fitted(v.otherName, 30) +
-                 amountText(v.amount, v.debit ? 10 : 25));
-            if (r.narration) {
-                const QStringList lines = narrationLines(v.narration);
-                for (qsizetype i = 0; i < lines.size(); ++i)
-                    p_.body(blanks(i > 0 && i < lines.size() - 1 ? 32 : 35) + lines[i]);
-            }
-            if (r.lines)
-                p_.body(kRule);
+    }
+
+    void printVoucher(const LedgerVoucher& v)
+    {
+        const LedgerRequest& r = doc_.request;
+        const QString start = blanks(11) + ledgerLineStart(v, r) + QLatin1Char(' ') + datetext::format(v.date);
+        p_.body(start + (v.debit ? QStringLiteral("  To ") : QStringLiteral("  By ")) + fitted(v.otherName, 30) +
+                amountText(v.amount, v.debit ? 10 : 25));
+        if (r.narration) {
+            const QStringList lines = narrationLines(v.narration);
+            for (qsizetype i = 0; i < lines.size(); ++i)
+                p_.body(blanks(i > 0 && i < lines.size() - 1 ? 32 : 35) + lines[i]);
         }
+        if (r.lines)
+            p_.body(kRule);
+    }
+
+    void endHead(const LedgerTotals& totals)
+    {
         p_.body(kMargin + dashes(85));
-        p_.body(blanks(30) + QStringLiteral("    Total       ") + blanks(15) + amountText(head.debitTotal, 15) +
-             amountText(head.creditTotal, 15));
+        p_.body(blanks(30) + QStringLiteral("    Total       ") + blanks(15) + amountText(totals.debit(), 15) +
+                amountText(totals.credit(), 15));
         const QString balance = blanks(30) + QStringLiteral("   Balance      ") + blanks(15);
-        p_.body(balance + amountText(head.balance(), head.debitsLarger() ? 30 : 15));
+        p_.body(balance + amountText(totals.balance(), totals.debitsLarger() ? 30 : 15));
     }
 
     const LedgerDocument& doc_;

@@ -20,9 +20,8 @@ struct LineOut {
     }
 };
 
-void writeHead(LineOut& out, const LedgerDocument& doc, const LedgerHead& head)
+void startHead(LineOut& out, const LedgerDocument& doc, const LedgerHead& head)
 {
-    const LedgerRequest& r = doc.request;
     for (const QString& title : ledgerHeadTitles(doc, head))
         out << kMargin + title;
     out << kRule;
@@ -32,27 +31,33 @@ void writeHead(LineOut& out, const LedgerDocument& doc, const LedgerHead& head)
         out << blanks(20) + QStringLiteral("    To Balance B/d") + blanks(14) + amountText(head.opening, 16);
     else
         out << blanks(24) + QStringLiteral("    By Balance B/d") + blanks(14) + amountText(head.opening.abs(), 27);
+    if (doc.request.lines)
+        out << kRule;
+}
+
+void writeVoucher(LineOut& out, const LedgerRequest& r, const LedgerVoucher& v)
+{
+    const QString start = ledgerLineStart(v, r) + QLatin1Char(' ') + datetext::format(v.date);
+    if (v.debit)
+        out << start + QStringLiteral(" To ") + fitted(v.otherName, 29) + amountText(v.amount, 15);
+    else
+        out << start + QStringLiteral("    By   ") + fitted(v.otherName, 29) + amountText(v.amount, 25);
+    if (r.narration)
+        for (const QString& line : narrationLines(v.narration))
+            out << blanks(22) + line;
     if (r.lines)
         out << kRule;
-    for (const LedgerVoucher& v : head.vouchers) {
-        const QString start = ledgerLineStart(v, r) + QLatin1Char(' ') + datetext::format(v.date);
-        if (v.debit)
-            out << start + QStringLiteral(" To ") + fitted(v.otherName, 29) + amountText(v.amount, 15);
-        else
-            out << start + QStringLiteral("    By   ") + fitted(v.otherName, 29) + amountText(v.amount, 25);
-        if (r.narration)
-            for (const QString& line : narrationLines(v.narration))
-                out << blanks(22) + line;
-        if (r.lines)
-            out << kRule;
-    }
+}
+
+void endHead(LineOut& out, const LedgerTotals& totals)
+{
     out << kRule;
     const QString lead = blanks(19);
-    out << lead + QStringLiteral("    Total         ") + blanks(16) + amountText(head.debitTotal, 15) +
-               amountText(head.creditTotal, 15);
+    out << lead + QStringLiteral("    Total         ") + blanks(16) + amountText(totals.debit(), 15) +
+               amountText(totals.credit(), 15);
     out << QString();
     const QString balance = lead + QStringLiteral("    Balance       ") + blanks(16);
-    out << balance + (head.debitsLarger() ? blanks(15) : QString()) + amountText(head.balance(), 15);
+    out << balance + (totals.debitsLarger() ? blanks(15) : QString()) + amountText(totals.balance(), 15);
     out << QString() << QString();
 }
 
@@ -74,11 +79,11 @@ void writeLedgerText(const LedgerDocument& doc, const std::function<void(const Q
                      const HeadStarted& headStarted)
 {
     LineOut out{writeLine};
-    for (const LedgerHead& head : doc.heads) {
-        if (headStarted)
-            headStarted(head.name);
-        writeHead(out, doc, head);
-    }
+    walkLedger(doc,
+               {.headStarts = [&](const LedgerHead& head) { startHead(out, doc, head); },
+                .voucher = [&](const LedgerVoucher& v) { writeVoucher(out, doc.request, v); },
+                .headEnds = [&](const LedgerHead&, const LedgerTotals& totals) { endHead(out, totals); }},
+               headStarted);
 }
 
 } // namespace pellam::app

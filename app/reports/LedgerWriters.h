@@ -9,7 +9,8 @@
 
 namespace pellam::app {
 
-// The ledger's writers, one per route, each from the one computed document.
+// The ledger's writers, one per route, each from the one document, each
+// walking its postings once and writing them as they come.
 
 // The reference column (6 characters) and the institution column (3) that
 // begin every voucher line, on paper as in the text file.

@@ -4,8 +4,9 @@
 #include "reports/ReportProgress.h"
 #include "types/Currency.h"
 
-#include <QList>
+#include <QDate>
 #include <QString>
+#include <functional>
 
 namespace pellam::app {
 
@@ -21,8 +22,12 @@ struct RecPayVoucher {
     QString narration;
 };
 
-// The cash book of the chosen institutions for a period, computed once and
-// written by any route.
+// Hands each voucher of the period that moves cash to `each`, in the cash
+// book's order; read from the books as it goes, never held.
+using RecPayVoucherWalk = std::function<void(const std::function<void(RecPayVoucher&)>& each)>;
+
+// The cash book of the chosen institutions for a period: what is known
+// before its vouchers, and the walk over them that every route takes once.
 struct RecPayDocument {
     ReportChoices request;
     ReportProgress progress;  // told as the vouchers pass, when set
@@ -30,16 +35,33 @@ struct RecPayDocument {
     QString place;            // its place line
     int cashAccNo = 0;
     Currency opening;         // cash in hand at the start, receipts positive
-    QList<RecPayVoucher> vouchers;
-    Currency receipts;        // the opening counted on its side
-    Currency payments;
+    RecPayVoucherWalk vouchers;
+};
 
+// The cash book's sums, kept as its vouchers pass.
+class RecPayTotals {
+public:
+    // The opening counts on its side.
+    explicit RecPayTotals(Currency opening);
+    void add(const RecPayVoucher& voucher) { (voucher.receipt ? receipts_ : payments_) += voucher.amount; }
+
+    Currency receipts() const { return receipts_; }
+    Currency payments() const { return payments_; }
     // The closing cash stands on the side that is short: in the payment
     // column when receipts exceed payments, else in the receipt column.
-    bool balanceIsPayment() const { return receipts > payments; }
-    Currency balance() const { return balanceIsPayment() ? receipts - payments : payments - receipts; }
+    bool balanceIsPayment() const { return receipts_ > payments_; }
+    Currency balance() const { return balanceIsPayment() ? receipts_ - payments_ : payments_ - receipts_; }
     // Both sides once the balance is added: equal by construction.
-    Currency balancedTotal() const { return balanceIsPayment() ? receipts : payments; }
+    Currency balancedTotal() const { return balanceIsPayment() ? receipts_ : payments_; }
+
+private:
+    Currency receipts_;
+    Currency payments_;
 };
+
+// Walks the cash book's vouchers once: numbers them 1, 2, ... (the serial
+// column), counts them into the totals it returns and tells the document's
+// progress, by date within the period, about every thousand vouchers.
+RecPayTotals walkRecPay(const RecPayDocument& doc, const std::function<void(const RecPayVoucher&)>& each);
 
 } // namespace pellam::app

@@ -41,14 +41,15 @@ public:
                                QStringLiteral("                   By Balance B/d")));
         if (r.lines)
             p_.body(blanks(8) + dashes(86));
-        for (const RecPayVoucher& v : doc_.vouchers)
+        const RecPayTotals totals = walkRecPay(doc_, [this](const RecPayVoucher& v) {
             for (const QString& line : recPayVoucherLines(doc_, v))
                 p_.body(line);
+        });
         p_.body(kRule);
-        p_.body(recPayTotalsLine(doc_, QStringLiteral("                  Total         ")));
-        p_.body(recPayBalanceLine(doc_, QStringLiteral("                 Balance        ")));
+        p_.body(recPayTotalsLine(totals, QStringLiteral("                  Total         ")));
+        p_.body(recPayBalanceLine(totals, QStringLiteral("                 Balance        ")));
         p_.body(kRule);
-        p_.body(recPayBalancedLine(doc_, 32));
+        p_.body(recPayBalancedLine(totals, 32));
     }
 
 private:

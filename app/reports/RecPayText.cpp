@@ -40,20 +40,20 @@ QStringList recPayVoucherLines(const RecPayDocument& doc, const RecPayVoucher& v
     return lines;
 }
 
-QString recPayTotalsLine(const RecPayDocument& doc, const QString& total)
+QString recPayTotalsLine(const RecPayTotals& totals, const QString& total)
 {
-    return blanks(8) + total + blanks(22) + amountText(doc.receipts, 15) + amountText(doc.payments, 15);
+    return blanks(8) + total + blanks(22) + amountText(totals.receipts(), 15) + amountText(totals.payments(), 15);
 }
 
-QString recPayBalanceLine(const RecPayDocument& doc, const QString& balance)
+QString recPayBalanceLine(const RecPayTotals& totals, const QString& balance)
 {
-    return blanks(8) + balance + blanks(22) + amountText(doc.balance(), doc.balanceIsPayment() ? 30 : 15);
+    return blanks(8) + balance + blanks(22) + amountText(totals.balance(), totals.balanceIsPayment() ? 30 : 15);
 }
 
-QString recPayBalancedLine(const RecPayDocument& doc, int lead)
+QString recPayBalancedLine(const RecPayTotals& totals, int lead)
 {
-    return blanks(8) + blanks(lead) + blanks(22) + amountText(doc.balancedTotal(), 15) +
-           amountText(doc.balancedTotal(), 15);
+    return blanks(8) + blanks(lead) + blanks(22) + amountText(totals.balancedTotal(), 15) +
+           amountText(totals.balancedTotal(), 15);
 }
 
 void writeRecPayText(const RecPayDocument& doc, const std::function<void(const QString&)>& writeLine)
@@ -72,16 +72,17 @@ void writeRecPayText(const RecPayDocument& doc, const std::function<void(const Q
                                 QStringLiteral("                     By Balance B/d")));
     if (r.lines)
         writeLine(blanks(8) + dashes(86));
-    for (const RecPayVoucher& v : doc.vouchers)
+    const RecPayTotals totals = walkRecPay(doc, [&](const RecPayVoucher& v) {
         for (const QString& line : recPayVoucherLines(doc, v))
             writeLine(line);
+    });
     writeLine(blanks(5) + dashes(89));
-    writeLine(recPayTotalsLine(doc, QStringLiteral("                    Total         ")));
+    writeLine(recPayTotalsLine(totals, QStringLiteral("                    Total         ")));
     writeLine(QString());
     writeLine(QString());
-    writeLine(recPayBalanceLine(doc, QStringLiteral("                   Balance        ")));
+    writeLine(recPayBalanceLine(totals, QStringLiteral("                   Balance        ")));
     writeLine(blanks(5) + dashes(86));
-    writeLine(recPayBalancedLine(doc, 34));
+    writeLine(recPayBalancedLine(totals, 34));
 }
 
 } // namespace pellam::app

@@ -9,7 +9,8 @@
 
 namespace pellam::app {
 
-// The receipt and payment account's writers, one per route, each from the one computed document.
+// The receipt and payment account's writers, one per route, each from the
+// one document, each walking its vouchers once and writing them as they come.
 
 // The lines both routes share, built with the route's own wording.
 QString recPayOpeningLine(const RecPayDocument& doc, const QString& toBalance, const QString& byBalance);
@@ -17,9 +18,9 @@ QString recPayOpeningLine(const RecPayDocument& doc, const QString& toBalance, c
 QString recPayVoucherRule();
 // A voucher's line, its narration lines and its rule, as chosen.
 QStringList recPayVoucherLines(const RecPayDocument& doc, const RecPayVoucher& voucher);
-QString recPayTotalsLine(const RecPayDocument& doc, const QString& total);
-QString recPayBalanceLine(const RecPayDocument& doc, const QString& balance);
-QString recPayBalancedLine(const RecPayDocument& doc, int lead);
+QString recPayTotalsLine(const RecPayTotals& totals, const QString& total);
+QString recPayBalanceLine(const RecPayTotals& totals, const QString& balance);
+QString recPayBalancedLine(const RecPayTotals& totals, int lead);
 
 // The cash book as the lines of its text file, handed over one by one.
 void writeRecPayText(const RecPayDocument& doc, const std::function<void(const QString&)>& writeLine);

@@ -54,7 +54,8 @@ struct ReportRoute {
     int pageOffset = 0;
 };
 
-// The document must outlive its route.
+// The document must outlive its route, and so must the connection that a
+// document's walk reads its vouchers through.
 ReportRoute route(const RecPayDocument& doc);
 ReportRoute route(const LedgerDocument& doc, const HeadStarted& headStarted = {});
 ReportRoute route(const SummaryDocument& doc);

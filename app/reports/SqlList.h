@@ -1,5 +1,6 @@
 #pragma once
 
+#include "database/Connection.h"
 #include "format/PrintableText.h"
 
 #include <QDate>
@@ -48,33 +49,29 @@ inline QString iso(const QDate& date)
     return date.toString(Qt::ISODate);
 }
 
-// The first day of each month-long slice of the period from `from` to `to`
-// and its last day, in turn: long periods are read a month at a time, so
-// that only a month of rows is held at once.
-template <class Fn>
-void eachMonth(const QDate& from, const QDate& to, Fn&& fn)
+// A column of the vouchers that a report shows only when chosen (the
+// narration, the bill number): read when it is, Null otherwise, so that a
+// long walk neither reads nor sorts what it does not show.
+inline QString shownColumn(bool shown, const QString& column)
 {
-    for (QDate start = from; start.isValid() && start <= to;) {
-        const QDate end = std::min(to, QDate(start.year(), start.month(), start.daysInMonth()));
-        fn(start, end);
-        start = end.addDays(1);
-    }
+    return shown ? column : QStringLiteral("null");
 }
 
-// One copy of each text from the books (a head's name, a narration or bill
-// number that recurs), shared by every line that shows it: a long report
-// holds mostly the same few texts. The copy is printable(): every layout
-// then wraps, trims and cuts it as it will be printed.
-class TextPool {
+// Every head's name by its number, printable(), read once for a walk that
+// names a head on each of its rows: as many names as the books have heads,
+// however many rows.
+class HeadNames {
 public:
-    QString operator()(const QString& text)
+    explicit HeadNames(db::Connection& conn)
     {
-        const auto it = texts_.constFind(text);
-        return it != texts_.constEnd() ? *it : *texts_.insert(text, printable(text));
+        for (db::Cursor rs = conn.cursor(QStringLiteral("select accno, accountname from account")); !rs.eof(); rs.MoveNext())
+            names_.insert(rs.toInt(0), printable(rs.toString(1)));
     }
+    // Empty for a head the books do not have.
+    QString operator()(qint64 accNo) const { return names_.value(accNo); }
 
 private:
-    QHash<QString, QString> texts_;
+    QHash<qint64, QString> names_;
 };
 
 } // namespace pellam::app

@@ -217,24 +217,57 @@ struct Connection::Impl {
         statements.clear();
     }
 
-    sqlite3_stmt* prepare(const QString& sql, const QVariantList& params)
+    void requireOpen() const
     {
         if (!db)
             throw PellamError(CannotOpen, QStringLiteral("The connection is closed."), kSource);
+    }
+
+    sqlite3_stmt* compile(const QString& sql)
+    {
+        sqlite3_stmt* stmt = nullptr;
+        const QByteArray text = sql.toUtf8();
+        const int rc = sqlite3_prepare_v2(db, text.constData(), int(text.size()), &stmt, nullptr);
+        if (rc != SQLITE_OK)
+            fail(db, rc);
+        if (!stmt) // only blanks or a comment
+            throw PellamError(StatementFailed, QStringLiteral("The statement is empty."), kSource);
+        return stmt;
+    }
+
+    sqlite3_stmt* prepare(const QString& sql, const QVariantList& params)
+    {
+        requireOpen();
         sqlite3_stmt* stmt = statements.value(sql, nullptr);
         if (!stmt) {
-            const QByteArray text = sql.toUtf8();
-            const int rc = sqlite3_prepare_v2(db, text.constData(), int(text.size()), &stmt, nullptr);
-            if (rc != SQLITE_OK)
-                fail(db, rc);
-            if (!stmt) // only blanks or a comment
-                throw PellamError(StatementFailed, QStringLiteral("The statement is empty."), kSource);
+            stmt = compile(sql);
             if (statements.size() >= 128)
                 clear();
             statements.insert(sql, stmt);
         }
         sqlite3_reset(stmt);
         sqlite3_clear_bindings(stmt);
+        bind(stmt, params);
+        return stmt;
+    }
+
+    // A statement apart from the cache, for a walk that others' queries
+    // must not reset half way.
+    sqlite3_stmt* prepareOwn(const QString& sql, const QVariantList& params)
+    {
+        requireOpen();
+        sqlite3_stmt* stmt = compile(sql);
+        try {
+            bind(stmt, params);
+        } catch (...) {
+            sqlite3_finalize(stmt);
+            throw;
+        }
+        return stmt;
+    }
+
+    void bind(sqlite3_stmt* stmt, const QVariantList& params)
+    {
         // Inside a transaction the check was made at its begin.
         if (!sqlite3_stmt_readonly(stmt) && sqlite3_get_autocommit(db))
             requireSameFile();
@@ -246,7 +279,6 @@ struct Connection::Impl {
                               kSource);
         for (int i = 0; i < params.size(); ++i)
             bindValue(db, stmt, i + 1, params[i]);
-        return stmt;
     }
 
     void requireSameFile() const
@@ -390,6 +422,11 @@ RecordSet Connection::query(const QString& sql, const QVariantList& params)
     return RecordSet(std::move(names), std::move(types), std::move(cells));
 }
 
+Cursor Connection::cursor(const QString& sql, const QVariantList& params)
+{
+    return Cursor(*this, sql, params);
+}
+
 int Connection::execute(const QString& sql, const QVariantList& params)
 {
     sqlite3_stmt* stmt = d->prepare(sql, params);
@@ -469,6 +506,21 @@ bool Connection::inTransaction() const
 sqlite3* Connection::handle() const
 {
     return d->db;
+}
+
+sqlite3_stmt* Connection::prepareOwn(const QString& sql, const QVariantList& params)
+{
+    return d->prepareOwn(sql, params);
+}
+
+void Connection::failed(int code) const
+{
+    fail(d->db, code);
+}
+
+QVariant Connection::fieldValue(sqlite3_stmt* stmt, int column)
+{
+    return columnValue(stmt, column);
 }
 
 Transaction::Transaction(Connection& connection) : connection_(connection)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PlatformExport.h"
+#include "database/Cursor.h"
 #include "database/RecordSet.h"
 #include "errors/ErrorNumber.h"
 
@@ -9,6 +10,7 @@
 #include <memory>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace pellam::db {
 
@@ -56,6 +58,8 @@ public:
 
     // A query's rows; `?` in the text takes the values in order.
     RecordSet query(const QString& sql, const QVariantList& params = {});
+    // The same rows one at a time, never all held at once.
+    Cursor cursor(const QString& sql, const QVariantList& params = {});
     // A statement without rows; the number of rows it changed.
     int execute(const QString& sql, const QVariantList& params = {});
     // The first column of the first row, or Null.
@@ -74,6 +78,13 @@ public:
     sqlite3* handle() const;
 
 private:
+    friend class Cursor;
+    // A statement of the caller's own, not in the cache; finalised by it.
+    sqlite3_stmt* prepareOwn(const QString& sql, const QVariantList& params);
+    // Throws the failure `code` of a statement as the connection's own do.
+    [[noreturn]] void failed(int code) const;
+    static QVariant fieldValue(sqlite3_stmt* stmt, int column);
+
     struct Impl;
     // `asOnDisk`: no locks, no log, no index; the file is taken as it lies.
     void open(const QString& file, bool mustExist, int busyMs, bool readOnly, bool asOnDisk);

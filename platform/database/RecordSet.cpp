@@ -1,5 +1,6 @@
 #include "database/RecordSet.h"
 
+#include "database/RowErrors.h"
 #include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 
@@ -14,7 +15,7 @@ const QString kSource = QStringLiteral("Pellam database");
 QVariant RecordSet::Row::value(int index) const
 {
     if (index < 0 || index >= set_->FieldCount())
-        throw PellamError(ItemNotFound, QStringLiteral("Item cannot be found in the collection corresponding to the requested name or ordinal."), kSource);
+        noSuchField();
     return set_->data_->cells[size_t(row_) * size_t(set_->FieldCount()) + size_t(index)];
 }
 
@@ -62,14 +63,14 @@ int RecordSet::requireField(const QString& name) const
 {
     const int i = fieldIndex(name);
     if (i < 0)
-        throw PellamError(ItemNotFound, QStringLiteral("Item cannot be found in the collection corresponding to the requested name or ordinal."), kSource);
+        noSuchField();
     return i;
 }
 
 void RecordSet::requireCurrent() const
 {
     if (eof() || position_ < 0)
-        throw PellamError(NoCurrentRecord, QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."), kSource);
+        noCurrentRow();
 }
 
 void RecordSet::MoveNext()

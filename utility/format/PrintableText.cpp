@@ -14,7 +14,12 @@ bool isControlOrLineBreak(QChar ch)
 
 QString printable(const QString& text)
 {
-    const auto first = std::find_if(text.cbegin(), text.cend(), isControlOrLineBreak);
+    // Every line of a long report passes here, mostly plain ASCII: that is
+    // told apart without a call per character.
+    const auto first = std::find_if(text.cbegin(), text.cend(), [](QChar ch) {
+        const char16_t c = ch.unicode();
+        return (c < 0x20 || c >= 0x7F) && isControlOrLineBreak(ch);
+    });
     if (first == text.cend())
         return text;
     QString out = text;

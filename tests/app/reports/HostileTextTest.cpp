@@ -181,8 +181,11 @@ TEST(HostileText, ADocumentMadeWithoutTheBuildersIsWrittenWithBlanksToo)
     v.date = doc.request.from;
     v.otherName = QStringLiteral("CASH\x1b" "E");
     v.narration = kReceiptNarration.hostile;
-    head.vouchers << v;
     doc.heads << head;
+    doc.postings = [v](const auto& each) {
+        LedgerVoucher posted = v;
+        each(0, posted);
+    };
 
     const QStringList text = test::textLines(doc);
     test::PrintRun run(0);

@@ -49,6 +49,24 @@ TEST(LedgerText, MatchesTheLayoutLineForLine)
         EXPECT_EQ(textOf(c.request), test::expected(QString::fromLatin1(c.file))) << c.file;
 }
 
+TEST(LedgerText, OnePassOverThePeriodWritesWhatTheHeadsIndexesWrite)
+{
+    LedgerBooks books;
+    LedgerRequest jou = LedgerBooks::request();
+    jou.reference = ReportReference::JouNo;
+    jou.shopColumn = true;
+    jou.narration = true;
+    LedgerRequest serial = LedgerBooks::request();
+    serial.reference = ReportReference::SerialNo;
+    serial.lines = true;
+    for (const LedgerRequest& r : {jou, serial}) {
+        const QString headByHead = test::textFile(LedgerBuilder(state().Conn, 10).build(r));
+        EXPECT_EQ(test::textFile(LedgerBuilder(state().Conn, 0).build(r)), headByHead);
+    }
+    EXPECT_EQ(test::textFile(LedgerBuilder(state().Conn, 0).build(jou)),
+              test::expected(QStringLiteral("ledger_jou_shop_narration.txt")));
+}
+
 TEST(LedgerText, SerialNumbersRestartForEveryHead)
 {
     LedgerBooks books;

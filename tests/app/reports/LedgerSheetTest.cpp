@@ -33,6 +33,8 @@ TEST(LedgerSheet, EachHeadUnderItsTitlesWithOpeningsVouchersAndFormulas)
         {"G6", "t:Credit"}, {"E7", "t:By Balance B/d"}, {"G7", "n:0.00"}, {"F8", "f:=sum(f7:f7)=0.00"},
         {"G8", "f:=sum(g7:g7)=0.00"}, {"F9", "f:=g8-f8=0.00"}};
     EXPECT_EQ(sheet.rows(1, 11), building);
+    // Each head's heading row heads the rows after it, on a continued sheet too.
+    EXPECT_EQ(sheet.headingRows.mid(0, 2), (QList<int>{6, 15}));
 
     const QMap<QString, QString> donations{
         {"B12", "t:ST. MARY'S SCHOOL LEDGER"}, {"B13", "t:Ledger report  of DONATIONS"},

@@ -35,6 +35,8 @@ TEST(RecPaySheet, CashBookRowsWithTotalsBalanceAndBalancedTotalsAsFormulas)
         {"D12", "t:Balance"}, {"F12", "f:=e11-f11=199650.00"},
         {"E13", "f:=sum(e11:e12)=200300.00"}, {"F13", "f:=sum(f11:f12)=200300.00"}};
     EXPECT_EQ(sheet.cells, cells);
+    // Repeated at the top of a sheet the cash book continues on.
+    EXPECT_EQ(sheet.headingRows, QList<int>{4});
 }
 
 TEST(RecPaySheet, NoCashMovementLeavesTheOpeningAsTheBalance)
