@@ -2,6 +2,8 @@
 #include "RecordingSheet.h"
 #include "WorkbookMade.h"
 #include "dialogs/ScriptedDialogs.h"
+#include "excel/ExcelWorkbook.h"
+#include "support/WorkbookCells.h"
 #include "reports/RecPayBuilder.h"
 #include "reports/RecPayReport.h"
 #include "reports/RecPayWriters.h"
@@ -63,4 +65,48 @@ TEST(RecPaySheet, TheExcelButtonsRouteWritesARealWorkbook)
     scripted->answerFile(books.home.file(QStringLiteral("cashbook"))).answer(MessageAnswer::No);
     RecPayReport(RecPayBooks::request(), RecPayToExcel);
     test::expectWorkbookMade(scripted, books.home.file(QStringLiteral("cashbook.xlsx")));
+}
+
+// A cash book longer than a sheet goes on to "Sheet1 (2)" and beyond, each
+// starting with the column headings, and every voucher row is there once;
+// the totals' formulas count the rows on every sheet.
+TEST(RecPaySheet, ACashBookLongerThanASheetContinuesOnTheNextWithItsHeadings)
+{
+    RecPayBooks books;
+    ReportChoices r = RecPayBooks::request();
+    r.shops = {2};
+    r.reference = ReportReference::BillNo;
+    r.narration = true;
+    const QString file = books.home.file(QStringLiteral("long.xlsx"));
+    {
+        // Six rows a sheet: rows 1 to 6 on the first, then five more each
+        // under the repeated headings.
+        ExcelWorkbook book(file, 6);
+        writeRecPaySheet(RecPayBuilder(state().Conn).build(r), book);
+        book.Save();
+    }
+    EXPECT_EQ(test::workbookSheets(file), (QStringList{"Sheet1", "Sheet1 (2)", "Sheet1 (3)"}));
+    const auto shown = [&](int sheet) {
+        QMap<QString, QString> cells;
+        const QMap<QString, test::WorkbookCell> read = test::workbookCells(file, sheet);
+        for (auto it = read.cbegin(); it != read.cend(); ++it)
+            cells.insert(it.key(), it->formula.isEmpty() ? it->shown : QLatin1Char('=') + it->formula + QLatin1Char('=') + it->shown);
+        return cells;
+    };
+    const QMap<QString, QString> headings{{"B1", "B/V No"}, {"C1", "Date"}, {"D1", "Account Name"},
+                                          {"E1", "Receipt"}, {"F1", "Payment"}};
+    QMap<QString, QString> second = headings;
+    second.insert({{"D2", "[PAID FOR UNIFORMS TO THE TAILORS]"},
+                   {"B3", "1234567"}, {"C3", "46265"}, {"D3", "DONATIONS"}, {"E3", "200000"},
+                   {"D4", "[ANNUAL DONATION FROM THE OLD STUDENTS ASSOCIATION FOR THE NEW LIBRARY BUILDING]"},
+                   {"B5", "77"}, {"C5", "46305"}, {"D5", "ST. MARY'S FEES"}, {"E5", "300"},
+                   {"D6", "Total"},
+                   {"E6", "=sum('Sheet1'!e5:e6,e2:e5)=200300"}, {"F6", "=sum('Sheet1'!f5:f6,f2:f5)=650"}});
+    EXPECT_EQ(shown(2), second);
+    QMap<QString, QString> third = headings;
+    third.insert({{"D2", "Balance"}, {"F2", "='Sheet1 (2)'!e6-'Sheet1 (2)'!f6=199650"},
+                  {"E3", "=sum('Sheet1 (2)'!e6:e6,e2:e2)=200300"}, {"F3", "=sum('Sheet1 (2)'!f6:f6,f2:f2)=200300"}});
+    EXPECT_EQ(shown(3), third);
+    EXPECT_EQ(shown(1).value("F5"), "150");
+    EXPECT_EQ(shown(1).value("D6"), "ST. MARY'S FEES");
 }
