@@ -201,13 +201,7 @@ void ReportCommand::writeFile(const Output& o, const app::ReportRoute& report)
         PagePrinter::instance().usePdfFile(o.file);
         app::ReportPrinter printer(report.pageOffset, report.paper);
         printer.openAsSet();
-        try {
-            report.print(printer);
-            printer.end();
-        } catch (...) {
-            printer.abandon();
-            throw;
-        }
+        printer.printWhole(report.print);
     } else if (report.sheet) {
         ExcelWorkbook book(o.file);
         report.sheet(book);

@@ -185,6 +185,17 @@ void ReportPrinter::centred(const QString& title, int lead)
     printer_.setFontSize(size);
 }
 
+void ReportPrinter::printWhole(const std::function<void(ReportPrinter&)>& print)
+{
+    try {
+        print(*this);
+        end();
+    } catch (...) {
+        abandon();
+        throw;
+    }
+}
+
 void ReportPrinter::end()
 {
     try {

@@ -70,6 +70,9 @@ public:
     // blanks, and a smaller size, when that would take it past the
     // printable width.
     void centred(const QString& text, int lead = 0);
+    // Prints a whole report on the open printer and ends the job; when
+    // `print` fails or is stopped, the job is abandoned instead.
+    void printWhole(const std::function<void(ReportPrinter&)>& print);
     // Throws files::cannotWrite when a PDF file cannot be written in full.
     void end();
     // Gives up the job after a failure; a PDF begun for it is removed.

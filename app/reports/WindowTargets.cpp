@@ -18,15 +18,8 @@ void toPreview(const LineWriter& write, QString caption)
 void toPrinter(const ReportRoute& report)
 {
     ReportPrinter printer(report.pageOffset, report.paper);
-    if (!printer.open())
-        return;
-    try {
-        report.print(printer);
-        printer.end();
-    } catch (...) {
-        printer.abandon();
-        throw;
-    }
+    if (printer.open())
+        printer.printWhole(report.print);
 }
 
 void toWorkbook(const std::function<void(WorkbookSink&)>& write)
