@@ -9,7 +9,7 @@
 #include <optional>
 #include <utility>
 
-namespace pellam::app {
+namespace pellam::data {
 
 // One receipt or payment as it is written to the journal. The type is not
 // stored: a receipt is a voucher whose debit side is the cash account.
@@ -77,4 +77,4 @@ private:
     db::Connection& conn_;
 };
 
-} // namespace pellam::app
+} // namespace pellam::data

@@ -1,4 +1,4 @@
-#include "vouchers/VoucherStore.h"
+#include "data/VoucherStore.h"
 
 #include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
@@ -7,7 +7,7 @@
 #include <QRandomGenerator>
 #include <QThread>
 
-namespace pellam::app {
+namespace pellam::data {
 
 namespace {
 
@@ -144,4 +144,4 @@ db::RecordSet VoucherStore::ledgerHeads(int cashAccNo)
         {cashAccNo});
 }
 
-} // namespace pellam::app
+} // namespace pellam::data
