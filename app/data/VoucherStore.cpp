@@ -66,6 +66,7 @@ std::optional<StoredVoucher> VoucherStore::load(qint64 jouNo)
     v.amount = Currency::fromPaise(rs.toInt(QStringLiteral("amount")));
     v.narration = rs.toString(QStringLiteral("narration"));
     v.billNo = rs.toString(QStringLiteral("billno"));
+    v.userId = rs.toString(QStringLiteral("userid"));
     return v;
 }
 

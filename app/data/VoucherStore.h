@@ -38,6 +38,7 @@ struct StoredVoucher {
     Currency amount;
     QString narration;
     QString billNo;
+    QString userId;
 };
 
 // The journal of the year's books as the voucher window needs it. Every
