@@ -428,8 +428,8 @@ TEST_F(Tool, WrongCallsGiveOneLineAndExitTwo)
         const char* error;
     };
     const Case cases[] = {
-        {{}, "no command given (commands: init, check, backup, restore, close-year, demo, report; --help for more)"},
-        {{QStringLiteral("close")}, "unknown command 'close' (commands: init, check, backup, restore, close-year, demo, report)"},
+        {{}, "no command given (commands: init, check, backup, restore, close-year, demo, report, voucher; --help for more)"},
+        {{QStringLiteral("close")}, "unknown command 'close' (commands: init, check, backup, restore, close-year, demo, report, voucher)"},
         {{QStringLiteral("check"), QStringLiteral("--date")}, "--date needs a value"},
         {{QStringLiteral("check"), QStringLiteral("--date"), QStringLiteral("29/02/2009")},
          "--date must be a date as dd/mm/yyyy, not '29/02/2009'"},
