@@ -457,7 +457,7 @@ TEST_F(Tool, WrongCallsGiveOneLineAndExitTwo)
     EXPECT_TRUE(help.out.endsWith(QStringLiteral(
         "\nExit codes:\n"
         "  0  done\n"
-        "  1  failed: an error in the books, a file or the system\n"
+        "  1  failed: a voucher refused by its checks, or an error in the books, a file or the system\n"
         "  2  called wrongly: an unknown command or option, or a wrong value\n"
         "  3  no books exist for the financial year\n"
         "  4  the books to be made already exist (close-year: --yes replaces them)\n"
