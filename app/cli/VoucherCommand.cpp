@@ -93,13 +93,11 @@ data::VoucherTexts VoucherCommand::given(data::VoucherTexts t) const
     take(kShop, t.shop);
     take(kHead, t.head);
     take(kAmount, t.amount);
-    take(kNarration, t.narration);
-    take(kBill, t.billNo);
-    // The window's boxes type their texts in capitals.
+    // Only the texts given are typed anew; the stored ones stay as they are.
     if (line_.has(kNarration))
-        t.narration = t.narration.toUpper();
+        t.narration = data::typedAsTheWindow(line_.text(kNarration));
     if (line_.has(kBill))
-        t.billNo = t.billNo.toUpper();
+        t.billNo = data::typedAsTheWindow(line_.text(kBill));
     if (line_.has(kReceipt) || line_.has(kPayment))
         t.receipt = line_.has(kReceipt);
     return t;

@@ -97,6 +97,11 @@ VoucherTexts VoucherEntry::textsOf(const StoredVoucher& v) const
     return t;
 }
 
+QString typedAsTheWindow(const QString& text)
+{
+    return text.toUpper();
+}
+
 std::optional<int> headWithCode(db::Connection& conn, const QString& code)
 {
     const QVariant accno =

@@ -57,6 +57,10 @@ private:
     QDate yearEnd_;
 };
 
+// A narration or bill number as the window's boxes type it: in capitals.
+// Texts given from outside the window go through it before check().
+QString typedAsTheWindow(const QString& text);
+
 // The ledger head whose code is `code`, without regard to case.
 std::optional<int> headWithCode(db::Connection& conn, const QString& code);
 
