@@ -34,19 +34,45 @@ const QMap<QString, CommandSpec>& commands()
            QStringLiteral("out"), QStringLiteral("quarter"), QStringLiteral("month")},
           {QStringLiteral("shop-column"), QStringLiteral("lines"), QStringLiteral("narration"),
            QStringLiteral("with-opening")}}},
+        {QStringLiteral("voucher"),
+         {{QStringLiteral("year"), QStringLiteral("date"), QStringLiteral("shop"), QStringLiteral("head"),
+           QStringLiteral("amount"), QStringLiteral("narration"), QStringLiteral("bill"), QStringLiteral("user"),
+           QStringLiteral("from"), QStringLiteral("to"), QStringLiteral("format")},
+          {QStringLiteral("receipt"), QStringLiteral("payment"), QStringLiteral("yes")}}},
         {QStringLiteral("help"), {}},
     };
     return specs;
 }
 
-const QString kCommandList = QStringLiteral("init, check, backup, restore, close-year, demo, report");
+const QString kCommandList = QStringLiteral("init, check, backup, restore, close-year, demo, report, voucher");
 
-// The reports `pellam report` makes.
-const QStringList& reportNames()
+// What follows the commands that name what they do: the reports `pellam
+// report` makes, what `pellam voucher` does; and what each list is called.
+struct Subjects {
+    QStringList names;
+    QString what;
+};
+
+const QMap<QString, Subjects>& subjects()
 {
-    static const QStringList names{QStringLiteral("ledger"), QStringLiteral("recpay"), QStringLiteral("summary"),
-                                   QStringLiteral("monthly"), QStringLiteral("quarterly")};
-    return names;
+    static const QMap<QString, Subjects> lists = {
+        {QStringLiteral("report"),
+         {{QStringLiteral("ledger"), QStringLiteral("recpay"), QStringLiteral("summary"), QStringLiteral("monthly"),
+           QStringLiteral("quarterly")},
+          QStringLiteral("report")}},
+        {QStringLiteral("voucher"),
+         {{QStringLiteral("add"), QStringLiteral("show"), QStringLiteral("edit"), QStringLiteral("delete"),
+           QStringLiteral("list")},
+          QStringLiteral("voucher action")}},
+    };
+    return lists;
+}
+
+// The voucher actions that take the voucher's number.
+bool takesNumber(const CommandLine& line)
+{
+    return line.command() == QLatin1String("voucher") && line.subject() != QLatin1String("add") &&
+           line.subject() != QLatin1String("list");
 }
 
 } // namespace
@@ -95,9 +121,24 @@ QString CommandLine::usage()
         "                   [--lines] [--format text|pdf|xlsx] [--out FILE]\n"
         "                                the quarterly statement (default: every institution,\n"
         "                                the quarter that holds the date)\n"
+        "  voucher add --date D --shop N --receipt|--payment --head CODE --amount A\n"
+        "              [--narration TEXT] [--bill B] [--user ID] [--year YYYY]\n"
+        "                                stores a voucher with the voucher window's checks and\n"
+        "                                prints its number; the user defaults to the books'\n"
+        "                                first user\n"
+        "  voucher show N [--year YYYY]  the voucher's fields, one a line\n"
+        "  voucher edit N [--year YYYY] [any of add's options]\n"
+        "                                changes the given fields of voucher N\n"
+        "  voucher delete N [--year YYYY] --yes\n"
+        "                                deletes voucher N\n"
+        "  voucher list [--year YYYY] [--date D | --from D --to D] [--shop N] [--head CODE]\n"
+        "               [--format text|csv]\n"
+        "                                the vouchers of the year (or of the days given)\n"
+        "                                oldest first; csv has a header row and ISO dates\n"
         "\n"
         "--home DIR is the application folder (default: $PELLAM_HOME, else the user's data folder).\n"
-        "The date defaults to today, the year to the one that holds today.\n"
+        "The date defaults to today, the year to the one that holds today; voucher works on the\n"
+        "books of --year, else on this year's.\n"
         "A report shows how far it has come on a terminal; Ctrl+C stops it and leaves no file.\n"
         "\n"
         "Exit codes:\n") +
@@ -114,11 +155,16 @@ CommandLine CommandLine::parse(const QStringList& arguments)
             return line;
         }
         if (!argument.startsWith(QLatin1String("--"))) {
-            if (line.command_ == QLatin1String("report") && line.subject_.isEmpty()) {
-                if (!reportNames().contains(argument))
-                    throw UsageError(QStringLiteral("unknown report '%1' (reports: %2)")
-                                         .arg(argument, reportNames().join(QStringLiteral(", "))));
+            if (subjects().contains(line.command_) && line.subject_.isEmpty()) {
+                const Subjects& known = subjects()[line.command_];
+                if (!known.names.contains(argument))
+                    throw UsageError(QStringLiteral("unknown %1 '%2' (%1s: %3)")
+                                         .arg(known.what, argument, known.names.join(QStringLiteral(", "))));
                 line.subject_ = argument;
+                continue;
+            }
+            if (takesNumber(line) && line.number_.isEmpty()) {
+                line.number_ = argument;
                 continue;
             }
             if (!line.command_.isEmpty()) {
@@ -153,8 +199,13 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         throw UsageError(QStringLiteral("no command given (commands: %1; --help for more)").arg(kCommandList));
     if (commands().value(line.command_).takesFile && line.file_.isEmpty())
         throw UsageError(QStringLiteral("'%1' needs the name of a file").arg(line.command_));
-    if (line.command_ == QLatin1String("report") && line.subject_.isEmpty())
-        throw UsageError(QStringLiteral("report needs the report's name (reports: %1)").arg(reportNames().join(QStringLiteral(", "))));
+    if (subjects().contains(line.command_) && line.subject_.isEmpty()) {
+        const Subjects& known = subjects()[line.command_];
+        throw UsageError(QStringLiteral("%1 needs the %2's name (%2s: %3)")
+                             .arg(line.command_, known.what, known.names.join(QStringLiteral(", "))));
+    }
+    if (takesNumber(line) && line.number_.isEmpty())
+        throw UsageError(QStringLiteral("voucher %1 needs the voucher's number").arg(line.subject_));
     return line;
 }
 

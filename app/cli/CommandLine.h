@@ -27,8 +27,10 @@ public:
     QString command() const { return command_; }
     // The file named after the command, for the commands that take one.
     QString file() const { return file_; }
-    // The report of `report NAME`.
+    // The report of `report NAME`, the action of `voucher ACTION`.
     QString subject() const { return subject_; }
+    // The voucher's number of `voucher show|edit|delete N`, as given.
+    QString numberGiven() const { return number_; }
     bool has(const QString& option) const { return options_.contains(option); }
     QString text(const QString& option) const { return options_.value(option); }
     // The options given, by name, in no particular order.
@@ -43,6 +45,7 @@ private:
     QString command_;
     QString file_;
     QString subject_;
+    QString number_;
     QHash<QString, QString> options_;
 };
 

@@ -11,7 +11,7 @@ struct Meaning {
 
 const Meaning kMeanings[] = {
     {ExitCode::Done, "done"},
-    {ExitCode::Failed, "failed: an error in the books, a file or the system"},
+    {ExitCode::Failed, "failed: a voucher refused by its checks, or an error in the books, a file or the system"},
     {ExitCode::CalledWrongly, "called wrongly: an unknown command or option, or a wrong value"},
     {ExitCode::NoBooks, "no books exist for the financial year"},
     {ExitCode::BooksExist, "the books to be made already exist (close-year: --yes replaces them)"},

@@ -4,6 +4,7 @@
 #include "cli/CommandProgress.h"
 #include "cli/ExitCode.h"
 #include "cli/ReportCommand.h"
+#include "cli/VoucherCommand.h"
 #include "core/AppState.h"
 #include "core/InstallationSlot.h"
 #include "core/ReportCancelled.h"
@@ -89,6 +90,8 @@ int PellamTool::run(const QStringList& arguments)
             closeYear(line);
         else if (line.command() == QLatin1String("report"))
             report(line);
+        else if (line.command() == QLatin1String("voucher"))
+            voucher(line);
         else
             demo(line);
         out_.flush();
@@ -301,6 +304,20 @@ void PellamTool::report(const CommandLine& line)
                                           .arg(line.text(QStringLiteral("out")))
                                     : QStringLiteral("The report was cancelled"));
     }
+}
+
+void PellamTool::voucher(const CommandLine& line)
+{
+    // The open year is that of --year, else this one, as a login opens it:
+    // a voucher dated outside it is refused as the window refuses it.
+    const data::FinancialYear year = yearOption(line);
+    const QString books = readableBooks(year, Needs::BooksWithCash);
+    db::Connection conn;
+    conn.OpenHeld(books);
+    const std::optional<data::CashAccount> cash = data::cashAccount(conn);
+    if (!cash)
+        throw CommandFailure(ExitCode::DamagedBooks, noCashAccount(books).Description());
+    VoucherCommand(line, conn, cash->accno, year, out_).run();
 }
 
 } // namespace pellam::cli

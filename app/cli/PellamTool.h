@@ -26,6 +26,7 @@ private:
     void restore(const CommandLine& line);
     void closeYear(const CommandLine& line);
     void report(const CommandLine& line);
+    void voucher(const CommandLine& line);
 
     data::FinancialYear yearOption(const CommandLine& line) const;
     data::FinancialYear dateOption(const CommandLine& line) const;

@@ -12,7 +12,7 @@
 #include "grids/PopupGrid.h"
 #include "printing/RawPrinter.h"
 #include "vouchers/VoucherLayout.h"
-#include "vouchers/VoucherStore.h"
+#include "data/VoucherStore.h"
 
 #include <QApplication>
 #include <QCheckBox>

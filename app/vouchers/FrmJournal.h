@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vouchers/VoucherCheck.h"
+#include "data/VoucherCheck.h"
 
 #include <QWidget>
 
@@ -16,9 +16,22 @@ class ListGrid;
 class PopupGrid;
 } // namespace pellam::ctl
 
+namespace pellam::data {
+struct StoredVoucher;
+struct Voucher;
+class VoucherStore;
+} // namespace pellam::data
+
 namespace pellam::app {
 
-struct StoredVoucher;
+// The window's checks and store live with the books, so that the command
+// line stores vouchers the same way.
+using data::FieldProblem;
+using data::StoredVoucher;
+using data::Voucher;
+using data::VoucherCheck;
+using data::VoucherFields;
+using data::VoucherStore;
 
 // "Reciept & Payment Entry": the one place where receipts and payments are
 // entered, changed, deleted and printed again. One side of every voucher is

@@ -8,7 +8,7 @@
 #include "errors/PellamError.h"
 #include "format/DateText.h"
 #include "grids/ListGrid.h"
-#include "vouchers/VoucherStore.h"
+#include "data/VoucherStore.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -10,7 +10,7 @@
 #include "grids/ListGrid.h"
 #include "grids/PopupGrid.h"
 #include "vouchers/HeadLookup.h"
-#include "vouchers/VoucherStore.h"
+#include "data/VoucherStore.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -84,7 +84,7 @@ int main(int argc, char** argv)
 
     db::Connection conn;
     conn.Open(books);
-    app::VoucherStore store(conn);
+    data::VoucherStore store(conn);
     const int cash = data::cashAccount(conn)->accno;
     const qint64 last = store.nextJournalNo() - 1;
     const db::RecordSet headRows = store.ledgerHeads(cash);
@@ -93,7 +93,7 @@ int main(int argc, char** argv)
 
     const double save = medianMs(200, [&](int i) {
         const int head = int(headRows.cell(random->bounded(headCount), 0).toLongLong());
-        app::Voucher v;
+        data::Voucher v;
         v.shopId = 1 + i % 20;
         v.debit = head;
         v.credit = cash;

@@ -428,8 +428,8 @@ TEST_F(Tool, WrongCallsGiveOneLineAndExitTwo)
         const char* error;
     };
     const Case cases[] = {
-        {{}, "no command given (commands: init, check, backup, restore, close-year, demo, report; --help for more)"},
-        {{QStringLiteral("close")}, "unknown command 'close' (commands: init, check, backup, restore, close-year, demo, report)"},
+        {{}, "no command given (commands: init, check, backup, restore, close-year, demo, report, voucher; --help for more)"},
+        {{QStringLiteral("close")}, "unknown command 'close' (commands: init, check, backup, restore, close-year, demo, report, voucher)"},
         {{QStringLiteral("check"), QStringLiteral("--date")}, "--date needs a value"},
         {{QStringLiteral("check"), QStringLiteral("--date"), QStringLiteral("29/02/2009")},
          "--date must be a date as dd/mm/yyyy, not '29/02/2009'"},
@@ -457,7 +457,7 @@ TEST_F(Tool, WrongCallsGiveOneLineAndExitTwo)
     EXPECT_TRUE(help.out.endsWith(QStringLiteral(
         "\nExit codes:\n"
         "  0  done\n"
-        "  1  failed: an error in the books, a file or the system\n"
+        "  1  failed: a voucher refused by its checks, or an error in the books, a file or the system\n"
         "  2  called wrongly: an unknown command or option, or a wrong value\n"
         "  3  no books exist for the financial year\n"
         "  4  the books to be made already exist (close-year: --yes replaces them)\n"

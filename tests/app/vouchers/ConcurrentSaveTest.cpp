@@ -5,7 +5,7 @@
 // started again to run only the saver below.
 #include "app/data/TestBooks.h"
 #include "data/FinancialYear.h"
-#include "vouchers/VoucherStore.h"
+#include "data/VoucherStore.h"
 #include "yearend/BackupCopy.h"
 #include "yearend/BackupRestore.h"
 
@@ -17,7 +17,7 @@
 #include <gtest/gtest.h>
 
 using namespace pellam;
-using app::VoucherStore;
+using data::VoucherStore;
 
 namespace {
 
@@ -81,7 +81,7 @@ TEST(VoucherSaver, DISABLED_SavesVouchers)
         if (ownHeads)
             conn.execute(QStringLiteral("insert or ignore into account(accno, AccCode, AccountName) values(?, ?, 'OWN')"),
                          {head, QStringLiteral("H%1").arg(head)});
-        app::Voucher v;
+        data::Voucher v;
         v.shopId = 1;
         v.debit = head;
         v.credit = kCash;

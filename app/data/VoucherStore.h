@@ -9,7 +9,7 @@
 #include <optional>
 #include <utility>
 
-namespace pellam::app {
+namespace pellam::data {
 
 // One receipt or payment as it is written to the journal. The type is not
 // stored: a receipt is a voucher whose debit side is the cash account.
@@ -38,6 +38,7 @@ struct StoredVoucher {
     Currency amount;
     QString narration;
     QString billNo;
+    QString userId;
 };
 
 // The journal of the year's books as the voucher window needs it. Every
@@ -77,4 +78,4 @@ private:
     db::Connection& conn_;
 };
 
-} // namespace pellam::app
+} // namespace pellam::data

@@ -1,10 +1,10 @@
-#include "vouchers/VoucherCheck.h"
+#include "data/VoucherCheck.h"
 
 #include "errors/PellamError.h"
 #include "format/AmountWords.h"
 #include "format/DateText.h"
 
-namespace pellam::app {
+namespace pellam::data {
 
 namespace {
 
@@ -87,4 +87,4 @@ std::optional<FieldProblem> VoucherCheck::check(const VoucherFields& f, const QD
     return std::nullopt;
 }
 
-} // namespace pellam::app
+} // namespace pellam::data

@@ -1,12 +1,12 @@
 #include "app/data/TestBooks.h"
 #include "data/CashAccount.h"
-#include "vouchers/VoucherStore.h"
+#include "data/VoucherStore.h"
 
 #include <gtest/gtest.h>
 
 using namespace pellam;
-using app::Voucher;
-using app::VoucherStore;
+using data::Voucher;
+using data::VoucherStore;
 
 namespace {
 

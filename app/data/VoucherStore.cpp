@@ -1,4 +1,4 @@
-#include "vouchers/VoucherStore.h"
+#include "data/VoucherStore.h"
 
 #include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
@@ -7,7 +7,7 @@
 #include <QRandomGenerator>
 #include <QThread>
 
-namespace pellam::app {
+namespace pellam::data {
 
 namespace {
 
@@ -66,6 +66,7 @@ std::optional<StoredVoucher> VoucherStore::load(qint64 jouNo)
     v.amount = Currency::fromPaise(rs.toInt(QStringLiteral("amount")));
     v.narration = rs.toString(QStringLiteral("narration"));
     v.billNo = rs.toString(QStringLiteral("billno"));
+    v.userId = rs.toString(QStringLiteral("userid"));
     return v;
 }
 
@@ -144,4 +145,4 @@ db::RecordSet VoucherStore::ledgerHeads(int cashAccNo)
         {cashAccNo});
 }
 
-} // namespace pellam::app
+} // namespace pellam::data

@@ -6,7 +6,7 @@
 #include <QString>
 #include <optional>
 
-namespace pellam::app {
+namespace pellam::data {
 
 // What the voucher window holds when the user saves.
 struct VoucherFields {
@@ -45,4 +45,4 @@ public:
                                                                 const QDate& yearEnd);
 };
 
-} // namespace pellam::app
+} // namespace pellam::data

@@ -1,11 +1,11 @@
-#include "vouchers/VoucherCheck.h"
+#include "data/VoucherCheck.h"
 
 #include <gtest/gtest.h>
 
 using namespace pellam;
-using app::FieldProblem;
-using app::VoucherCheck;
-using app::VoucherFields;
+using data::FieldProblem;
+using data::VoucherCheck;
+using data::VoucherFields;
 
 namespace {
 
