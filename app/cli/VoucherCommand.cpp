@@ -4,6 +4,7 @@
 #include "data/VoucherStore.h"
 #include "database/Cursor.h"
 #include "format/DateText.h"
+#include "format/IndianNumberFormat.h"
 #include "format/PrintableText.h"
 
 #include <QRegularExpression>
@@ -160,7 +161,7 @@ void VoucherCommand::show()
         {"Institution", QStringLiteral("%1 %2").arg(v.shopId).arg(shopName(v.shopId)).trimmed()},
         {"Type", typeName(receipt)},
         {"Head", QStringLiteral("%1 %2").arg(code.trimmed(), head.trimmed())},
-        {"Amount", v.amount.toString(2)},
+        {"Amount", formatIndianAmount(v.amount, 0)},
         {"Narration", v.narration},
         {"Bill No.", v.billNo},
         {"User", v.userId},
@@ -231,7 +232,9 @@ void VoucherCommand::list()
         const bool receipt = rows.toInt(QStringLiteral("dbaccno")) == cashAccNo_;
         const QString head = rows.toString(receipt ? QStringLiteral("craccode") : QStringLiteral("dbaccode")).trimmed();
         const QDate date = rows.toDate(1);   // joudate
-        const QString amount = Currency::fromPaise(rows.toInt(QStringLiteral("amount"))).toString(2);
+        // A spreadsheet reads the plain number; a person the grouped one.
+        const Currency paise = Currency::fromPaise(rows.toInt(QStringLiteral("amount")));
+        const QString amount = csv ? paise.toString(2) : formatIndianAmount(paise, 0);
         const QString narration = printable(rows.toString(QStringLiteral("narration")));
         const QString shop = QString::number(rows.toInt(QStringLiteral("shopid")));
         const QString number = QString::number(rows.toInt(QStringLiteral("jousrlno")));

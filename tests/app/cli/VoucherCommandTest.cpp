@@ -268,7 +268,7 @@ TEST_F(Vouchers, ListChoosesByDayInstitutionAndHeadAsTextOrCsv)
     }
     EXPECT_EQ(voucher({QStringLiteral("list"), QStringLiteral("--shop"), QStringLiteral("2")}).out,
               QStringLiteral("Jou. No. Date       Inst. Type    Head               Amount  Narration\n"
-                             "       2 05/04/2026     2 Payment MLK            1234567.50\n"));
+                             "       2 05/04/2026     2 Payment MLK          12,34,567.50\n"));
 
     const struct {
         QStringList options;
