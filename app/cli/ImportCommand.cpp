@@ -33,15 +33,18 @@ void ImportCommand::run()
 {
     const QString file = line_.file();
     QFile input(file);
+    const auto unreadable = [&] {
+        return CommandFailure(ExitCode::Failed, QStringLiteral("The file %1 cannot be read: %2").arg(file, input.errorString()));
+    };
     if (!input.open(QIODevice::ReadOnly))
-        throw CommandFailure(ExitCode::Failed, QStringLiteral("The file %1 cannot be read: %2").arg(file, input.errorString()));
-    const QByteArray bytes = input.readAll();
+        throw unreadable();
+    QByteArray bytes = input.readAll();
     if (input.error() != QFileDevice::NoError)
-        throw CommandFailure(ExitCode::Failed, QStringLiteral("The file %1 cannot be read: %2").arg(file, input.errorString()));
+        throw unreadable();
 
     const std::optional<QString> user = data::voucherUser(conn_, {});
     data::VoucherImport import(conn_, cashAccNo_, year_.start, year_.end, *user);
-    const data::CheckedImport checked = import.check(bytes, line_.has(QStringLiteral("allow-duplicates")));
+    const data::CheckedImport checked = import.check(std::move(bytes), line_.has(QStringLiteral("allow-duplicates")));
 
     if (!checked.errors.isEmpty()) {
         out_.flush();

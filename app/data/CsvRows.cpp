@@ -1,29 +1,12 @@
 #include "data/CsvRows.h"
 
+#include "text/Windows1252.h"
+
 #include <QStringDecoder>
 
 namespace pellam::data {
 
 namespace {
-
-// Windows-1252 where it differs from Latin-1: 0x80 to 0x9F. The five bytes
-// it leaves unused read as Latin-1's control characters, which the checks
-// then refuse.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-QString fromWindows1252(const QByteArray& bytes)
-{
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        *out++ = (byte >= 0x80 && byte < 0xA0) ? QChar(kCp1252High[byte - 0x80]) : QChar(byte);
-    }
-    return text;
-}
 
 bool isLineEnd(QChar c)
 {
@@ -39,7 +22,9 @@ QString csvText(const QByteArray& bytes)
     const QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;
-    return fromWindows1252(bytes);
+    // Its five unused codes read as control characters, which the checks
+    // then refuse.
+    return windows1252::decode(bytes);
 }
 
 CsvRows::CsvRows(const QString& text) : text_(text), separator_(separatorOf(text)) {}

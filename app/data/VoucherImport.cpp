@@ -22,18 +22,6 @@ QString plainName(const QString& name)
     return plain;
 }
 
-// The same voucher, as the duplicate rule sees it.
-QString keyOf(const QDate& date, qint64 shopId, int head, bool receipt, qint64 paise, const QString& billNo)
-{
-    return QStringLiteral("%1|%2|%3|%4|%5|%6")
-        .arg(date.toJulianDay())
-        .arg(shopId)
-        .arg(head)
-        .arg(receipt ? 'R' : 'P')
-        .arg(paise)
-        .arg(billNo);
-}
-
 } // namespace
 
 VoucherImport::VoucherImport(db::Connection& conn, int cashAccNo, QDate yearStart, QDate yearEnd, QString userId)
@@ -60,9 +48,9 @@ void VoucherImport::rememberBooks()
                                                        "amount, billno from journal order by jousrlno desc"));
          !rows.eof(); rows.MoveNext()) {
         const bool receipt = rows.toInt(3) == cashAccNo_;
-        const int head = int(receipt ? rows.toInt(4) : rows.toInt(3));
-        stored_.insert(keyOf(rows.toDate(1), rows.toInt(2), head, receipt, rows.toInt(5), rows.toString(6)),
-                       rows.toInt(0));
+        const DuplicateKey key{rows.toInt(2), receipt ? rows.toInt(5) : -rows.toInt(5), qint32(rows.toDate(1).toJulianDay()),
+                               qint32(receipt ? rows.toInt(4) : rows.toInt(3)), rows.toString(6)};
+        seen_.insert(key, rows.toInt(0));
     }
 }
 
@@ -132,15 +120,17 @@ std::variant<CheckedVoucher, QString> VoucherImport::checkRow(const QStringList&
     return entry_.check(texts, userId_);
 }
 
-QString VoucherImport::duplicateKey(const Voucher& v, int head) const
+VoucherImport::DuplicateKey VoucherImport::duplicateKey(const Voucher& v, int head) const
 {
-    return keyOf(v.date, v.shopId, head, v.debit == cashAccNo_, v.amount.paise(), v.billNo);
+    const qint64 paise = v.amount.paise();
+    return {v.shopId, v.debit == cashAccNo_ ? paise : -paise, qint32(v.date.toJulianDay()), head, v.billNo};
 }
 
-CheckedImport VoucherImport::check(const QByteArray& bytes, bool allowDuplicates)
+CheckedImport VoucherImport::check(QByteArray bytes, bool allowDuplicates)
 {
     CheckedImport out;
     const QString text = csvText(bytes);
+    bytes = QByteArray();
     CsvRows rows(text);
     CsvRow row;
     Columns columns;
@@ -153,7 +143,6 @@ CheckedImport VoucherImport::check(const QByteArray& bytes, bool allowDuplicates
         return out;
     }
     rememberBooks();
-    QHash<QString, int> earlierLines;
     while (rows.next(row)) {
         // A quote left open runs to the end of the file: that row is no row.
         if (rows.unclosedQuoteLine() == row.line) {
@@ -167,16 +156,14 @@ CheckedImport VoucherImport::check(const QByteArray& bytes, bool allowDuplicates
         }
         const auto& voucher = std::get<CheckedVoucher>(checked);
         if (!allowDuplicates) {
-            const QString key = duplicateKey(voucher.voucher, voucher.head);
-            if (const auto stored = stored_.constFind(key); stored != stored_.constEnd()) {
-                out.duplicates.append({row.line, QStringLiteral("duplicate of voucher %1, skipped").arg(*stored)});
+            const DuplicateKey key = duplicateKey(voucher.voucher, voucher.head);
+            if (const auto seen = seen_.constFind(key); seen != seen_.constEnd()) {
+                out.duplicates.append({row.line, *seen > 0
+                                                     ? QStringLiteral("duplicate of voucher %1, skipped").arg(*seen)
+                                                     : QStringLiteral("duplicate of line %1, skipped").arg(-*seen)});
                 continue;
             }
-            if (const auto earlier = earlierLines.constFind(key); earlier != earlierLines.constEnd()) {
-                out.duplicates.append({row.line, QStringLiteral("duplicate of line %1, skipped").arg(*earlier)});
-                continue;
-            }
-            earlierLines.insert(key, row.line);
+            seen_.insert(key, -row.line);
         }
         (voucher.voucher.debit == cashAccNo_ ? out.receipts : out.payments) += voucher.voucher.amount;
         out.vouchers.append(voucher);
@@ -186,6 +173,10 @@ CheckedImport VoucherImport::check(const QByteArray& bytes, bool allowDuplicates
 
 JournalRange VoucherImport::store(const CheckedImport& checked)
 {
+    // What the check looked up is not needed to store.
+    seen_ = {};
+    headCodes_ = {};
+    institutions_ = {};
     return VoucherStore(conn_).insertAll(checked.vouchers);
 }
 

@@ -43,7 +43,8 @@ public:
 
     // `allowDuplicates` keeps the rows that match a stored voucher or an
     // earlier row.
-    CheckedImport check(const QByteArray& bytes, bool allowDuplicates);
+    // The bytes are let go once read, to keep a long file's memory low.
+    CheckedImport check(QByteArray bytes, bool allowDuplicates);
     // Stores the checked vouchers in one transaction.
     JournalRange store(const CheckedImport& checked);
 
@@ -56,8 +57,21 @@ private:
     std::optional<QString> readHeader(const QStringList& names, Columns& columns) const;
     std::variant<CheckedVoucher, QString> checkRow(const QStringList& fields, const Columns& columns) const;
     void rememberBooks();
-    // What makes two vouchers the same for the duplicate rule.
-    QString duplicateKey(const Voucher& voucher, int head) const;
+    // What makes two vouchers the same for the duplicate rule; the bill
+    // number shares the voucher's text.
+    struct DuplicateKey {
+        qint64 shopId;
+        qint64 signedPaise;   // payments below 0
+        qint32 day;           // Julian day
+        qint32 head;
+        QString billNo;
+        friend bool operator==(const DuplicateKey&, const DuplicateKey&) = default;
+        friend size_t qHash(const DuplicateKey& key, size_t seed = 0)
+        {
+            return qHashMulti(seed, key.shopId, key.signedPaise, key.day, key.head, key.billNo);
+        }
+    };
+    DuplicateKey duplicateKey(const Voucher& voucher, int head) const;
 
     db::Connection& conn_;
     int cashAccNo_;
@@ -65,7 +79,8 @@ private:
     VoucherEntry entry_;
     QHash<QString, QString> headCodes_;      // lower-case code or name -> code
     QHash<QString, qint64> institutions_;    // lower-case name -> number
-    QHash<QString, qint64> stored_;          // duplicate key -> journal number
+    // A stored voucher's number, or an earlier row's line below 0.
+    QHash<DuplicateKey, qint64> seen_;
 };
 
 } // namespace pellam::data

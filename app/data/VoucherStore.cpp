@@ -7,6 +7,7 @@
 #include <QSet>
 #include <QRandomGenerator>
 #include <QThread>
+#include <algorithm>
 
 namespace pellam::data {
 
@@ -14,6 +15,8 @@ namespace {
 
 // How long a save keeps trying while another program holds the books.
 constexpr int kLockedSaveMs = 60000;
+// The most page cache a long insert takes, in KiB.
+constexpr qsizetype kLargestCacheKb = 32768;
 
 QString isoDate(const QDate& date)
 {
@@ -101,6 +104,26 @@ JournalRange VoucherStore::insertAll(const QList<CheckedVoucher>& vouchers)
 
 JournalRange VoucherStore::insertAllOnce(const QList<CheckedVoucher>& vouchers)
 {
+    // Many vouchers in one transaction touch the journal's indexes all over;
+    // with the small default cache SQLite writes changed pages out again and
+    // again before the commit. A larger one for the while keeps them.
+    struct LargerCache {
+        db::Connection& conn;
+        QVariant before = conn.scalar(QStringLiteral("pragma cache_size"));
+        LargerCache(db::Connection& c, qsizetype vouchers) : conn(c)
+        {
+            conn.execute(QStringLiteral("pragma cache_size=-%1").arg(std::clamp<qsizetype>(vouchers / 4, 2000, kLargestCacheKb)));
+        }
+        ~LargerCache()
+        {
+            try {
+                conn.execute(QStringLiteral("pragma cache_size=%1").arg(before.toLongLong()));
+            } catch (const PellamError&) {
+                // A cache left larger costs memory only, and the books
+                // are closed after an import.
+            }
+        }
+    } cache(conn_, vouchers.size());
     db::Transaction transaction(conn_);
     JournalRange range;
     QSet<std::pair<qint64, int>> listed;
