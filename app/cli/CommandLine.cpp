@@ -39,12 +39,14 @@ const QMap<QString, CommandSpec>& commands()
            QStringLiteral("amount"), QStringLiteral("narration"), QStringLiteral("bill"), QStringLiteral("user"),
            QStringLiteral("from"), QStringLiteral("to"), QStringLiteral("format")},
           {QStringLiteral("receipt"), QStringLiteral("payment"), QStringLiteral("yes")}}},
+        {QStringLiteral("import"),
+         {{QStringLiteral("year")}, {QStringLiteral("dry-run"), QStringLiteral("allow-duplicates")}, true}},
         {QStringLiteral("help"), {}},
     };
     return specs;
 }
 
-const QString kCommandList = QStringLiteral("init, check, backup, restore, close-year, demo, report, voucher");
+const QString kCommandList = QStringLiteral("init, check, backup, restore, close-year, demo, report, voucher, import");
 
 // What follows the commands that name what they do: the reports `pellam
 // report` makes, what `pellam voucher` does; and what each list is called.
@@ -64,6 +66,7 @@ const QMap<QString, Subjects>& subjects()
          {{QStringLiteral("add"), QStringLiteral("show"), QStringLiteral("edit"), QStringLiteral("delete"),
            QStringLiteral("list")},
           QStringLiteral("voucher action")}},
+        {QStringLiteral("import"), {{QStringLiteral("vouchers")}, QStringLiteral("import")}},
     };
     return lists;
 }
@@ -135,10 +138,17 @@ QString CommandLine::usage()
         "               [--format text|csv]\n"
         "                                the vouchers of the year (or of the days given)\n"
         "                                oldest first; csv has a header row and ISO dates\n"
+        "  import vouchers FILE [--year YYYY] [--dry-run] [--allow-duplicates]\n"
+        "                                stores the vouchers of a CSV file (a header row naming\n"
+        "                                date, institution, type, head, amount, narration, bill\n"
+        "                                number) in one go, each checked as voucher add checks\n"
+        "                                it; any row refused stores none. Rows already in the\n"
+        "                                books are skipped unless --allow-duplicates; --dry-run\n"
+        "                                only checks\n"
         "\n"
         "--home DIR is the application folder (default: $PELLAM_HOME, else the user's data folder).\n"
-        "The date defaults to today, the year to the one that holds today; voucher works on the\n"
-        "books of --year, else on this year's.\n"
+        "The date defaults to today, the year to the one that holds today; voucher and import\n"
+        "work on the books of --year, else on this year's.\n"
         "A report shows how far it has come on a terminal; Ctrl+C stops it and leaves no file.\n"
         "\n"
         "Exit codes:\n") +

@@ -3,6 +3,7 @@
 #include "cli/BooksCheck.h"
 #include "cli/CommandProgress.h"
 #include "cli/ExitCode.h"
+#include "cli/ImportCommand.h"
 #include "cli/ReportCommand.h"
 #include "cli/VoucherCommand.h"
 #include "core/AppState.h"
@@ -92,6 +93,8 @@ int PellamTool::run(const QStringList& arguments)
             report(line);
         else if (line.command() == QLatin1String("voucher"))
             voucher(line);
+        else if (line.command() == QLatin1String("import"))
+            importVouchers(line);
         else
             demo(line);
         out_.flush();
@@ -306,18 +309,32 @@ void PellamTool::report(const CommandLine& line)
     }
 }
 
+int PellamTool::openForVouchers(const data::FinancialYear& year, db::Connection& conn) const
+{
+    const QString books = readableBooks(year, Needs::BooksWithCash);
+    conn.OpenHeld(books);
+    const std::optional<data::CashAccount> cash = data::cashAccount(conn);
+    if (!cash)
+        throw CommandFailure(ExitCode::DamagedBooks, noCashAccount(books).Description());
+    return cash->accno;
+}
+
 void PellamTool::voucher(const CommandLine& line)
 {
     // The open year is that of --year, else this one, as a login opens it:
     // a voucher dated outside it is refused as the window refuses it.
     const data::FinancialYear year = yearOption(line);
-    const QString books = readableBooks(year, Needs::BooksWithCash);
     db::Connection conn;
-    conn.OpenHeld(books);
-    const std::optional<data::CashAccount> cash = data::cashAccount(conn);
-    if (!cash)
-        throw CommandFailure(ExitCode::DamagedBooks, noCashAccount(books).Description());
-    VoucherCommand(line, conn, cash->accno, year, out_).run();
+    const int cashAccNo = openForVouchers(year, conn);
+    VoucherCommand(line, conn, cashAccNo, year, out_).run();
+}
+
+void PellamTool::importVouchers(const CommandLine& line)
+{
+    const data::FinancialYear year = yearOption(line);
+    db::Connection conn;
+    const int cashAccNo = openForVouchers(year, conn);
+    ImportCommand(line, conn, cashAccNo, year, out_, err_).run();
 }
 
 } // namespace pellam::cli

@@ -3,6 +3,7 @@
 #include "PellamUtility.h"
 #include "cli/CommandLine.h"
 #include "data/FinancialYear.h"
+#include "database/Connection.h"
 
 #include <QDateTime>
 #include <QString>
@@ -27,11 +28,15 @@ private:
     void closeYear(const CommandLine& line);
     void report(const CommandLine& line);
     void voucher(const CommandLine& line);
+    void importVouchers(const CommandLine& line);
 
     data::FinancialYear yearOption(const CommandLine& line) const;
     data::FinancialYear dateOption(const CommandLine& line) const;
     // The year's books, which must exist.
     QString existingBooks(const data::FinancialYear& year) const;
+    // Opens the year's books on `conn` for storing vouchers; the cash
+    // account's number.
+    int openForVouchers(const data::FinancialYear& year, db::Connection& conn) const;
     enum class Needs { Books, BooksWithCash };
     // The year's books, which must exist and hold a year's books (with a
     // cash account where `needs` says so); looked at without a byte changed.

@@ -1,6 +1,7 @@
 #include "data/VoucherEntry.h"
 
 #include "data/VoucherCheck.h"
+#include "database/Cursor.h"
 #include "format/DateText.h"
 #include "format/PrintableText.h"
 
@@ -15,12 +16,10 @@ bool holdsControlCharacters(const QString& text)
 
 // What a refused head adds to the window's message, which only says the
 // head is wrong.
-QString headProblem(db::Connection& conn, const QString& code, int cashAccNo, int& accno)
+QString headProblem(const std::optional<int>& head, const QString& code, int cashAccNo, int& accno)
 {
-    const std::optional<int> head = headWithCode(conn, code.trimmed());
     if (!head)
-        return code.trimmed().isEmpty() ? QString()
-                                        : QStringLiteral(" There is no ledger head with the code '%1'.").arg(code.trimmed());
+        return code.isEmpty() ? QString() : QStringLiteral(" There is no ledger head with the code '%1'.").arg(code);
     if (*head == cashAccNo)
         return QStringLiteral(" The cash account is the other side of every voucher.");
     accno = *head;
@@ -28,6 +27,43 @@ QString headProblem(db::Connection& conn, const QString& code, int cashAccNo, in
 }
 
 } // namespace
+
+void VoucherEntry::rememberBooks()
+{
+    // Read from the highest number down, so that of two heads with one code
+    // the lower number stays, as headWithCode finds it.
+    QHash<QString, int> heads;
+    for (db::Cursor rows = conn_.cursor(QStringLiteral("select accno, acccode from account order by accno desc"));
+         !rows.eof(); rows.MoveNext())
+        heads.insert(rows.toString(1).toLower(), int(rows.toInt(0)));
+    headsByCode_ = heads;
+    QSet<qint64> shops;
+    for (db::Cursor rows = conn_.cursor(QStringLiteral("select shopid from organization")); !rows.eof();
+         rows.MoveNext())
+        shops.insert(rows.toInt(0));
+    institutions_ = shops;
+}
+
+std::optional<int> VoucherEntry::headOf(const QString& code) const
+{
+    if (!headsByCode_)
+        return headWithCode(conn_, code);
+    const auto found = headsByCode_->constFind(code.toLower());
+    if (found == headsByCode_->constEnd())
+        return std::nullopt;
+    return *found;
+}
+
+bool VoucherEntry::institutionExists(qint64 shopId) const
+{
+    // Books without institutions store their vouchers for institution 0,
+    // as the window's "<None>" does.
+    if (institutions_)
+        return shopId == 0 ? institutions_->isEmpty() : institutions_->contains(shopId);
+    const QString sql = shopId == 0 ? QStringLiteral("select count(*) = 0 from organization")
+                                    : QStringLiteral("select count(*) from organization where shopid = ?");
+    return conn_.scalar(sql, shopId == 0 ? QVariantList{} : QVariantList{shopId}).toLongLong() > 0;
+}
 
 std::variant<CheckedVoucher, QString> VoucherEntry::check(const VoucherTexts& t, const QString& userId) const
 {
@@ -40,7 +76,8 @@ std::variant<CheckedVoucher, QString> VoucherEntry::check(const VoucherTexts& t,
                 .arg(QLatin1String(name));
 
     int accno = 0;
-    const QString whyNoHead = headProblem(conn_, t.head, cashAccNo_, accno);
+    const QString code = t.head.trimmed();
+    const QString whyNoHead = headProblem(headOf(code), code, cashAccNo_, accno);
     // The window's amount box takes only a number; anything after one is
     // no amount here, where the box would not have let it be typed.
     const bool wholeNumber = Currency::parse(t.amount).has_value();
@@ -75,11 +112,7 @@ std::optional<QString> VoucherEntry::institutionProblem(const QString& shop) con
 {
     bool ok = false;
     const qint64 shopId = shop.trimmed().toLongLong(&ok);
-    // Books without institutions store their vouchers for institution 0,
-    // as the window's "<None>" does.
-    const QString sql = shopId == 0 ? QStringLiteral("select count(*) = 0 from organization")
-                                    : QStringLiteral("select count(*) from organization where shopid = ?");
-    if (ok && conn_.scalar(sql, shopId == 0 ? QVariantList{} : QVariantList{shopId}).toLongLong() > 0)
+    if (ok && institutionExists(shopId))
         return std::nullopt;
     return QStringLiteral("There is no institution '%1'.").arg(shop.trimmed());
 }

@@ -4,6 +4,8 @@
 #include "database/Connection.h"
 
 #include <QDate>
+#include <QHash>
+#include <QSet>
 #include <QString>
 #include <optional>
 #include <variant>
@@ -19,12 +21,6 @@ struct VoucherTexts {
     QString amount;
     QString narration;
     QString billNo;
-};
-
-// A voucher that passed every check, ready for VoucherStore::save.
-struct CheckedVoucher {
-    Voucher voucher;
-    int head = 0;   // the head that is not the cash account
 };
 
 // The voucher window's checks on a voucher given as texts, with the
@@ -45,16 +41,27 @@ public:
     // some of its fields and check the whole again.
     VoucherTexts textsOf(const StoredVoucher& voucher) const;
 
+    // Reads the books' heads and institutions once, so that check() looks
+    // them up in memory: for many vouchers checked against books that do
+    // not change meanwhile.
+    void rememberBooks();
+
     // The longest bill number the window's box takes.
     static constexpr int kBillLength = 7;
 
 private:
     std::optional<QString> institutionProblem(const QString& shop) const;
+    std::optional<int> headOf(const QString& code) const;
+    bool institutionExists(qint64 shopId) const;
 
     db::Connection& conn_;
     int cashAccNo_;
     QDate yearStart_;
     QDate yearEnd_;
+    // Filled by rememberBooks(): heads by code in lower case (the first by
+    // number, as headWithCode finds it), and the institutions' numbers.
+    std::optional<QHash<QString, int>> headsByCode_;
+    std::optional<QSet<qint64>> institutions_;
 };
 
 // A narration or bill number as the window's boxes type it: in capitals.

@@ -4,8 +4,10 @@
 #include "errors/PellamError.h"
 
 #include <QDeadlineTimer>
+#include <QSet>
 #include <QRandomGenerator>
 #include <QThread>
+#include <algorithm>
 
 namespace pellam::data {
 
@@ -13,6 +15,8 @@ namespace {
 
 // How long a save keeps trying while another program holds the books.
 constexpr int kLockedSaveMs = 60000;
+// The most page cache a long insert takes, in KiB.
+constexpr qsizetype kLargestCacheKb = 32768;
 
 QString isoDate(const QDate& date)
 {
@@ -70,7 +74,8 @@ std::optional<StoredVoucher> VoucherStore::load(qint64 jouNo)
     return v;
 }
 
-qint64 VoucherStore::save(const Voucher& v, std::optional<qint64> jouNo, int head)
+template <typename Store>
+auto VoucherStore::waitingForTheBooks(Store store)
 {
     // The connection's busy wait can lose again and again to a program that
     // saves without pause. A save that found the books locked has written
@@ -78,7 +83,7 @@ qint64 VoucherStore::save(const Voucher& v, std::optional<qint64> jouNo, int hea
     const QDeadlineTimer deadline(kLockedSaveMs);
     for (;;) {
         try {
-            return saveOnce(v, jouNo, head);
+            return store();
         } catch (const PellamError& e) {
             if (e.Number() != db::DatabaseLocked || deadline.hasExpired())
                 throw;
@@ -87,15 +92,72 @@ qint64 VoucherStore::save(const Voucher& v, std::optional<qint64> jouNo, int hea
     }
 }
 
+qint64 VoucherStore::save(const Voucher& v, std::optional<qint64> jouNo, int head)
+{
+    return waitingForTheBooks([&] { return saveOnce(v, jouNo, head); });
+}
+
+JournalRange VoucherStore::insertAll(const QList<CheckedVoucher>& vouchers)
+{
+    return waitingForTheBooks([&] { return insertAllOnce(vouchers); });
+}
+
+JournalRange VoucherStore::insertAllOnce(const QList<CheckedVoucher>& vouchers)
+{
+    // Many vouchers in one transaction touch the journal's indexes all over;
+    // with the small default cache SQLite writes changed pages out again and
+    // again before the commit. A larger one for the while keeps them.
+    struct LargerCache {
+        db::Connection& conn;
+        QVariant before = conn.scalar(QStringLiteral("pragma cache_size"));
+        LargerCache(db::Connection& c, qsizetype vouchers) : conn(c)
+        {
+            conn.execute(QStringLiteral("pragma cache_size=-%1").arg(std::clamp<qsizetype>(vouchers / 4, 2000, kLargestCacheKb)));
+        }
+        ~LargerCache()
+        {
+            try {
+                conn.execute(QStringLiteral("pragma cache_size=%1").arg(before.toLongLong()));
+            } catch (const PellamError&) {
+                // A cache left larger costs memory only, and the books
+                // are closed after an import.
+            }
+        }
+    } cache(conn_, vouchers.size());
+    db::Transaction transaction(conn_);
+    JournalRange range;
+    QSet<std::pair<qint64, int>> listed;
+    for (const CheckedVoucher& checked : vouchers) {
+        range.last = insert(checked.voucher);
+        if (range.first == 0)
+            range.first = range.last;
+        // Each pair is looked up once, however many vouchers share it.
+        const std::pair<qint64, int> pair{checked.voucher.shopId, checked.head};
+        if (!listed.contains(pair)) {
+            listHeadFor(pair.first, pair.second);
+            listed.insert(pair);
+        }
+    }
+    transaction.commit();
+    return range;
+}
+
+qint64 VoucherStore::insert(const Voucher& v)
+{
+    conn_.execute(QStringLiteral("insert into journal (debitaccid,creditaccid,joudate,amount,narration,billno,"
+                                 "userid,shopid) values(?,?,?,?,?,?,?,?)"),
+                  {v.debit, v.credit, isoDate(v.date), qint64(v.amount.paise()), v.narration, v.billNo, v.userId,
+                   v.shopId});
+    return conn_.lastInsertId();
+}
+
 qint64 VoucherStore::saveOnce(const Voucher& v, std::optional<qint64> jouNo, int head)
 {
     db::Transaction transaction(conn_);
-    const QVariantList values{v.debit,        v.credit,   isoDate(v.date), qint64(v.amount.paise()),
-                              v.narration,    v.billNo,   v.userId,        v.shopId};
     qint64 number = 0;
     if (jouNo) {
-        QVariantList params = values;
-        params.append(*jouNo);
+        const QVariantList params{v.debit,     v.credit, isoDate(v.date), qint64(v.amount.paise()),
+                                  v.narration, v.billNo, v.userId,        v.shopId, *jouNo};
         const int changed = conn_.execute(QStringLiteral("update journal set debitaccid=?, creditaccid=?, joudate=?, "
                                                          "amount=?, narration=?, billno=?, userid=?, shopid=? "
                                                          "where jousrlno=?"),
@@ -105,10 +167,7 @@ qint64 VoucherStore::saveOnce(const Voucher& v, std::optional<qint64> jouNo, int
             throw PellamError(NoCurrentRecord, QStringLiteral("Invalid journal Number"), QStringLiteral("FrmJournal"));
         number = *jouNo;
     } else {
-        conn_.execute(QStringLiteral("insert into journal (debitaccid,creditaccid,joudate,amount,narration,billno,"
-                                     "userid,shopid) values(?,?,?,?,?,?,?,?)"),
-                      values);
-        number = conn_.lastInsertId();
+        number = insert(v);
     }
     listHeadFor(v.shopId, head);
     transaction.commit();

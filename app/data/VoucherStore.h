@@ -24,6 +24,18 @@ struct Voucher {
     QString userId;
 };
 
+// A voucher that passed every check, ready for VoucherStore::save.
+struct CheckedVoucher {
+    Voucher voucher;
+    int head = 0;   // the head that is not the cash account
+};
+
+// The numbers the journal gave to vouchers stored together.
+struct JournalRange {
+    qint64 first = 0;
+    qint64 last = 0;
+};
+
 // A voucher read back with the names of both heads.
 struct StoredVoucher {
     qint64 jouNo = 0;
@@ -63,6 +75,10 @@ public:
     // waits its turn (up to a minute). Returns the voucher's number.
     // Rewriting a number that is not in the books throws and changes nothing.
     qint64 save(const Voucher& voucher, std::optional<qint64> jouNo, int head);
+    // Inserts every voucher and lists each head for its institution in one
+    // transaction, as save() stores one: all are stored or none. Waits for
+    // the books as save() does. Nothing to store gives the range {0, 0}.
+    JournalRange insertAll(const QList<CheckedVoucher>& vouchers);
     void remove(qint64 jouNo);
     // The vouchers of one day: number, "R" or "P", the other head, amount,
     // narration.
@@ -73,6 +89,11 @@ public:
 
 private:
     qint64 saveOnce(const Voucher& voucher, std::optional<qint64> jouNo, int head);
+    JournalRange insertAllOnce(const QList<CheckedVoucher>& vouchers);
+    // `store` tried again while another program holds the books.
+    template <typename Store>
+    auto waitingForTheBooks(Store store);
+    qint64 insert(const Voucher& voucher);
     void listHeadFor(qint64 shopId, int head);
 
     db::Connection& conn_;

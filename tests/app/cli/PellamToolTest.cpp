@@ -428,8 +428,8 @@ TEST_F(Tool, WrongCallsGiveOneLineAndExitTwo)
         const char* error;
     };
     const Case cases[] = {
-        {{}, "no command given (commands: init, check, backup, restore, close-year, demo, report, voucher; --help for more)"},
-        {{QStringLiteral("close")}, "unknown command 'close' (commands: init, check, backup, restore, close-year, demo, report, voucher)"},
+        {{}, "no command given (commands: init, check, backup, restore, close-year, demo, report, voucher, import; --help for more)"},
+        {{QStringLiteral("close")}, "unknown command 'close' (commands: init, check, backup, restore, close-year, demo, report, voucher, import)"},
         {{QStringLiteral("check"), QStringLiteral("--date")}, "--date needs a value"},
         {{QStringLiteral("check"), QStringLiteral("--date"), QStringLiteral("29/02/2009")},
          "--date must be a date as dd/mm/yyyy, not '29/02/2009'"},
@@ -444,6 +444,12 @@ TEST_F(Tool, WrongCallsGiveOneLineAndExitTwo)
         {{QStringLiteral("restore"), QStringLiteral("a.bak"), QStringLiteral("b.bak")}, "unexpected argument 'b.bak'"},
         {{QStringLiteral("close-year"), QStringLiteral("x.bak")}, "unexpected argument 'x.bak'"},
         {{QStringLiteral("backup"), QStringLiteral("--yes")}, "--yes needs a value"},
+        {{QStringLiteral("import"), QStringLiteral("banks"), QStringLiteral("a.csv")},
+         "unknown import 'banks' (imports: vouchers)"},
+        {{QStringLiteral("import"), QStringLiteral("vouchers")}, "'import' needs the name of a file"},
+        {{QStringLiteral("import"), QStringLiteral("vouchers"), QStringLiteral("a.csv"), QStringLiteral("--shop"),
+          QStringLiteral("1")},
+         "'import' takes no option '--shop'"},
     };
     for (const Case& c : cases) {
         const Result result = run(c.arguments);

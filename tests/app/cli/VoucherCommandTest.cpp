@@ -1,6 +1,4 @@
-#include "cli/PellamTool.h"
-#include "database/Connection.h"
-#include "support/TempHome.h"
+#include "VoucherBooks.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -11,37 +9,9 @@ using namespace pellam;
 
 namespace {
 
-struct Result {
-    int code;
-    QString out, err;
-};
+using Result = test::ToolResult;
 
-// Books of 2026-2027 with a second institution and three heads besides the
-// cash account (1), worked on by the tool at a fixed moment of that year.
-struct Vouchers : ::testing::Test {
-    test::TempHome home;
-    QDateTime now{QDate(2026, 12, 6), QTime(14, 30, 5)};
-    QString books = home.file(QStringLiteral("home/Data/account2627.db"));
-    db::Connection conn;
-
-    Vouchers()
-    {
-        EXPECT_EQ(run({QStringLiteral("init")}).code, 0);
-        conn.Open(books);
-        conn.executeScript(QStringLiteral(
-            "insert into organization(ShopId, shopName) values(2, 'DISPENSARY');"
-            "insert into account(accno, AccCode, AccountName) values(7, 'MLK', 'MILK & TEA'), (8, 'FEE', 'FEES'),"
-            " (9, 'RNT', 'RENT');"
-            "insert into loginuser(userid, username, description) values('clerk', 'A CLERK', '');"));
-    }
-
-    Result run(const QStringList& arguments)
-    {
-        QString out, err;
-        QTextStream outStream(&out), errStream(&err);
-        const int code = cli::PellamTool(outStream, errStream, now).run(arguments);
-        return {code, out, err};
-    }
+struct Vouchers : test::VoucherBooks {
     Result voucher(const QStringList& arguments) { return run(QStringList{QStringLiteral("voucher")} + arguments); }
     // A payment of 100 to MILK & TEA that each case changes.
     static QStringList payment()
@@ -60,17 +30,6 @@ struct Vouchers : ::testing::Test {
             arguments[at + 1] = value;
         return arguments;
     }
-    // Voucher `number` as stored, every field but its number.
-    QString row(qint64 number)
-    {
-        return conn
-            .scalar(QStringLiteral("select shopid||'|'||debitaccid||'|'||creditaccid||'|'||joudate||'|'||amount||'|'||"
-                                   "coalesce(narration,'')||'|'||coalesce(billno,'')||'|'||userid from journal where "
-                                   "jousrlno=?"),
-                    {number})
-            .toString();
-    }
-    qint64 count(const QString& sql) { return conn.scalar(sql).toLongLong(); }
 };
 
 } // namespace
