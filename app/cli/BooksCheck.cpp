@@ -1,5 +1,7 @@
 #include "cli/BooksCheck.h"
 
+#include "data/YearBooks.h"
+
 #include "cli/ExitCode.h"
 #include "data/PasswordConversion.h"
 #include "data/UnreadableVouchers.h"
@@ -56,6 +58,7 @@ void BooksCheck::upgrade()
 
 void BooksCheck::verifyAndRepair()
 {
+    data::addMissingTables(conn_);
     if (!data::hasInstitutions(conn_))
         out_ << "Warning: the books have no institution" << Qt::endl;
     if (data::hasVouchersWithUnknownHeads(conn_))

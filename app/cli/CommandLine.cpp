@@ -9,11 +9,13 @@ namespace pellam::cli {
 namespace {
 
 // What each command takes: options with a value, flags without one, and
-// whether a file name follows the command.
+// whether a file name follows the command or (for the commands whose
+// subjects each take their own) any words do.
 struct CommandSpec {
     QStringList options;
     QStringList flags;
     bool takesFile = false;
+    bool takesWords = false;
 };
 
 const QMap<QString, CommandSpec>& commands()
@@ -40,7 +42,13 @@ const QMap<QString, CommandSpec>& commands()
            QStringLiteral("from"), QStringLiteral("to"), QStringLiteral("format")},
           {QStringLiteral("receipt"), QStringLiteral("payment"), QStringLiteral("yes")}}},
         {QStringLiteral("import"),
-         {{QStringLiteral("year")}, {QStringLiteral("dry-run"), QStringLiteral("allow-duplicates")}, true}},
+         {{QStringLiteral("year"), QStringLiteral("mapping"), QStringLiteral("default-head"),
+           QStringLiteral("date-column"), QStringLiteral("date-format"), QStringLiteral("credit-column"),
+           QStringLiteral("debit-column"), QStringLiteral("narration-column"), QStringLiteral("bill-column"),
+           QStringLiteral("shop"), QStringLiteral("contains"), QStringLiteral("head")},
+          {QStringLiteral("dry-run"), QStringLiteral("allow-duplicates")},
+          false,
+          true}},
         {QStringLiteral("help"), {}},
     };
     return specs;
@@ -66,7 +74,8 @@ const QMap<QString, Subjects>& subjects()
          {{QStringLiteral("add"), QStringLiteral("show"), QStringLiteral("edit"), QStringLiteral("delete"),
            QStringLiteral("list")},
           QStringLiteral("voucher action")}},
-        {QStringLiteral("import"), {{QStringLiteral("vouchers")}, QStringLiteral("import")}},
+        {QStringLiteral("import"),
+         {{QStringLiteral("vouchers"), QStringLiteral("mapping"), QStringLiteral("rule")}, QStringLiteral("import")}},
     };
     return lists;
 }
@@ -139,12 +148,24 @@ QString CommandLine::usage()
         "                                the vouchers of the year (or of the days given)\n"
         "                                oldest first; csv has a header row and ISO dates\n"
         "  import vouchers FILE [--year YYYY] [--dry-run] [--allow-duplicates]\n"
+        "                 [--mapping NAME [--default-head CODE]]\n"
         "                                stores the vouchers of a CSV file (a header row naming\n"
         "                                date, institution, type, head, amount, narration, bill\n"
         "                                number) in one go, each checked as voucher add checks\n"
         "                                it; any row refused stores none. Rows already in the\n"
         "                                books are skipped unless --allow-duplicates; --dry-run\n"
-        "                                only checks\n"
+        "                                only checks. With --mapping the file is a bank's\n"
+        "                                statement: a credit is a receipt, a debit a payment,\n"
+        "                                and the mapping's rules give the heads\n"
+        "  import mapping save NAME --date-column C --date-format F --credit-column C\n"
+        "                 --debit-column C --narration-column C [--bill-column C] --shop N\n"
+        "                                saves how a bank's CSV reads (its column names; a date\n"
+        "                                format such as dd/mm/yyyy or dd-mmm-yy)\n"
+        "  import mapping list | show NAME | delete NAME\n"
+        "  import rule add NAME --contains TEXT --head CODE\n"
+        "                                a row whose description holds TEXT goes to the head;\n"
+        "                                the first rule added that matches wins\n"
+        "  import rule list NAME | delete NAME N\n"
         "\n"
         "--home DIR is the application folder (default: $PELLAM_HOME, else the user's data folder).\n"
         "The date defaults to today, the year to the one that holds today; voucher and import\n"
@@ -175,6 +196,10 @@ CommandLine CommandLine::parse(const QStringList& arguments)
             }
             if (takesNumber(line) && line.number_.isEmpty()) {
                 line.number_ = argument;
+                continue;
+            }
+            if (commands().value(line.command_).takesWords) {
+                line.words_.append(argument);
                 continue;
             }
             if (!line.command_.isEmpty()) {

@@ -29,6 +29,9 @@ public:
     QString file() const { return file_; }
     // The report of `report NAME`, the action of `voucher ACTION`.
     QString subject() const { return subject_; }
+    // The words after the subject of the commands that take them (`import
+    // mapping save NAME`: save, NAME).
+    QStringList words() const { return words_; }
     // The voucher's number of `voucher show|edit|delete N`, as given.
     QString numberGiven() const { return number_; }
     bool has(const QString& option) const { return options_.contains(option); }
@@ -46,6 +49,7 @@ private:
     QString file_;
     QString subject_;
     QString number_;
+    QStringList words_;
     QHash<QString, QString> options_;
 };
 

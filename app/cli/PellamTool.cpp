@@ -313,6 +313,7 @@ int PellamTool::openForVouchers(const data::FinancialYear& year, db::Connection&
 {
     const QString books = readableBooks(year, Needs::BooksWithCash);
     conn.OpenHeld(books);
+    data::addMissingTables(conn);
     const std::optional<data::CashAccount> cash = data::cashAccount(conn);
     if (!cash)
         throw CommandFailure(ExitCode::DamagedBooks, noCashAccount(books).Description());
@@ -331,6 +332,7 @@ void PellamTool::voucher(const CommandLine& line)
 
 void PellamTool::importVouchers(const CommandLine& line)
 {
+    ImportCommand::checkUsage(line);
     const data::FinancialYear year = yearOption(line);
     db::Connection conn;
     const int cashAccNo = openForVouchers(year, conn);

@@ -37,7 +37,7 @@ QChar CsvRows::separatorOf(const QString& text)
     for (const QChar c : text) {
         if (c == u'"')
             quoted = !quoted;
-        else if (!quoted && isLineEnd(c))
+        else if (!quoted && isLineEnd(c) && commas + semicolons > 0)
             break;
         else if (!quoted && c == u',')
             ++commas;

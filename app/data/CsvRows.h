@@ -18,7 +18,8 @@ struct CsvRow {
 };
 
 // The rows of a CSV text one at a time. The separator is a comma or a
-// semicolon, whichever the first row holds more of outside quotes. A field
+// semicolon, whichever the first line holding either has more of outside
+// quotes (a bank's title lines above its statement hold neither). A field
 // in double quotes may hold separators, line breaks and doubled quotes;
 // empty lines are passed over.
 class CsvRows {
@@ -29,6 +30,8 @@ public:
     bool next(CsvRow& row);
     // The line of a quoted field that the text ends inside, else 0.
     int unclosedQuoteLine() const { return unclosedQuote_; }
+    // How much of the text has been read, in characters.
+    qsizetype position() const { return at_; }
 
 private:
     static QChar separatorOf(const QString& text);

@@ -62,6 +62,30 @@ create table if not exists PostSettings(
     SettingValue text);
 )sql";
 
+// Tables the program added after the books' first layout; books of any age
+// get them when they are opened (addMissingTables). A mapping reads a bank's
+// CSV export: the columns named by the bank's header row, the date as the
+// bank writes it, and the institution its vouchers go to. Its rules pick a
+// head by a text the description holds, the lowest number first; the head
+// is kept by code, as the user gives it, so a rule survives a head's
+// renumbering and reads the same in next year's books.
+const char* const kAddedTables = R"sql(
+create table if not exists importmapping(
+    name text collate nocase primary key,
+    datecolumn text not null,
+    dateformat text not null,
+    creditcolumn text not null,
+    debitcolumn text not null,
+    narrationcolumn text not null,
+    billcolumn text not null default '',
+    shopid integer not null);
+create table if not exists importrule(
+    ruleno integer primary key autoincrement,
+    mapping text collate nocase not null,
+    contains text collate nocase not null,
+    acccode text collate nocase not null);
+)sql";
+
 // A voucher names an institution and two ledger heads of the books. A check
 // cannot look into other tables, and a foreign key holds only where the
 // connection turns it on, so triggers refuse the row for every program that
@@ -135,11 +159,26 @@ void createSchema(db::Connection& conn)
     if (!conn.inTransaction())
         transaction.emplace(conn);
     conn.executeScript(QString::fromUtf8(kTables));
+    conn.executeScript(QString::fromUtf8(kAddedTables));
     conn.executeScript(QString::fromUtf8(kTriggers).arg(
         QString::fromUtf8(kKnownNamesCondition),
         QStringLiteral("A voucher must name an institution and ledger heads that are in the books.")));
     conn.executeScript(QString::fromUtf8(kIndexes));
     conn.executeScript(QString::fromUtf8(kViews));
+    if (transaction)
+        transaction->commit();
+}
+
+void addMissingTables(db::Connection& conn)
+{
+    if (conn.scalar(QStringLiteral("select count(*) from sqlite_master where type = 'table' and name in "
+                                   "('importmapping', 'importrule')"))
+            .toLongLong() == 2)
+        return;
+    std::optional<db::Transaction> transaction;
+    if (!conn.inTransaction())
+        transaction.emplace(conn);
+    conn.executeScript(QString::fromUtf8(kAddedTables));
     if (transaction)
         transaction->commit();
 }

@@ -6,24 +6,6 @@
 
 namespace pellam::data {
 
-namespace {
-
-const QString kColumnList =
-    QStringLiteral("date, institution, type, head, amount, narration, bill number");
-
-// A column's name as the header row may spell it: any case, with or
-// without blanks, underscores and points ("Bill No.", "bill_number").
-QString plainName(const QString& name)
-{
-    QString plain;
-    for (const QChar c : name.trimmed())
-        if (c != u' ' && c != u'_' && c != u'.')
-            plain += c.toLower();
-    return plain;
-}
-
-} // namespace
-
 VoucherImport::VoucherImport(db::Connection& conn, int cashAccNo, QDate yearStart, QDate yearEnd, QString userId)
     : conn_(conn), cashAccNo_(cashAccNo), userId_(std::move(userId)), entry_(conn, cashAccNo, yearStart, yearEnd)
 {
@@ -54,69 +36,22 @@ void VoucherImport::rememberBooks()
     }
 }
 
-std::optional<QString> VoucherImport::readHeader(const QStringList& names, Columns& columns) const
+std::variant<CheckedVoucher, QString> VoucherImport::checkRow(const ImportLayout& layout,
+                                                            const QStringList& fields) const
 {
-    const std::pair<const char*, int*> known[] = {
-        {"date", &columns.date},     {"institution", &columns.institution}, {"shop", &columns.institution},
-        {"type", &columns.type},     {"head", &columns.head},               {"amount", &columns.amount},
-        {"narration", &columns.narration}, {"bill", &columns.bill},         {"billno", &columns.bill},
-        {"billnumber", &columns.bill}};
-    for (int i = 0; i < names.size(); ++i) {
-        const QString name = plainName(names[i]);
-        int* column = nullptr;
-        for (const auto& [spelling, place] : known)
-            if (name == QLatin1String(spelling))
-                column = place;
-        if (!column)
-            return QStringLiteral("The header row has a column '%1' that is not one of: %2.")
-                .arg(names[i].trimmed(), kColumnList);
-        if (*column >= 0)
-            return QStringLiteral("The header row names the column '%1' twice.").arg(names[i].trimmed());
-        *column = i;
-    }
-    const std::pair<const char*, int> needed[] = {{"date", columns.date},
-                                                  {"institution", columns.institution},
-                                                  {"type", columns.type},
-                                                  {"head", columns.head},
-                                                  {"amount", columns.amount}};
-    for (const auto& [name, place] : needed)
-        if (place < 0)
-            return QStringLiteral("The header row has no column '%1' (the columns: %2).")
-                .arg(QLatin1String(name), kColumnList);
-    columns.count = int(names.size());
-    return std::nullopt;
-}
-
-std::variant<CheckedVoucher, QString> VoucherImport::checkRow(const QStringList& fields, const Columns& columns) const
-{
-    if (fields.size() != columns.count)
-        return QStringLiteral("The row has %1 fields where the header row has %2.").arg(fields.size()).arg(columns.count);
-    const auto field = [&fields](int column) { return column < 0 ? QString() : fields[column]; };
-
-    const QString type = field(columns.type).trimmed().toLower();
-    const bool receipt = type == QLatin1String("r") || type == QLatin1String("receipt");
-    if (!receipt && type != QLatin1String("p") && type != QLatin1String("payment"))
-        return QStringLiteral("The type must be R or Receipt, P or Payment, not '%1'.").arg(field(columns.type).trimmed());
-
-    VoucherTexts texts;
-    texts.receipt = receipt;
-    // The forms a file brings are given to the checks as the window's box
-    // holds them; a text that is none of them meets the window's message.
-    texts.date = field(columns.date);
-    if (const std::optional<QDate> date = datetext::parse(texts.date.trimmed()))
-        texts.date = datetext::format(*date);
-    texts.shop = field(columns.institution);
+    auto read = layout.textsOf(fields);
+    if (QString* problem = std::get_if<QString>(&read))
+        return *problem;
+    VoucherTexts& texts = std::get<VoucherTexts>(read);
     bool number = false;
     texts.shop.trimmed().toLongLong(&number);
     if (!number)
         if (const auto found = institutions_.constFind(texts.shop.trimmed().toLower()); found != institutions_.constEnd())
             texts.shop = QString::number(*found);
-    texts.head = field(columns.head);
     if (const auto found = headCodes_.constFind(texts.head.trimmed().toLower()); found != headCodes_.constEnd())
         texts.head = *found;
-    texts.amount = field(columns.amount).trimmed();
-    texts.narration = typedAsTheWindow(field(columns.narration));
-    texts.billNo = typedAsTheWindow(field(columns.bill));
+    texts.narration = typedAsTheWindow(texts.narration);
+    texts.billNo = typedAsTheWindow(texts.billNo);
     return entry_.check(texts, userId_);
 }
 
@@ -126,32 +61,42 @@ VoucherImport::DuplicateKey VoucherImport::duplicateKey(const Voucher& v, int he
     return {v.shopId, v.debit == cashAccNo_ ? paise : -paise, qint32(v.date.toJulianDay()), head, v.billNo};
 }
 
-CheckedImport VoucherImport::check(QByteArray bytes, bool allowDuplicates)
+CheckedImport VoucherImport::check(QByteArray bytes, bool allowDuplicates, ImportLayout* given,
+                                   const ImportProgress& progress)
 {
     CheckedImport out;
+    VoucherFileLayout voucherFile;
+    ImportLayout& layout = given ? *given : voucherFile;
     const QString text = csvText(bytes);
     bytes = QByteArray();
     CsvRows rows(text);
     CsvRow row;
-    Columns columns;
     if (!rows.next(row)) {
-        out.errors.append({1, QStringLiteral("The file has no header row (the columns: %1).").arg(kColumnList)});
+        out.errors.append({1, QStringLiteral("The file has no header row (the columns: %1).").arg(VoucherFileLayout::kColumnList)});
         return out;
     }
-    if (const std::optional<QString> problem = readHeader(row.fields, columns)) {
-        out.errors.append({row.line, *problem});
+    std::optional<QString> problem = layout.readHeader(row.fields);
+    while (problem && layout.headerMayFollowOtherRows() && rows.next(row))
+        problem = layout.readHeader(row.fields);
+    if (problem) {
+        out.errors.append({layout.headerMayFollowOtherRows() ? 1 : row.line, *problem});
         return out;
     }
     rememberBooks();
+    int told = -1;
     while (rows.next(row)) {
+        if (progress && row.line % 1000 == 0 && rows.position() * 100 / text.size() != told)
+            progress(told = int(rows.position() * 100 / text.size()));
         // A quote left open runs to the end of the file: that row is no row.
         if (rows.unclosedQuoteLine() == row.line) {
             out.errors.append({row.line, QStringLiteral("A quoted field that begins on this line is not closed.")});
+            out.rowsLeft.insert(row.line, row.fields);
             break;
         }
-        const auto checked = checkRow(row.fields, columns);
-        if (const QString* problem = std::get_if<QString>(&checked)) {
-            out.errors.append({row.line, *problem});
+        const auto checked = checkRow(layout, row.fields);
+        if (const QString* refused = std::get_if<QString>(&checked)) {
+            out.errors.append({row.line, *refused});
+            out.rowsLeft.insert(row.line, row.fields);
             continue;
         }
         const auto& voucher = std::get<CheckedVoucher>(checked);
@@ -161,23 +106,31 @@ CheckedImport VoucherImport::check(QByteArray bytes, bool allowDuplicates)
                 out.duplicates.append({row.line, *seen > 0
                                                      ? QStringLiteral("duplicate of voucher %1, skipped").arg(*seen)
                                                      : QStringLiteral("duplicate of line %1, skipped").arg(-*seen)});
+                out.rowsLeft.insert(row.line, row.fields);
                 continue;
             }
             seen_.insert(key, -row.line);
         }
         (voucher.voucher.debit == cashAccNo_ ? out.receipts : out.payments) += voucher.voucher.amount;
         out.vouchers.append(voucher);
+        out.lines.append(row.line);
     }
+    if (progress)
+        progress(100);
     return out;
 }
 
-JournalRange VoucherImport::store(const CheckedImport& checked)
+JournalRange VoucherImport::store(const CheckedImport& checked, const ImportProgress& progress)
 {
     // What the check looked up is not needed to store.
     seen_ = {};
     headCodes_ = {};
     institutions_ = {};
-    return VoucherStore(conn_).insertAll(checked.vouchers);
+    const qsizetype total = std::max<qsizetype>(checked.vouchers.size(), 1);
+    return VoucherStore(conn_).insertAll(checked.vouchers, [&](qsizetype stored) {
+        if (progress)
+            progress(int(stored * 100 / total));
+    });
 }
 
 } // namespace pellam::data

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/ImportLayouts.h"
 #include "data/VoucherEntry.h"
 #include "database/Connection.h"
 
@@ -7,6 +8,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <functional>
 
 namespace pellam::data {
 
@@ -24,38 +26,38 @@ struct CheckedImport {
     QList<LineNote> errors;
     // Rows already in the books or earlier in the file, left out.
     QList<LineNote> duplicates;
-    // The rows to store, in the file's order.
+    // The fields of the rows refused or left out, by line, to show them.
+    QHash<int, QStringList> rowsLeft;
+    // The rows to store, in the file's order, and the line of each.
     QList<CheckedVoucher> vouchers;
+    QList<int> lines;
     Currency receipts;
     Currency payments;
 };
 
-// Vouchers from a CSV file with a header row naming the columns date,
-// institution, type, head, amount and, if wanted, narration and bill
-// number, in any order and case. Every row is checked as `voucher add`
-// checks one, after reading the forms a file brings: a date as dd/mm/yyyy,
-// d/m/yy or yyyy-mm-dd; an institution by number or name; R, Receipt, P or
-// Payment; a head by code or name. Heads, institutions and the stored
-// vouchers are read once, so a long file costs no query per row.
+// How far a long import has come, in percent.
+using ImportProgress = std::function<void(int percent)>;
+
+// Vouchers from a CSV file whose rows an ImportLayout reads. Every row is
+// checked as `voucher add` checks one, after finding an institution given
+// by name and a head given by code or name (without regard to case).
+// Heads, institutions and the stored vouchers are read once, so a long
+// file costs no query per row.
 class VoucherImport {
 public:
     VoucherImport(db::Connection& conn, int cashAccNo, QDate yearStart, QDate yearEnd, QString userId);
 
     // `allowDuplicates` keeps the rows that match a stored voucher or an
-    // earlier row.
-    // The bytes are let go once read, to keep a long file's memory low.
-    CheckedImport check(QByteArray bytes, bool allowDuplicates);
+    // earlier row. The bytes are let go once read, to keep a long file's
+    // memory low. Without a layout the file is one of vouchers
+    // (VoucherFileLayout).
+    CheckedImport check(QByteArray bytes, bool allowDuplicates, ImportLayout* layout = nullptr,
+                        const ImportProgress& progress = {});
     // Stores the checked vouchers in one transaction.
-    JournalRange store(const CheckedImport& checked);
+    JournalRange store(const CheckedImport& checked, const ImportProgress& progress = {});
 
 private:
-    // The columns' places in a row, -1 for an optional one not given.
-    struct Columns {
-        int date = -1, institution = -1, type = -1, head = -1, amount = -1, narration = -1, bill = -1;
-        int count = 0;
-    };
-    std::optional<QString> readHeader(const QStringList& names, Columns& columns) const;
-    std::variant<CheckedVoucher, QString> checkRow(const QStringList& fields, const Columns& columns) const;
+    std::variant<CheckedVoucher, QString> checkRow(const ImportLayout& layout, const QStringList& fields) const;
     void rememberBooks();
     // What makes two vouchers the same for the duplicate rule; the bill
     // number shares the voucher's text.

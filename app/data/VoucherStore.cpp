@@ -97,12 +97,14 @@ qint64 VoucherStore::save(const Voucher& v, std::optional<qint64> jouNo, int hea
     return waitingForTheBooks([&] { return saveOnce(v, jouNo, head); });
 }
 
-JournalRange VoucherStore::insertAll(const QList<CheckedVoucher>& vouchers)
+JournalRange VoucherStore::insertAll(const QList<CheckedVoucher>& vouchers,
+                                     const std::function<void(qsizetype stored)>& stored)
 {
-    return waitingForTheBooks([&] { return insertAllOnce(vouchers); });
+    return waitingForTheBooks([&] { return insertAllOnce(vouchers, stored); });
 }
 
-JournalRange VoucherStore::insertAllOnce(const QList<CheckedVoucher>& vouchers)
+JournalRange VoucherStore::insertAllOnce(const QList<CheckedVoucher>& vouchers,
+                                         const std::function<void(qsizetype)>& stored)
 {
     // Many vouchers in one transaction touch the journal's indexes all over;
     // with the small default cache SQLite writes changed pages out again and
@@ -127,6 +129,7 @@ JournalRange VoucherStore::insertAllOnce(const QList<CheckedVoucher>& vouchers)
     db::Transaction transaction(conn_);
     JournalRange range;
     QSet<std::pair<qint64, int>> listed;
+    qsizetype count = 0;
     for (const CheckedVoucher& checked : vouchers) {
         range.last = insert(checked.voucher);
         if (range.first == 0)
@@ -137,6 +140,8 @@ JournalRange VoucherStore::insertAllOnce(const QList<CheckedVoucher>& vouchers)
             listHeadFor(pair.first, pair.second);
             listed.insert(pair);
         }
+        if (stored && ++count % 1000 == 0)
+            stored(count);
     }
     transaction.commit();
     return range;

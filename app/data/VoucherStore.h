@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -78,7 +79,8 @@ public:
     // Inserts every voucher and lists each head for its institution in one
     // transaction, as save() stores one: all are stored or none. Waits for
     // the books as save() does. Nothing to store gives the range {0, 0}.
-    JournalRange insertAll(const QList<CheckedVoucher>& vouchers);
+    // `stored` hears how many are stored, now and then.
+    JournalRange insertAll(const QList<CheckedVoucher>& vouchers, const std::function<void(qsizetype stored)>& stored = {});
     void remove(qint64 jouNo);
     // The vouchers of one day: number, "R" or "P", the other head, amount,
     // narration.
@@ -89,7 +91,7 @@ public:
 
 private:
     qint64 saveOnce(const Voucher& voucher, std::optional<qint64> jouNo, int head);
-    JournalRange insertAllOnce(const QList<CheckedVoucher>& vouchers);
+    JournalRange insertAllOnce(const QList<CheckedVoucher>& vouchers, const std::function<void(qsizetype)>& stored);
     // `store` tried again while another program holds the books.
     template <typename Store>
     auto waitingForTheBooks(Store store);

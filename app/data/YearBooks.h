@@ -17,6 +17,10 @@ inline const QString kTemplateFileName = QStringLiteral("Account.bdk");
 // Tables, views and indexes of a year's books. Creates only what is missing
 // and redefines the views, so it is safe on books of any age.
 void createSchema(db::Connection& conn);
+// The tables added since the books' first layout, made when missing: every
+// route that opens books for writing calls it, so older books get them
+// without the restart an upgrade asks for. Writes nothing when all exist.
+void addMissingTables(db::Connection& conn);
 
 // Writes the rows a year's books start with into an empty database: the
 // schema, the cash account, institution 1, the user and the version rows.

@@ -162,6 +162,7 @@ StartupRun::Outcome StartupRun::openBooks(const QDate& workingDate)
         say(QStringLiteral("Updating database is complete please Run the program again"));
         return Outcome::EndProgram;
     }
+    step([&] { data::addMissingTables(s.Conn); });
 
     verifyBooks();
     return Outcome::Ready;

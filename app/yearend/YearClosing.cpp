@@ -160,7 +160,8 @@ void YearClosing::build(const QString& file, const Reporter& reporter)
     data::createSchema(books);
     db::Transaction transaction(books);
     // Whatever a template holds besides its schema is not this year's.
-    for (const char* table : {"account", "organization", "PostSettings", "loginuser", "accountopening", "journal", "shopacc"})
+    for (const char* table : {"account", "organization", "PostSettings", "loginuser", "accountopening", "journal", "shopacc",
+                              "importmapping", "importrule"})
         books.execute(QStringLiteral("delete from ") + QLatin1String(table));
     int step = 0;
     for (const CarriedTable& carried : kCarried) {
@@ -168,6 +169,13 @@ void YearClosing::build(const QString& file, const Reporter& reporter)
         carryRows(open, books, QLatin1String(carried.table));
         reporter.done(10 + 20 * ++step);
     }
+    // The bank statements' mappings and rules serve next year as they are;
+    // books older than them have none to carry.
+    for (const char* table : {"importmapping", "importrule"})
+        if (open.scalar(QStringLiteral("select count(*) from sqlite_master where type = 'table' and name = ?"),
+                        {QLatin1String(table)})
+                .toLongLong() > 0)
+            carryRows(open, books, QLatin1String(table));
     reporter.say(QStringLiteral("Tranfer Accounts...."));
     books.execute(QStringLiteral("insert into accountopening(accno, shopid, opamt, optype) "
                                  "select distinct accno, organization.ShopId, 0, 'D' from account, organization"));

@@ -445,11 +445,11 @@ TEST_F(Tool, WrongCallsGiveOneLineAndExitTwo)
         {{QStringLiteral("close-year"), QStringLiteral("x.bak")}, "unexpected argument 'x.bak'"},
         {{QStringLiteral("backup"), QStringLiteral("--yes")}, "--yes needs a value"},
         {{QStringLiteral("import"), QStringLiteral("banks"), QStringLiteral("a.csv")},
-         "unknown import 'banks' (imports: vouchers)"},
+         "unknown import 'banks' (imports: vouchers, mapping, rule)"},
         {{QStringLiteral("import"), QStringLiteral("vouchers")}, "'import' needs the name of a file"},
         {{QStringLiteral("import"), QStringLiteral("vouchers"), QStringLiteral("a.csv"), QStringLiteral("--shop"),
           QStringLiteral("1")},
-         "'import' takes no option '--shop'"},
+         "'import vouchers' takes no option '--shop'"},
     };
     for (const Case& c : cases) {
         const Result result = run(c.arguments);

@@ -61,6 +61,13 @@ struct Closing : ::testing::Test {
 
 TEST_F(Closing, CarriesHeadsInstitutionsSettingsAndUsersWithZeroDebitOpenings)
 {
+    {
+        db::Connection conn;
+        conn.Open(books);
+        conn.executeScript(QStringLiteral(
+            "insert into importmapping values('SBI', 'Txn Date', 'dd-mmm-yyyy', 'Credit', 'Debit', 'Description', '', 3);"
+            "insert into importrule(mapping, contains, acccode) values('SBI', 'FEES', 'FEE');"));
+    }
     const QByteArray before = fileHash(books);
     EXPECT_EQ(closing().newBooks(), next);
     EXPECT_EQ(run(false), QString()) << "nothing was replaced";
@@ -69,8 +76,9 @@ TEST_F(Closing, CarriesHeadsInstitutionsSettingsAndUsersWithZeroDebitOpenings)
                                 QStringLiteral("Tranfer Ledger heads"), QStringLiteral("Tranfer Organisation"),
                                 QStringLiteral("Tranfer Postsettings"), QStringLiteral("Tranfer loginuser"),
                                 QStringLiteral("Tranfer Accounts....")}));
-    for (const char* table : {"account", "organization", "PostSettings", "loginuser"})
+    for (const char* table : {"account", "organization", "PostSettings", "loginuser", "importmapping", "importrule"})
         EXPECT_EQ(dumpTable(next, QLatin1String(table)), dumpTable(books, QLatin1String(table))) << table;
+    EXPECT_EQ(dumpTable(next, QStringLiteral("importrule")), QStringList({"1|SBI|FEES|FEE"}));
     EXPECT_EQ(dumpTable(next, QStringLiteral("accountopening")),
               QStringList({"1|1|0|D", "1|3|0|D", "7|1|0|D", "7|3|0|D", "12|1|0|D", "12|3|0|D"}));
     EXPECT_TRUE(dumpTable(next, QStringLiteral("journal")).isEmpty());
