@@ -3,24 +3,12 @@
 #include "cli/ExitCode.h"
 #include "data/ImportMappings.h"
 #include "data/VoucherImport.h"
-#include "format/IndianNumberFormat.h"
 
 #include <QFile>
 
 namespace pellam::cli {
 
 namespace {
-
-QString counted(qsizetype count, const char* one, const char* many)
-{
-    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
-}
-
-QString totals(const data::CheckedImport& checked)
-{
-    return QStringLiteral("receipts %1, payments %2")
-        .arg(formatIndianAmount(checked.receipts, 0), formatIndianAmount(checked.payments, 0));
-}
 
 // What each action of `import` takes: its words after the action (the
 // file, the mapping's name, a rule's number) and its options.
@@ -119,21 +107,11 @@ std::unique_ptr<data::ImportLayout> ImportCommand::bankLayout() const
 {
     if (!line_.has(QStringLiteral("mapping")))
         return nullptr;
-    data::ImportMappings mappings(conn_);
-    const QString name = line_.text(QStringLiteral("mapping"));
-    const std::optional<data::ImportMapping> mapping = mappings.find(name);
-    if (!mapping)
-        throw CommandFailure(ExitCode::Failed, data::ImportMappings::noMapping(name));
-    const QString defaultHead = line_.text(QStringLiteral("default-head")).trimmed();
-    if (!defaultHead.isEmpty()) {
-        const std::optional<int> head = data::headWithCode(conn_, defaultHead);
-        if (!head)
-            throw CommandFailure(ExitCode::Failed, QStringLiteral("There is no ledger head with the code '%1'.").arg(defaultHead));
-        if (*head == cashAccNo_)
-            throw CommandFailure(ExitCode::Failed,
-                                 QStringLiteral("The default head cannot be the cash account: every voucher is already on it."));
-    }
-    return std::make_unique<data::BankStatementLayout>(*mapping, mappings.rules(mapping->name), defaultHead);
+    auto layout = data::bankStatementLayout(conn_, cashAccNo_, line_.text(QStringLiteral("mapping")),
+                                            line_.text(QStringLiteral("default-head")));
+    if (const QString* problem = std::get_if<QString>(&layout))
+        throw CommandFailure(ExitCode::Failed, *problem);
+    return std::move(std::get<0>(layout));
 }
 
 void ImportCommand::importVouchers()
@@ -160,32 +138,16 @@ void ImportCommand::importVouchers()
         for (const data::LineNote& error : std::as_const(checked.errors))
             err_ << file << ':' << error.line << ": " << error.message << Qt::endl;
         throw CommandFailure(ExitCode::Failed, QStringLiteral("%1 refused; nothing was imported from %2")
-                                                   .arg(counted(checked.errors.size(), "row", "rows"), file));
+                                                   .arg(data::countedText(checked.errors.size(), "row", "rows"), file));
     }
     for (const data::LineNote& duplicate : std::as_const(checked.duplicates))
         out_ << file << ':' << duplicate.line << ": " << duplicate.message << Qt::endl;
-    const QString skipped = checked.duplicates.isEmpty()
-                                ? QString()
-                                : QStringLiteral("; %1 skipped")
-                                      .arg(counted(checked.duplicates.size(), "duplicate", "duplicates"));
-    const QString vouchers = counted(checked.vouchers.size(), "voucher", "vouchers");
     if (line_.has(QStringLiteral("dry-run"))) {
-        out_ << QStringLiteral("Checked %1: %2%3; nothing was stored (--dry-run)")
-                    .arg(vouchers, totals(checked), skipped)
-             << Qt::endl;
+        out_ << QStringLiteral("Checked %1; nothing was stored (--dry-run)").arg(data::checkedSummary(checked)) << Qt::endl;
         return;
     }
-    if (checked.vouchers.isEmpty()) {
-        out_ << QStringLiteral("Imported no vouchers%1").arg(skipped) << Qt::endl;
-        return;
-    }
-    const data::JournalRange range = import.store(checked);
-    out_ << QStringLiteral("Imported %1 (Jou. No. %2 to %3): %4%5")
-                .arg(vouchers)
-                .arg(range.first)
-                .arg(range.last)
-                .arg(totals(checked), skipped)
-         << Qt::endl;
+    const data::JournalRange range = checked.vouchers.isEmpty() ? data::JournalRange{} : import.store(checked);
+    out_ << data::importedSummary(checked, range) << Qt::endl;
 }
 
 void ImportCommand::mapping()
@@ -227,7 +189,7 @@ void ImportCommand::mapping()
     }
     const qsizetype rules = mappings.rules(m->name).size();
     mappings.remove(m->name);
-    out_ << QStringLiteral("Deleted the import mapping %1 and its %2").arg(m->name, counted(rules, "rule", "rules"))
+    out_ << QStringLiteral("Deleted the import mapping %1 and its %2").arg(m->name, data::countedText(rules, "rule", "rules"))
          << Qt::endl;
 }
 

@@ -168,4 +168,22 @@ std::variant<VoucherTexts, QString> BankStatementLayout::textsOf(const QStringLi
     return texts;
 }
 
+std::variant<std::unique_ptr<BankStatementLayout>, QString>
+bankStatementLayout(db::Connection& conn, int cashAccNo, const QString& name, const QString& defaultHead)
+{
+    ImportMappings mappings(conn);
+    const std::optional<ImportMapping> mapping = mappings.find(name);
+    if (!mapping)
+        return ImportMappings::noMapping(name);
+    const QString head = defaultHead.trimmed();
+    if (!head.isEmpty()) {
+        const std::optional<int> accno = headWithCode(conn, head);
+        if (!accno)
+            return QStringLiteral("There is no ledger head with the code '%1'.").arg(head);
+        if (*accno == cashAccNo)
+            return QStringLiteral("The default head cannot be the cash account: every voucher is already on it.");
+    }
+    return std::make_unique<BankStatementLayout>(*mapping, mappings.rules(mapping->name), head);
+}
+
 } // namespace pellam::data

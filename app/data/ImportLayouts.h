@@ -4,6 +4,7 @@
 #include "data/VoucherEntry.h"
 
 #include <QStringList>
+#include <memory>
 #include <optional>
 #include <variant>
 
@@ -63,6 +64,12 @@ private:
     QString defaultHead_;
     int date_ = -1, credit_ = -1, debit_ = -1, narration_ = -1, bill_ = -1;
 };
+
+// The layout of the saved mapping `name` with its rules and, when given,
+// `defaultHead` for rows no rule matches; or the message that refuses them
+// (no such mapping, no such head, the cash account as the default head).
+std::variant<std::unique_ptr<BankStatementLayout>, QString>
+bankStatementLayout(db::Connection& conn, int cashAccNo, const QString& name, const QString& defaultHead);
 
 // A column's name as a header row may spell it: any case, with or without
 // blanks, underscores and points ("Bill No.", "bill_number").

@@ -24,7 +24,7 @@ QString ImportMappings::noMapping(const QString& name)
     return QStringLiteral("There is no import mapping '%1'.").arg(name);
 }
 
-std::optional<QString> ImportMappings::save(const ImportMapping& m)
+std::optional<QString> ImportMappings::save(const ImportMapping& m, const std::optional<QList<ImportRule>>& rules)
 {
     if (m.name.trimmed().isEmpty())
         return QStringLiteral("The mapping needs a name.");
@@ -44,12 +44,25 @@ std::optional<QString> ImportMappings::save(const ImportMapping& m)
             .arg(m.dateFormat);
     if (conn_.scalar(QStringLiteral("select count(*) from organization where shopid = ?"), {m.shopId}).toLongLong() == 0)
         return QStringLiteral("There is no institution '%1'.").arg(m.shopId);
+    QStringList codes;
+    for (const ImportRule& rule : rules.value_or(QList<ImportRule>{})) {
+        const auto head = ruleHead(rule.contains, rule.headCode);
+        if (const QString* code = std::get_if<0>(&head))
+            codes << *code;
+        else
+            return QStringLiteral("Rule %1: %2").arg(codes.size() + 1).arg(std::get<1>(head));
+    }
     db::Transaction transaction(conn_);
     conn_.execute(QStringLiteral("delete from importmapping where name = ?"), {m.name.trimmed()});
     conn_.execute(QStringLiteral("insert into importmapping(%1) values(?, ?, ?, ?, ?, ?, ?, ?)").arg(kMappingColumns),
                   {m.name.trimmed(), m.dateColumn.trimmed(), DatePattern::read(m.dateFormat)->pattern(),
                    m.creditColumn.trimmed(), m.debitColumn.trimmed(), m.narrationColumn.trimmed(),
                    m.billColumn.trimmed(), m.shopId});
+    if (rules) {
+        conn_.execute(QStringLiteral("delete from importrule where mapping = ?"), {m.name.trimmed()});
+        for (qsizetype i = 0; i < rules->size(); ++i)
+            insertRule(m.name.trimmed(), rules->at(i).contains, codes[i]);
+    }
     transaction.commit();
     return std::nullopt;
 }
@@ -81,23 +94,40 @@ bool ImportMappings::remove(const QString& name)
     return removed;
 }
 
-std::variant<qint64, QString> ImportMappings::addRule(const QString& mapping, const QString& contains,
-                                                      const QString& headCode)
+std::variant<QString, QString> ImportMappings::ruleHead(const QString& contains, const QString& headCode) const
 {
-    if (!find(mapping))
-        return noMapping(mapping);
+    using Answer = std::variant<QString, QString>;
     if (contains.trimmed().isEmpty())
-        return QStringLiteral("The rule needs a text to look for in the description.");
+        return Answer(std::in_place_index<1>, QStringLiteral("The rule needs a text to look for in the description."));
     const std::optional<int> head = headWithCode(conn_, headCode.trimmed());
     if (!head)
-        return QStringLiteral("There is no ledger head with the code '%1'.").arg(headCode.trimmed());
+        return Answer(std::in_place_index<1>,
+                      QStringLiteral("There is no ledger head with the code '%1'.").arg(headCode.trimmed()));
     const QVariant cash =
         conn_.scalar(QStringLiteral("select cast(SettingValue as integer) from PostSettings where SettingName = 'CashAccNo'"));
     if (!cash.isNull() && cash.toInt() == *head)
-        return QStringLiteral("A rule cannot give the cash account: every voucher is already on it.");
+        return Answer(std::in_place_index<1>,
+                      QStringLiteral("A rule cannot give the cash account: every voucher is already on it."));
+    return Answer(std::in_place_index<0>,
+                  conn_.scalar(QStringLiteral("select acccode from account where accno = ?"), {*head}).toString());
+}
+
+void ImportMappings::insertRule(const QString& mapping, const QString& contains, const QString& code)
+{
     conn_.execute(QStringLiteral("insert into importrule(mapping, contains, acccode) values(?, ?, ?)"),
-                  {find(mapping)->name, contains.trimmed(),
-                   conn_.scalar(QStringLiteral("select acccode from account where accno = ?"), {*head})});
+                  {mapping, contains.trimmed(), code});
+}
+
+std::variant<qint64, QString> ImportMappings::addRule(const QString& mapping, const QString& contains,
+                                                      const QString& headCode)
+{
+    const std::optional<ImportMapping> m = find(mapping);
+    if (!m)
+        return noMapping(mapping);
+    const auto head = ruleHead(contains, headCode);
+    if (const QString* problem = std::get_if<1>(&head))
+        return *problem;
+    insertRule(m->name, contains, std::get<0>(head));
     return conn_.scalar(QStringLiteral("select last_insert_rowid()")).toLongLong();
 }
 

@@ -40,9 +40,11 @@ class ImportMappings {
 public:
     explicit ImportMappings(db::Connection& conn) : conn_(conn) {}
 
-    // Saves the mapping, replacing one of the same name; the message that
-    // refuses it otherwise.
-    std::optional<QString> save(const ImportMapping& mapping);
+    // Saves the mapping, replacing one of the same name (and, when `rules`
+    // are given, its rules with them, in their order), all in one
+    // transaction; the message that refuses it otherwise.
+    std::optional<QString> save(const ImportMapping& mapping,
+                                const std::optional<QList<ImportRule>>& rules = std::nullopt);
     std::optional<ImportMapping> find(const QString& name) const;
     QList<ImportMapping> all() const;
     // Removes the mapping and its rules; false when there was none.
@@ -59,6 +61,11 @@ public:
     static QString noMapping(const QString& name);
 
 private:
+    // The head code a rule stores (as the books spell it), or why the rule
+    // is refused.
+    std::variant<QString, QString> ruleHead(const QString& contains, const QString& headCode) const;
+    void insertRule(const QString& mapping, const QString& contains, const QString& code);
+
     db::Connection& conn_;
 };
 

@@ -3,6 +3,7 @@
 #include "data/CsvRows.h"
 #include "database/Cursor.h"
 #include "format/DateText.h"
+#include "format/IndianNumberFormat.h"
 
 namespace pellam::data {
 
@@ -131,6 +132,44 @@ JournalRange VoucherImport::store(const CheckedImport& checked, const ImportProg
         if (progress)
             progress(int(stored * 100 / total));
     });
+}
+
+QString countedText(qsizetype count, const char* one, const char* many)
+{
+    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
+}
+
+namespace {
+
+QString totalsAndSkipped(const CheckedImport& checked)
+{
+    QString text = QStringLiteral("receipts %1, payments %2")
+                       .arg(formatIndianAmount(checked.receipts, 0), formatIndianAmount(checked.payments, 0));
+    if (!checked.duplicates.isEmpty())
+        text += QStringLiteral("; %1 skipped").arg(countedText(checked.duplicates.size(), "duplicate", "duplicates"));
+    return text;
+}
+
+} // namespace
+
+QString checkedSummary(const CheckedImport& checked)
+{
+    return QStringLiteral("%1: %2").arg(countedText(checked.vouchers.size(), "voucher", "vouchers"),
+                                        totalsAndSkipped(checked));
+}
+
+QString importedSummary(const CheckedImport& checked, const JournalRange& range)
+{
+    if (checked.vouchers.isEmpty() && checked.duplicates.isEmpty())
+        return QStringLiteral("Imported no vouchers");
+    if (checked.vouchers.isEmpty())
+        return QStringLiteral("Imported no vouchers; %1 skipped")
+            .arg(countedText(checked.duplicates.size(), "duplicate", "duplicates"));
+    return QStringLiteral("Imported %1 (Jou. No. %2 to %3): %4")
+        .arg(countedText(checked.vouchers.size(), "voucher", "vouchers"))
+        .arg(range.first)
+        .arg(range.last)
+        .arg(totalsAndSkipped(checked));
 }
 
 } // namespace pellam::data

@@ -35,6 +35,16 @@ struct CheckedImport {
     Currency payments;
 };
 
+// "1 voucher", "3 vouchers".
+QString countedText(qsizetype count, const char* one, const char* many);
+// What a check found: "3 vouchers: receipts 1,512.00, payments 250.50",
+// with "; 1 duplicate skipped" when rows were left out.
+QString checkedSummary(const CheckedImport& checked);
+// What an import stored: "Imported 3 vouchers (Jou. No. 51 to 53):
+// receipts ..., payments ...; 1 duplicate skipped", or "Imported no
+// vouchers; ..." when every row was left out.
+QString importedSummary(const CheckedImport& checked, const JournalRange& range);
+
 // How far a long import has come, in percent.
 using ImportProgress = std::function<void(int percent)>;
 

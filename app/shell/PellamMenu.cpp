@@ -119,6 +119,8 @@ void PellamMenu::buildMenus()
     addItem(utilities, QStringLiteral("&Accounts List"), QStringLiteral("Acc"));
     addItem(utilities, QStringLiteral("Accounts &Setup"), QStringLiteral("MnuUsetup"));
     utilities->addSeparator();
+    addItem(utilities, QStringLiteral("&Import Vouchers"), QStringLiteral("mnImport"));
+    utilities->addSeparator();
     addItem(utilities, QStringLiteral("&Back Up Data"), QStringLiteral("mnBk"), QKeySequence(Qt::CTRL | Qt::Key_B));
     addItem(utilities, QStringLiteral("&Restore Data"), QStringLiteral("MnuTRst"));
     utilities->addSeparator();

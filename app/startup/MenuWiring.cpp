@@ -15,6 +15,7 @@
 #include "shell/frmPassword.h"
 #include "shell/FrmUser.h"
 #include "shell/PellamMenu.h"
+#include "vouchers/FrmImport.h"
 #include "vouchers/FrmJournal.h"
 #include "yearend/FrmBackUp.h"
 #include "yearend/FrmClosing.h"
@@ -50,6 +51,7 @@ void wireMenu(PellamMenu& menu)
     menu.setOpener(QStringLiteral("MnRptR"), [] { showSingle<FrmRecPaySum>(); });
     menu.setOpener(QStringLiteral("mnrptqt"), [] { showSingle<FrmQuarterRep>(); });
     menu.setOpener(QStringLiteral("MnMth"), [] { showSingle<FrmMonthRep>(); });
+    menu.setOpener(QStringLiteral("mnImport"), [] { showSingle<FrmImport>(); });
     menu.setOpener(QStringLiteral("mnBk"), modal<FrmBackUp>(menu));
     menu.setOpener(QStringLiteral("MnuTRst"), modal<FrmRestore>(menu));
     menu.setOpener(QStringLiteral("yrcldb"), [] { showSingle<FrmClosing>(); });

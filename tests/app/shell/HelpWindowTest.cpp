@@ -12,6 +12,7 @@
 #include "shell/frmOptions.h"
 #include "shell/frmPassword.h"
 #include "support/TempHome.h"
+#include "vouchers/FrmImport.h"
 #include "vouchers/FrmJournal.h"
 #include "system/AppFolders.h"
 #include "yearend/FrmClosing.h"
@@ -40,6 +41,7 @@ TEST_F(Help, EveryWindowsTopicOpensOnItsOwnHeading)
 {
     const struct { int context; const char* heading; } topics[] = {
         {FrmJournal::kHelpContext, "Receipt & Payment"},
+        {FrmImport::kHelpContext, "Import Vouchers"},
         {masters::FrmCompany::HelpContextID, "Institutions (Company Details)"},
         {masters::FrmAccounts::HelpContextID, "Ledger Heads and their openings"},
         {masters::FrmShAccSetup::kHelpContext, "Accounts Setup"},
