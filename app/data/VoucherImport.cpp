@@ -91,13 +91,15 @@ CheckedImport VoucherImport::check(QByteArray bytes, bool allowDuplicates, Impor
         // A quote left open runs to the end of the file: that row is no row.
         if (rows.unclosedQuoteLine() == row.line) {
             out.errors.append({row.line, QStringLiteral("A quoted field that begins on this line is not closed.")});
-            out.rowsLeft.insert(row.line, row.fields);
+            if (keepRowsLeft_)
+                out.rowsLeft.insert(row.line, row.fields);
             break;
         }
         const auto checked = checkRow(layout, row.fields);
         if (const QString* refused = std::get_if<QString>(&checked)) {
             out.errors.append({row.line, *refused});
-            out.rowsLeft.insert(row.line, row.fields);
+            if (keepRowsLeft_)
+                out.rowsLeft.insert(row.line, row.fields);
             continue;
         }
         const auto& voucher = std::get<CheckedVoucher>(checked);
@@ -107,7 +109,8 @@ CheckedImport VoucherImport::check(QByteArray bytes, bool allowDuplicates, Impor
                 out.duplicates.append({row.line, *seen > 0
                                                      ? QStringLiteral("duplicate of voucher %1, skipped").arg(*seen)
                                                      : QStringLiteral("duplicate of line %1, skipped").arg(-*seen)});
-                out.rowsLeft.insert(row.line, row.fields);
+                if (keepRowsLeft_)
+                    out.rowsLeft.insert(row.line, row.fields);
                 continue;
             }
             seen_.insert(key, -row.line);

@@ -26,7 +26,8 @@ struct CheckedImport {
     QList<LineNote> errors;
     // Rows already in the books or earlier in the file, left out.
     QList<LineNote> duplicates;
-    // The fields of the rows refused or left out, by line, to show them.
+    // The fields of the rows refused or left out, by line, to show them
+    // (only when VoucherImport::keepRowsLeft asked for them).
     QHash<int, QStringList> rowsLeft;
     // The rows to store, in the file's order, and the line of each.
     QList<CheckedVoucher> vouchers;
@@ -63,6 +64,10 @@ public:
     // (VoucherFileLayout).
     CheckedImport check(QByteArray bytes, bool allowDuplicates, ImportLayout* layout = nullptr,
                         const ImportProgress& progress = {});
+    // Keeps the fields of the rows refused or left out in the check's
+    // rowsLeft, for a window that shows them; a command that lists only
+    // their lines does without.
+    void keepRowsLeft(bool keep) { keepRowsLeft_ = keep; }
     // Stores the checked vouchers in one transaction.
     JournalRange store(const CheckedImport& checked, const ImportProgress& progress = {});
 
@@ -91,6 +96,7 @@ private:
     VoucherEntry entry_;
     QHash<QString, QString> headCodes_;      // lower-case code or name -> code
     QHash<QString, qint64> institutions_;    // lower-case name -> number
+    bool keepRowsLeft_ = false;
     // A stored voucher's number, or an earlier row's line below 0.
     QHash<DuplicateKey, qint64> seen_;
 };

@@ -191,7 +191,9 @@ void FrmImport::CmdEditMapping_Click()
 data::VoucherImport FrmImport::newImport() const
 {
     const AppState& s = state();
-    return data::VoucherImport(state().Conn, s.CashAccNo, s.YearStart, s.YearEnd, state().Util.UserName());
+    data::VoucherImport import(state().Conn, s.CashAccNo, s.YearStart, s.YearEnd, state().Util.UserName());
+    import.keepRowsLeft(true);
+    return import;
 }
 
 std::optional<data::CheckedImport> FrmImport::checkFile(data::VoucherImport& import, int from, int to)
