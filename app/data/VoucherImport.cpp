@@ -139,7 +139,8 @@ JournalRange VoucherImport::store(const CheckedImport& checked, const ImportProg
 
 QString countedText(qsizetype count, const char* one, const char* many)
 {
-    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
+    return QStringLiteral("%1 %2").arg(groupIndian(static_cast<unsigned long long>(count)),
+                                       QLatin1String(count == 1 ? one : many));
 }
 
 namespace {

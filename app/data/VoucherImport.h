@@ -36,7 +36,7 @@ struct CheckedImport {
     Currency payments;
 };
 
-// "1 voucher", "3 vouchers".
+// "1 voucher", "1,00,000 vouchers".
 QString countedText(qsizetype count, const char* one, const char* many);
 // What a check found: "3 vouchers: receipts 1,512.00, payments 250.50",
 // with "; 1 duplicate skipped" when rows were left out.

@@ -56,10 +56,10 @@ DlgImportMapping::DlgImportMapping(const QString& name, QWidget* parent)
     row(QStringLiteral("&Name :"), TxtName);
     row(QStringLiteral("Da&te column :"), TxtDateColumn);
     row(QStringLiteral("Date &format :"), TxtDateFormat);
-    row(QStringLiteral("C&redit column :"), TxtCreditColumn);
+    row(QStringLiteral("Cr&edit column :"), TxtCreditColumn);
     row(QStringLiteral("De&bit column :"), TxtDebitColumn);
     row(QStringLiteral("Descri&ption column :"), TxtNarrationColumn);
-    row(QStringLiteral("B&ill No. column :"), TxtBillColumn);
+    row(QStringLiteral("Bill No. c&olumn :"), TxtBillColumn);
     row(QStringLiteral("&Institution :"), CboShop);
     auto* rulesLabel = new QLabel(QStringLiteral("R&ules (the first that matches gives the head) :"));
     rulesLabel->setBuddy(GrdRules);

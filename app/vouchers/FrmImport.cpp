@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/Common.h"
 #include "core/ErrorHandling.h"
+#include "core/FormKeys.h"
 #include "core/FormParts.h"
 #include "core/HelpKey.h"
 #include "core/MdiHost.h"
@@ -46,11 +47,11 @@ FrmImport::FrmImport(QWidget* parent)
       CmdBrowse(namedButton(this, QStringLiteral("&Browse..."), QStringLiteral("CmdBrowse"))),
       CboMapping(new QComboBox(this)),
       CmdNewMapping(namedButton(this, QStringLiteral("&New Mapping"), QStringLiteral("CmdNewMapping"))),
-      CmdEditMapping(namedButton(this, QStringLiteral("&Edit Mapping"), QStringLiteral("CmdEditMapping"))),
+      CmdEditMapping(namedButton(this, QStringLiteral("Edi&t Mapping"), QStringLiteral("CmdEditMapping"))),
       TxtDefaultHead(entryBox(this, QStringLiteral("TxtDefaultHead"), 0)),
-      ChkDuplicates(new QCheckBox(QStringLiteral("Allow &duplicates"), this)), GrdRows(new QTableView(this)),
-      LblSummary(new QLabel(this)), PrgImport(new QProgressBar(this)),
-      CmdCheck(namedButton(this, QStringLiteral("C&heck"), QStringLiteral("CmdCheck"))),
+      ChkDuplicates(new QCheckBox(QStringLiteral("Allow du&plicates"), this)), GrdRows(new QTableView(this)),
+      LblRow(new QLabel(this)), LblSummary(new QLabel(this)), PrgImport(new QProgressBar(this)),
+      CmdCheck(namedButton(this, QStringLiteral("Chec&k"), QStringLiteral("CmdCheck"))),
       CmdImport(namedButton(this, QStringLiteral("&Import"), QStringLiteral("CmdImport"))),
       CmdClose(namedButton(this, QStringLiteral("&Close"), QStringLiteral("CmdClose"))),
       model_(new ImportRowsModel(this))
@@ -63,8 +64,11 @@ FrmImport::FrmImport(QWidget* parent)
     ChkDuplicates->setObjectName(QStringLiteral("ChkDuplicates"));
     GrdRows->setObjectName(QStringLiteral("GrdRows"));
     LblSummary->setObjectName(QStringLiteral("LblSummary"));
+    LblRow->setObjectName(QStringLiteral("LblRow"));
+    LblRow->setWordWrap(true);
     PrgImport->setObjectName(QStringLiteral("PrgImport"));
     TxtDefaultHead->setMaxLength(10);
+    TxtDefaultHead->setMaximumWidth(TxtDefaultHead->fontMetrics().horizontalAdvance(QLatin1Char('W')) * 12);
     TxtDefaultHead->setToolTip(QStringLiteral("The head's code for the rows no rule of the mapping matches"));
 
     GrdRows->setModel(model_);
@@ -73,7 +77,14 @@ FrmImport::FrmImport(QWidget* parent)
     GrdRows->setTabKeyNavigation(false);
     GrdRows->verticalHeader()->hide();
     GrdRows->verticalHeader()->setDefaultSectionSize(GrdRows->fontMetrics().height() + 6);
-    GrdRows->horizontalHeader()->setSectionResizeMode(ImportRowsModel::Narration, QHeaderView::Stretch);
+    // Widths for what each column holds; the check's message takes the rest.
+    const int digit = GrdRows->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    const std::pair<int, int> widths[] = {{ImportRowsModel::Line, 7},    {ImportRowsModel::Date, 11},
+                                          {ImportRowsModel::Institution, 5}, {ImportRowsModel::Type, 5},
+                                          {ImportRowsModel::Head, 8},    {ImportRowsModel::Amount, 15},
+                                          {ImportRowsModel::Narration, 24}, {ImportRowsModel::BillNo, 9}};
+    for (const auto& [column, digits] : widths)
+        GrdRows->horizontalHeader()->resizeSection(column, digit * digits + 12);
     GrdRows->horizontalHeader()->setSectionResizeMode(ImportRowsModel::Check, QHeaderView::Stretch);
     LblSummary->setWordWrap(true);
     LblSummary->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -81,24 +92,29 @@ FrmImport::FrmImport(QWidget* parent)
     PrgImport->setValue(0);
 
     auto* top = new QGridLayout;
-    top->addWidget(captionFor(QStringLiteral("&File :"), TxtFile), 0, 0);
+    top->addWidget(captionFor(QStringLiteral("Fil&e :"), TxtFile), 0, 0);
     top->addWidget(TxtFile, 0, 1, 1, 2);
     top->addWidget(CmdBrowse, 0, 3);
     top->addWidget(captionFor(QStringLiteral("&Layout :"), CboMapping), 1, 0);
     top->addWidget(CboMapping, 1, 1);
     top->addWidget(CmdNewMapping, 1, 2);
     top->addWidget(CmdEditMapping, 1, 3);
-    top->addWidget(captionFor(QStringLiteral("Default hea&d :"), TxtDefaultHead), 2, 0);
-    top->addWidget(TxtDefaultHead, 2, 1);
-    top->addWidget(ChkDuplicates, 2, 2, 1, 2);
+    top->addWidget(captionFor(QStringLiteral("Default he&ad :"), TxtDefaultHead), 2, 0);
+    auto* headRow = new QHBoxLayout;
+    headRow->addWidget(TxtDefaultHead);
+    headRow->addSpacing(16);
+    headRow->addWidget(ChkDuplicates);
+    headRow->addStretch();
+    top->addLayout(headRow, 2, 1, 1, 3);
     top->setColumnStretch(1, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(GrdRows, 1);
+    layout->addWidget(LblRow);
     layout->addWidget(LblSummary);
     layout->addWidget(PrgImport);
     layout->addLayout(buttonRow({CmdCheck, CmdImport, CmdClose}));
-    resize(860, 560);
+    resize(1000, 600);
 
     const QList<QWidget*> order{TxtFile,        CmdBrowse,     CboMapping, CmdNewMapping, CmdEditMapping, TxtDefaultHead,
                                 ChkDuplicates, CmdCheck, GrdRows, CmdImport, CmdClose};
@@ -116,7 +132,17 @@ FrmImport::FrmImport(QWidget* parent)
     for (QLineEdit* box : {TxtFile, TxtDefaultHead})
         connect(box, &QLineEdit::textEdited, this, [this] { CmdImport->setEnabled(false); });
     connect(ChkDuplicates, &QCheckBox::toggled, this, [this] { CmdImport->setEnabled(false); });
+    // The row under the cursor is read in full below the grid, where a
+    // long message does not fit its cell.
+    connect(GrdRows->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& at) {
+        LblRow->setText(at.isValid() ? QStringLiteral("Line %1: %2")
+                                           .arg(model_->data(model_->index(at.row(), ImportRowsModel::Line), Qt::DisplayRole).toString(),
+                                                model_->data(model_->index(at.row(), ImportRowsModel::Check), Qt::DisplayRole).toString())
+                                     : QString());
+    });
+    connect(model_, &QAbstractItemModel::modelReset, LblRow, &QLabel::clear);
     HelpKey::attach(this, kHelpContext);
+    (new FormKeys(this))->on(Qt::Key_Escape, [this] { CmdClose_Click(); });
     Form_Load();
 }
 
@@ -239,8 +265,6 @@ void FrmImport::showChecked(data::CheckedImport checked)
          row.MoveNext())
         codes.insert(int(row.toInt(0)), row.toString(1));
     model_->show(std::move(checked), std::move(codes), state().CashAccNo);
-    GrdRows->resizeColumnToContents(ImportRowsModel::Line);
-    GrdRows->resizeColumnToContents(ImportRowsModel::Amount);
 }
 
 void FrmImport::CmdCheck_Click()
@@ -265,7 +289,18 @@ void FrmImport::CmdCheck_Click()
     LblSummary->setText(summary);
     CmdImport->setEnabled(importable);
     ShowStatus(QString());
-    (importable ? static_cast<QWidget*>(CmdImport) : GrdRows)->setFocus();
+    if (importable) {
+        CmdImport->setFocus();
+    } else {
+        // The first row refused or left out, ready to read.
+        GrdRows->setFocus();
+        for (int row = 0; row < model_->rowCount(); ++row)
+            if (model_->data(model_->index(row, 0), Qt::UserRole).toString() != QLatin1String("voucher")) {
+                GrdRows->setCurrentIndex(model_->index(row, 0));
+                GrdRows->scrollTo(model_->index(row, 0), QAbstractItemView::PositionAtCenter);
+                break;
+            }
+    }
 }
 
 void FrmImport::CmdImport_Click()

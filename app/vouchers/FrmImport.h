@@ -55,6 +55,7 @@ private:
     QLineEdit* TxtDefaultHead;
     QCheckBox* ChkDuplicates;
     QTableView* GrdRows;
+    QLabel* LblRow;
     QLabel* LblSummary;
     QProgressBar* PrgImport;
     QPushButton* CmdCheck;

@@ -97,6 +97,10 @@ TEST_F(ImportWindow, ChecksEveryRowMarksTheRefusedAndImportsOnlyAWholeFile)
                                         "in red): put them right in the file and check it again; nothing is imported "
                                         "while any row is refused."));
     EXPECT_FALSE(find<QPushButton>("CmdImport")->isEnabled());
+    // The cursor stands on the refused row, whose message is read in full.
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("GrdRows"));
+    EXPECT_EQ(find<QLabel>("LblRow")->text(),
+              QStringLiteral("Line 4: Invalid Debit Account !! There is no ledger head with the code 'XYZ'."));
 
     write(QStringLiteral("date,institution,type,head,amount,narration,bill\n"
                          "%1,1,R,fee,1500,april fees,B1\n"
