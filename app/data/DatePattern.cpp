@@ -81,19 +81,16 @@ std::optional<QDate> DatePattern::dateOf(const QString& given) const
                 ++at;
             break;
         }
-        case Part::ShortYear: {
-            const qsizetype from = at;
-            year = digitsAt(text, at, 2);
-            if (at - from != 2)
-                return std::nullopt;
-            year += 2000;
-            break;
-        }
+        case Part::ShortYear:
         case Part::Year: {
+            // A year has all its digits: "26" read as yyyy is no year.
+            const int width = piece.part == Part::Year ? 4 : 2;
             const qsizetype from = at;
-            year = digitsAt(text, at, 4);
-            if (at - from != 4)
+            year = digitsAt(text, at, width);
+            if (at - from != width)
                 return std::nullopt;
+            if (width == 2)
+                year += 2000;
             break;
         }
         case Part::Text:
