@@ -25,7 +25,7 @@ const QMap<QString, CommandSpec>& commands()
         {QStringLiteral("check"), {{QStringLiteral("date")}, {}}},
         {QStringLiteral("backup"), {{QStringLiteral("date"), QStringLiteral("to")}, {}}},
         {QStringLiteral("restore"), {{QStringLiteral("date")}, {QStringLiteral("yes")}, true}},
-        {QStringLiteral("close-year"), {{QStringLiteral("date")}, {QStringLiteral("yes")}}},
+        {QStringLiteral("close-year"), {{QStringLiteral("date")}, {QStringLiteral("yes"), QStringLiteral("zero-openings")}}},
         {QStringLiteral("demo"),
          {{QStringLiteral("year"), QStringLiteral("institutions"), QStringLiteral("heads"), QStringLiteral("vouchers"),
            QStringLiteral("seed")},
@@ -49,12 +49,14 @@ const QMap<QString, CommandSpec>& commands()
           {QStringLiteral("dry-run"), QStringLiteral("allow-duplicates")},
           false,
           true}},
+        {QStringLiteral("carry-forward"), {{QStringLiteral("date")}, {}}},
         {QStringLiteral("help"), {}},
     };
     return specs;
 }
 
-const QString kCommandList = QStringLiteral("init, check, backup, restore, close-year, demo, report, voucher, import");
+const QString kCommandList =
+    QStringLiteral("init, check, backup, restore, close-year, carry-forward, demo, report, voucher, import");
 
 // What follows the commands that name what they do: the reports `pellam
 // report` makes, what `pellam voucher` does; and what each list is called.
@@ -76,6 +78,7 @@ const QMap<QString, Subjects>& subjects()
           QStringLiteral("voucher action")}},
         {QStringLiteral("import"),
          {{QStringLiteral("vouchers"), QStringLiteral("mapping"), QStringLiteral("rule")}, QStringLiteral("import")}},
+        {QStringLiteral("carry-forward"), {{QStringLiteral("check"), QStringLiteral("update")}, QStringLiteral("action")}},
     };
     return lists;
 }
@@ -104,8 +107,16 @@ QString CommandLine::usage()
         "                                puts a checked backup in place of that date's books,\n"
         "                                keeping a copy of them; --yes takes a backup that\n"
         "                                seems to be of another year\n"
-        "  close-year [--date D] [--yes] creates the next year's books from that date's books;\n"
-        "                                --yes replaces existing ones, keeping a copy\n"
+        "  close-year [--date D] [--yes] [--zero-openings]\n"
+        "                                creates the next year's books from that date's books,\n"
+        "                                the cash account and the balance heads opening at\n"
+        "                                their closing balances (--zero-openings: every head\n"
+        "                                at zero); --yes replaces existing ones, keeping a copy\n"
+        "  carry-forward check|update [--date D]\n"
+        "                                on that date's books: lists the cash account's and the\n"
+        "                                balance heads' openings that differ from their closing\n"
+        "                                in the year before (exit 1 if any); update writes those\n"
+        "                                closings as the openings\n"
         "  demo [--year YYYY] [--institutions N] [--heads N] [--vouchers N] [--seed S]\n"
         "                                sample books (3 institutions, 40 heads, 2000 vouchers)\n"
         "  report ledger [--date D] [--shops 1,3|all] [--heads CODE,...|all] [--from D] [--to D]\n"

@@ -1,6 +1,7 @@
 #include "cli/PellamTool.h"
 
 #include "cli/BooksCheck.h"
+#include "cli/CarryForwardCommand.h"
 #include "cli/CommandProgress.h"
 #include "cli/ExitCode.h"
 #include "cli/ImportCommand.h"
@@ -9,6 +10,7 @@
 #include "core/AppState.h"
 #include "core/InstallationSlot.h"
 #include "core/ReportCancelled.h"
+#include "data/CarriedBalances.h"
 #include "data/CashAccount.h"
 #include "data/DemoBooks.h"
 #include "data/StartupChecks.h"
@@ -95,6 +97,8 @@ int PellamTool::run(const QStringList& arguments)
             voucher(line);
         else if (line.command() == QLatin1String("import"))
             importVouchers(line);
+        else if (line.command() == QLatin1String("carry-forward"))
+            carryForward(line);
         else
             demo(line);
         out_.flush();
@@ -231,6 +235,7 @@ void PellamTool::closeYear(const CommandLine& line)
     const QString books = readableBooks(year);
     prepareFolders(appFolder_);
     yearend::YearClosing closing(appFolder_, books, year);
+    closing.setCarryForward(!line.has(QStringLiteral("zero-openings")));
     if (closing.newBooksExist() && !line.has(QStringLiteral("yes")))
         throw CommandFailure(ExitCode::BooksExist, QStringLiteral("The books for the financial year %1 already exist (%2); --yes "
                                                                   "replaces them, keeping a copy.")
@@ -337,6 +342,24 @@ void PellamTool::importVouchers(const CommandLine& line)
     db::Connection conn;
     const int cashAccNo = openForVouchers(year, conn);
     ImportCommand(line, conn, cashAccNo, year, out_, err_).run();
+}
+
+void PellamTool::carryForward(const CommandLine& line)
+{
+    const data::FinancialYear year = dateOption(line);
+    const QString dataFolder = QDir(appFolder_).filePath(QStringLiteral("Data"));
+    const data::FinancialYear oldYear = data::FinancialYear::beginningIn(year.start.year() - 1);
+    const std::optional<QString> oldFile = data::previousYearBooks(dataFolder, year);
+    if (!oldFile)
+        throw CommandFailure(ExitCode::NoBooks, QStringLiteral("No books exist for the financial year %1 (%2) to carry "
+                                                               "the balances from.")
+                                                    .arg(oldYear.label(), data::yearDatabasePath(dataFolder, oldYear)));
+    refuseDamagedBooks(*oldFile, true);
+    db::Connection conn;
+    const int cashAccNo = openForVouchers(year, conn);
+    db::Connection old;
+    old.Open(*oldFile, true, 5000, true);
+    CarryForwardCommand(line, conn, cashAccNo, old, year, out_).run();
 }
 
 } // namespace pellam::cli

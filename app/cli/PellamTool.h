@@ -29,6 +29,7 @@ private:
     void report(const CommandLine& line);
     void voucher(const CommandLine& line);
     void importVouchers(const CommandLine& line);
+    void carryForward(const CommandLine& line);
 
     data::FinancialYear yearOption(const CommandLine& line) const;
     data::FinancialYear dateOption(const CommandLine& line) const;

@@ -63,7 +63,10 @@ create table if not exists PostSettings(
 )sql";
 
 // Tables the program added after the books' first layout; books of any age
-// get them when they are opened (addMissingTables). A mapping reads a bank's
+// get them when they are opened (addMissingTables).
+// A ledger head listed in balancehead carries its closing balance into next
+// year's openings (an asset or a liability); carryforward keeps what the
+// closing, and later checks, found of the carried balances. A mapping reads a bank's
 // CSV export: the columns named by the bank's header row, the date as the
 // bank writes it, and the institution its vouchers go to. Its rules pick a
 // head by a text the description holds, the lowest number first; the head
@@ -84,7 +87,14 @@ create table if not exists importrule(
     mapping text collate nocase not null,
     contains text collate nocase not null,
     acccode text collate nocase not null);
+create table if not exists balancehead(
+    accno integer primary key);
+create table if not exists carryforward(
+    name text collate nocase primary key,
+    value text);
 )sql";
+// Their names, to tell whether books have them all.
+const char* const kAddedTableNames[] = {"importmapping", "importrule", "balancehead", "carryforward"};
 
 // A voucher names an institution and two ledger heads of the books. A check
 // cannot look into other tables, and a foreign key holds only where the
@@ -171,9 +181,12 @@ void createSchema(db::Connection& conn)
 
 void addMissingTables(db::Connection& conn)
 {
-    if (conn.scalar(QStringLiteral("select count(*) from sqlite_master where type = 'table' and name in "
-                                   "('importmapping', 'importrule')"))
-            .toLongLong() == 2)
+    QStringList names;
+    for (const char* name : kAddedTableNames)
+        names << QLatin1Char('\'') + QLatin1String(name) + QLatin1Char('\'');
+    if (conn.scalar(QStringLiteral("select count(*) from sqlite_master where type = 'table' and name in (%1)")
+                        .arg(names.join(QLatin1Char(','))))
+            .toLongLong() == qsizetype(std::size(kAddedTableNames)))
         return;
     std::optional<db::Transaction> transaction;
     if (!conn.inTransaction())

@@ -11,6 +11,8 @@ namespace {
 const QString kRule = QStringLiteral("           - - - - - - - - - - - - - -");
 const QString kTitle = QStringLiteral("           A C C O U N T    H E A D S");
 const QString kColumns = QStringLiteral("Sl   Code         Account                ");
+// Past the longest name (3 + 10 + 30 characters) and a blank.
+constexpr int kCarriedColumn = 45;
 const QString kUnderline = QStringLiteral(" - -- - - - - - - - - - - - - - - - - - - - - - - - - ");
 
 // The serial number takes three characters up to 999.
@@ -21,12 +23,15 @@ QString serial(int i)
 
 } // namespace
 
-QStringList AccountHeadsList::lines(const std::vector<std::pair<QString, QString>>& heads, const QDateTime& runAt)
+QStringList AccountHeadsList::lines(const std::vector<ListedHead>& heads, const QDateTime& runAt)
 {
-    QStringList out{kRule, kTitle, kRule, kColumns, kUnderline};
+    QStringList out{kRule, kTitle, kRule, kColumns.leftJustified(kCarriedColumn) + QStringLiteral("Carried"),
+                    kUnderline};
     int i = 0;
-    for (const auto& [code, name] : heads)
-        out << serial(++i) + printable(code).trimmed().leftJustified(10) + printable(name);
+    for (const ListedHead& head : heads) {
+        const QString line = serial(++i) + printable(head.code).trimmed().leftJustified(10) + printable(head.name);
+        out << (head.carried ? line.leftJustified(kCarriedColumn) + QStringLiteral("Yes") : line);
+    }
     out << QString() << runDateLine(runAt) << QString() << QString();
     return out;
 }

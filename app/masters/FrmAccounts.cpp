@@ -15,6 +15,7 @@
 #include "masters/OpeningGrid.h"
 #include "masters/RecordBar.h"
 
+#include <QCheckBox>
 #include <QFocusEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -44,6 +45,7 @@ QLineEdit* entry(const char* name, int kind, int maxLength = 32767)
 FrmAccounts::FrmAccounts(QWidget* parent)
     : QWidget(parent), txtAccCode(entry("txtAccCode", input::NumAndAlphabetOnly, 10)),
       txtAccountName(entry("txtAccountName", input::UpperCase, 30)), txtRemarks(entry("txtRemarks", input::UpperCase)),
+      chkCarry(new QCheckBox(QStringLiteral("Carry forward balance"))),
       OpGrid(new OpeningGrid), ListGrid1(new ctl::ListGrid), UBtnCtrl1(new ctl::BtnShield), store_(app::state().Conn)
 {
     setObjectName(kForm);
@@ -55,6 +57,11 @@ FrmAccounts::FrmAccounts(QWidget* parent)
     fields->addRow(QStringLiteral("Ledger Code:"), txtAccCode);
     fields->addRow(QStringLiteral("Ledger Name:"), txtAccountName);
     fields->addRow(QStringLiteral("Remarks :"), txtRemarks);
+    chkCarry->setObjectName(QStringLiteral("chkCarry"));
+    chkCarry->setToolTip(QStringLiteral("An asset or a liability (a bank account, a deposit, an advance, a loan, a "
+                                        "fund): its closing balance opens the next year. The cash account always "
+                                        "carries forward."));
+    fields->addRow(QString(), chkCarry);
     fields->addRow(QStringLiteral("Opening :"), OpGrid);
     auto* hint = new QLabel(
         QStringLiteral("To Change the Opening Click on the list and then change the value at amount then click on update list"));
@@ -69,7 +76,8 @@ FrmAccounts::FrmAccounts(QWidget* parent)
     resize(900, 460);
     setTabOrder(txtAccCode, txtAccountName);
     setTabOrder(txtAccountName, txtRemarks);
-    setTabOrder(txtRemarks, OpGrid);
+    setTabOrder(txtRemarks, chkCarry);
+    setTabOrder(chkCarry, OpGrid);
     app::HelpKey::attach(this, HelpContextID);
     txtAccCode->installEventFilter(this);
 
@@ -139,7 +147,12 @@ void FrmAccounts::showHead()
     txtAccountName->setText(ListGrid1->TextMatrix(3));
     txtRemarks->setText(ListGrid1->TextMatrix(4));
     const int accno = shown().toInt();
-    app::runStep([&] { OpGrid->load(store_.openingsOf(accno), accno); }, QStringLiteral("ListGrid1_OnNavigate"), kForm);
+    app::runStep(
+        [&] {
+            chkCarry->setChecked(accno != 0 && store_.carriesForward(accno));
+            OpGrid->load(store_.openingsOf(accno), accno);
+        },
+        QStringLiteral("ListGrid1_OnNavigate"), kForm);
 }
 
 void FrmAccounts::UBtnCtrl1_BeforeEditClick(bool* Cancel)
@@ -162,7 +175,7 @@ void FrmAccounts::UBtnCtrl1_OnEditClick()
     if (shown().toInt() == cash) {
         // The cash account keeps its code, name and remarks; only its
         // openings can change, so only they are offered.
-        for (QLineEdit* box : {txtAccCode, txtAccountName, txtRemarks})
+        for (QWidget* box : std::initializer_list<QWidget*>{txtAccCode, txtAccountName, txtRemarks, chkCarry})
             box->setEnabled(false);
         OpGrid->setFocus();
         return;
@@ -209,7 +222,8 @@ bool FrmAccounts::eventFilter(QObject* watched, QEvent* event)
 
 void FrmAccounts::UBtnCtrl1_OnSaveClick(bool* Cancel, bool IsAdd)
 {
-    LedgerHead head{IsAdd ? 0 : shown().toInt(), txtAccCode->text().trimmed(), txtAccountName->text(), txtRemarks->text()};
+    LedgerHead head{IsAdd ? 0 : shown().toInt(), txtAccCode->text().trimmed(), txtAccountName->text(), txtRemarks->text(),
+                    chkCarry->isChecked()};
     if (head.code.isEmpty()) {
         app::say(QStringLiteral("Invalid  Account Code !!"), MessageIcon::Information);
         txtAccCode->setFocus();

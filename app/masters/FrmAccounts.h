@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QCheckBox;
 class QLineEdit;
 
 namespace pellam::ctl {
@@ -53,6 +54,7 @@ private:
     QLineEdit* txtAccCode;
     QLineEdit* txtAccountName;
     QLineEdit* txtRemarks;
+    QCheckBox* chkCarry;
     OpeningGrid* OpGrid;
     ctl::ListGrid* ListGrid1;
     ctl::BtnShield* UBtnCtrl1;

@@ -42,7 +42,7 @@ void FrmAccounts::UBtnCtrl1_OnPrintClick(bool, bool*)
     QString fileName;
     const app::StepResult written = app::runStep(
         [&] {
-            const QStringList lines = AccountHeadsList::lines(store_.codesAndNames(), QDateTime::currentDateTime());
+            const QStringList lines = AccountHeadsList::lines(store_.listedHeads(), QDateTime::currentDateTime());
             app::ShowStatus(QStringLiteral("Printing......."));
             fileName = writeReportFile(lines);
         },

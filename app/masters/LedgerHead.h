@@ -12,6 +12,7 @@ struct LedgerHead {
     QString code;
     QString name;
     QString remarks;
+    bool carryForward = false;   // a balance head: its closing opens next year
 };
 
 // The head on the current row of a query that selects accno, acccode and

@@ -1,5 +1,6 @@
 #include "masters/LedgerHeadStore.h"
 
+#include "data/CarriedBalances.h"
 #include "data/CashAccount.h"
 #include "errors/PellamError.h"
 
@@ -69,6 +70,8 @@ void LedgerHeadStore::save(LedgerHead& head, const std::vector<Opening>& opening
             throw PellamError(db::NoCurrentRecord, QStringLiteral("The ledger head no longer exists"),
                               QStringLiteral("LedgerHeadStore"));
     }
+    if (accno != cashAccountNo())
+        data::BalanceHeads(conn_).mark(accno, head.carryForward);
     conn_.execute(QStringLiteral("delete from accountopening where  accno=?"), {accno});
     for (const Opening& o : openings)
         conn_.execute(QStringLiteral("insert into accountopening (accno,shopid,opamt,optype) values (?,?,?,?)"),
@@ -93,17 +96,27 @@ void LedgerHeadStore::remove(int accno)
     conn_.execute(QStringLiteral("delete from account where accno=?"), {accno});
     conn_.execute(QStringLiteral("delete from accountopening where accno=?"), {accno});
     conn_.execute(QStringLiteral("delete from shopacc where accno=?"), {accno});
+    data::BalanceHeads(conn_).mark(accno, false);
     transaction.commit();
 }
 
-std::vector<std::pair<QString, QString>> LedgerHeadStore::codesAndNames()
+std::vector<ListedHead> LedgerHeadStore::listedHeads()
 {
-    db::RecordSet rs = conn_.query(QStringLiteral("select acccode,accountname from account order by accountname"));
-    std::vector<std::pair<QString, QString>> out;
+    db::RecordSet rs = conn_.query(QStringLiteral("select a.acccode, a.accountname, a.accno = ? or b.accno is not null "
+                                                  "as carried from account a left join balancehead b on b.accno = a.accno "
+                                                  "order by a.accountname"),
+                                   {cashAccountNo()});
+    std::vector<ListedHead> out;
     out.reserve(size_t(rs.RecordCount()));
     for (; !rs.eof(); rs.MoveNext())
-        out.emplace_back(rs.toString(QStringLiteral("acccode")), rs.toString(QStringLiteral("accountname")));
+        out.push_back({rs.toString(QStringLiteral("acccode")), rs.toString(QStringLiteral("accountname")),
+                       rs.toInt(QStringLiteral("carried")) != 0});
     return out;
+}
+
+bool LedgerHeadStore::carriesForward(int accno)
+{
+    return accno == cashAccountNo() || data::BalanceHeads(conn_).isMarked(accno);
 }
 
 } // namespace pellam::masters

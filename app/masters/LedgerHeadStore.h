@@ -1,6 +1,7 @@
 #pragma once
 
 #include "database/Connection.h"
+#include "masters/AccountHeadsList.h"
 #include "masters/LedgerHead.h"
 #include "types/Currency.h"
 
@@ -43,8 +44,9 @@ public:
     // The head the books name as the cash account; 0 when none.
     int cashAccountNo();
 
-    // Stores the head (a new one when its accno is 0, which it then gets)
-    // and rewrites its openings, all in one transaction. The cash account
+    // Stores the head (a new one when its accno is 0, which it then gets),
+    // its mark as a balance head and rewrites its openings, all in one
+    // transaction. The cash account
     // keeps its code, name and remarks; only its openings change. A code
     // another head has fails with PellamError 3022, a head that is gone
     // with 3021.
@@ -54,8 +56,12 @@ public:
     // lists of heads.
     void remove(int accno);
 
-    // Code and name of every head, by name, for the printed list.
-    std::vector<std::pair<QString, QString>> codesAndNames();
+    // Every head, by name, for the printed list; the cash account and
+    // the balance heads are carried.
+    std::vector<ListedHead> listedHeads();
+    // Whether the head carries its balance into next year: the cash
+    // account and the heads marked so.
+    bool carriesForward(int accno);
 
 private:
     db::Connection& conn_;

@@ -11,6 +11,7 @@
 #include "yearend/ElapsedTime.h"
 #include "yearend/YearClosing.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -37,7 +38,8 @@ QLabel* namedLabel(const QString& name, const QString& text, QWidget* parent)
 } // namespace
 
 FrmClosing::FrmClosing(QWidget* parent)
-    : QWidget(parent), CmdOk(new QPushButton(kStart, this)), List1(new QListWidget(this)),
+    : QWidget(parent), CmdOk(new QPushButton(kStart, this)),
+      ChkCarry(new QCheckBox(QStringLiteral("Carry forward closing &balances"), this)), List1(new QListWidget(this)),
       LblAction(namedLabel(QStringLiteral("LblAction"), QStringLiteral("Ready to Start"), this)),
       Label2(namedLabel(QStringLiteral("Label2"), QStringLiteral("Click on Start to Create the database"), this)),
       LblPrnct(namedLabel(QStringLiteral("LblPrnct"), QStringLiteral("0% Done"), this)), PrgBarAll(new QProgressBar(this)),
@@ -46,6 +48,10 @@ FrmClosing::FrmClosing(QWidget* parent)
     setObjectName(QStringLiteral("FrmClosing"));
     setWindowTitle(QStringLiteral("Pellam Utilities - Yearly Closing & Database Creator"));
     CmdOk->setObjectName(QStringLiteral("CmdOk"));
+    ChkCarry->setObjectName(QStringLiteral("ChkCarry"));
+    ChkCarry->setChecked(true);
+    ChkCarry->setToolTip(QStringLiteral("The cash account and the balance heads open the new year at their closing "
+                                        "balances; unticked, every head opens at zero"));
     List1->setObjectName(QStringLiteral("List1"));
     PrgBarAll->setObjectName(QStringLiteral("PrgBarAll"));
     PrgBarAll->setRange(0, 100);
@@ -61,6 +67,7 @@ FrmClosing::FrmClosing(QWidget* parent)
     layout->addWidget(PrgBarAll, 3, 0, 1, 2);
     layout->addWidget(LblPrnct, 4, 0);
     layout->addWidget(LblTime, 4, 1, Qt::AlignRight);
+    layout->addWidget(ChkCarry, 5, 0);
     layout->addWidget(CmdOk, 5, 1, Qt::AlignRight);
     resize(520, 380);
 
@@ -103,6 +110,7 @@ void FrmClosing::start()
 {
     List1->clear();
     CmdOk->setEnabled(false);
+    ChkCarry->setEnabled(false);
     Timer1->start();
     state().StartTime = QTime::currentTime();
     log(datetext::format(QDate::currentDate()));
@@ -137,6 +145,7 @@ FrmClosing::Outcome FrmClosing::closeYear()
 {
     const AppState& s = state();
     yearend::YearClosing closing(AppFolders::home(), s.DbFile, {s.YearStart, s.YearEnd});
+    closing.setCarryForward(ChkCarry->isChecked());
     const bool replace = closing.newBooksExist();
     if (replace) {
         if (say(QStringLiteral("The Database File is already exist !!!!") + CR +

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QCheckBox;
 class QLabel;
 class QListWidget;
 class QProgressBar;
@@ -31,6 +32,7 @@ private:
     void progress(double value);
 
     QPushButton* CmdOk;
+    QCheckBox* ChkCarry;
     QListWidget* List1;
     QLabel* LblAction;
     QLabel* Label2;

@@ -1,5 +1,7 @@
 #include "yearend/YearClosing.h"
 
+#include "data/CarriedBalances.h"
+#include "data/CashAccount.h"
 #include "data/DatabaseFiles.h"
 #include "data/YearBooks.h"
 #include "database/Connection.h"
@@ -55,6 +57,12 @@ void carryRows(db::Connection& from, db::Connection& to, const QString& table)
     }
 }
 
+bool hasTable(db::Connection& conn, const QString& table)
+{
+    return conn.scalar(QStringLiteral("select count(*) from sqlite_master where type = 'table' and name = ?"), {table})
+               .toLongLong() > 0;
+}
+
 PellamError withContext(const PellamError& e)
 {
     return PellamError(e.Number(), QStringLiteral("The new year's database could not be created: ") + e.Description(),
@@ -64,7 +72,7 @@ PellamError withContext(const PellamError& e)
 } // namespace
 
 YearClosing::YearClosing(QString appFolder, QString openBooks, const data::FinancialYear& openYear)
-    : appFolder_(std::move(appFolder)), openBooks_(std::move(openBooks)),
+    : appFolder_(std::move(appFolder)), openBooks_(std::move(openBooks)), openYear_(openYear),
       newYear_(data::FinancialYear::beginningIn(openYear.end.year())),
       newBooks_(data::yearDatabasePath(QFileInfo(openBooks_).absolutePath(), newYear_))
 {
@@ -169,16 +177,25 @@ void YearClosing::build(const QString& file, const Reporter& reporter)
         carryRows(open, books, QLatin1String(carried.table));
         reporter.done(10 + 20 * ++step);
     }
-    // The bank statements' mappings and rules serve next year as they are;
-    // books older than them have none to carry.
-    for (const char* table : {"importmapping", "importrule"})
-        if (open.scalar(QStringLiteral("select count(*) from sqlite_master where type = 'table' and name = ?"),
-                        {QLatin1String(table)})
-                .toLongLong() > 0)
+    // Which heads each institution uses, the balance heads and the bank
+    // statements' mappings and rules serve next year as they are; books
+    // older than some of them have none to carry.
+    for (const char* table : {"shopacc", "balancehead", "importmapping", "importrule"})
+        if (hasTable(open, QLatin1String(table)))
             carryRows(open, books, QLatin1String(table));
     reporter.say(QStringLiteral("Tranfer Accounts...."));
     books.execute(QStringLiteral("insert into accountopening(accno, shopid, opamt, optype) "
                                  "select distinct accno, organization.ShopId, 0, 'D' from account, organization"));
+    if (const std::optional<data::CashAccount> cash = data::cashAccount(open)) {
+        if (carryForward_) {
+            reporter.say(QStringLiteral("Carry forward closing balances"));
+            data::writeOpenings(books, data::closingBalances(open, data::BalanceHeads(open).carried(cash->accno), openYear_));
+        }
+        // What the closing leaves (nothing, when it carried the balances) is
+        // what a later change of this year's books is told against.
+        data::CarryForwardCheck::rememberClosing(
+            books, data::CarryForwardCheck(books, cash->accno, open, openYear_).differences());
+    }
     transaction.commit();
     books.Close();
     open.Close();

@@ -9,9 +9,11 @@
 namespace pellam::yearend {
 
 // Creates the books of the year that follows the open one: a checked copy
-// of the template, the ledger heads, institutions, post settings and users
-// carried over with their numbers, and a zero debit opening for every head
-// in every institution. The open year's books are only read.
+// of the template, the ledger heads, institutions, post settings, users and
+// the institutions' lists of heads carried over with their numbers, and an
+// opening for every head in every institution: the closing balance for the
+// cash account and the balance heads (unless told to give zero openings),
+// a zero debit for the others. The open year's books are only read.
 class YearClosing {
 public:
     struct Reporter {
@@ -34,6 +36,8 @@ public:
     YearClosing(QString appFolder, QString openBooks, const data::FinancialYear& openYear);
 
     const data::FinancialYear& newYear() const { return newYear_; }
+    // False: every head opens at zero debit, balances are typed in later.
+    void setCarryForward(bool carry) { carryForward_ = carry; }
     QString newBooks() const { return newBooks_; }
     bool newBooksExist() const;
 
@@ -61,7 +65,9 @@ private:
 
     QString appFolder_;
     QString openBooks_;
+    data::FinancialYear openYear_;
     data::FinancialYear newYear_;
+    bool carryForward_ = true;
     QString newBooks_;
 };
 

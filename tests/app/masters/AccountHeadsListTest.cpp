@@ -17,9 +17,9 @@ const QDateTime kAfternoon(QDate(2026, 6, 5), QTime(15, 4, 5));
 TEST(AccountHeadsList, LaysOutTheHeadsUnderTheTitle)
 {
     const QStringList lines = AccountHeadsList::lines(
-        {{"CASH", "CASH A/C"}, {"A1B2C3D4E5", "ST. MARY'S \"FEAST\""}, {" FEE ", "FEES  "}}, kAfternoon);
+        {{"CASH", "CASH A/C", true}, {"A1B2C3D4E5", "ST. MARY'S \"FEAST\""}, {" FEE ", "FEES  "}}, kAfternoon);
     const QStringList expected = pellam::test::kHeadsListHeading + QStringList{
-        "1  CASH      CASH A/C",
+        "1  CASH      CASH A/C                        Yes",
         "2  A1B2C3D4E5ST. MARY'S \"FEAST\"",
         "3  FEE       FEES  ",
         "",
@@ -47,9 +47,9 @@ TEST(AccountHeadsList, ControlCharactersInACodeOrNameAreBlanksAndAddNoLine)
 
 TEST(AccountHeadsList, TheSerialNumberTakesThreeCharactersUpTo999)
 {
-    std::vector<std::pair<QString, QString>> heads;
+    std::vector<ListedHead> heads;
     for (int i = 1; i <= 1000; ++i)
-        heads.emplace_back(QStringLiteral("C%1").arg(i), QStringLiteral("NAME"));
+        heads.push_back({QStringLiteral("C%1").arg(i), QStringLiteral("NAME")});
     const QStringList lines = AccountHeadsList::lines(heads, kAfternoon);
     ASSERT_EQ(lines.size(), 5 + 1000 + 4);
     const struct {

@@ -9,7 +9,7 @@ inline const QStringList kHeadsListHeading{
     "           - - - - - - - - - - - - - -",
     "           A C C O U N T    H E A D S",
     "           - - - - - - - - - - - - - -",
-    "Sl   Code         Account                ",
+    "Sl   Code         Account                    Carried",
     " - -- - - - - - - - - - - - - - - - - - - - - - - - - ",
 };
 

@@ -5,6 +5,7 @@
 #include "app/ModalDriver.h"
 #include "MasterWindow.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -274,6 +275,35 @@ TEST_F(LedgerHeadsWindow, TheCashAccountTakesOpeningsButNoRenameOrDelete)
     EXPECT_EQ(count(QStringLiteral("select count(*) from account where accno=1")), 1);
 }
 
+TEST_F(LedgerHeadsWindow, ABalanceHeadIsMarkedToCarryForwardAndTheCashAccountAlwaysIs)
+{
+    auto* carry = find<QCheckBox>("chkCarry");
+    pickListRow(1);
+    EXPECT_FALSE(carry->isChecked());
+    EXPECT_FALSE(carry->isEnabled()) << "changed only while editing";
+    click("cmdEdit");
+    ASSERT_TRUE(carry->isEnabled());
+    QTest::keyClick(carry, Qt::Key_Space);
+    click("CmdAdd"); // Save
+    EXPECT_EQ(count(QStringLiteral("select count(*) from balancehead where accno=?"), {building}), 1);
+    pickListRow(3);
+    EXPECT_FALSE(carry->isChecked());
+    pickListRow(1);
+    EXPECT_TRUE(carry->isChecked()) << "the mark is read back with the head";
+
+    pickListRow(2);
+    EXPECT_TRUE(carry->isChecked());
+    click("cmdEdit");
+    EXPECT_FALSE(carry->isEnabled()) << "the cash account always carries forward";
+    click("cmdEdit"); // Cancel
+
+    pickListRow(1);
+    click("cmdEdit");
+    QTest::keyClick(carry, Qt::Key_Space);
+    click("CmdAdd");
+    EXPECT_EQ(count(QStringLiteral("select count(*) from balancehead")), 0);
+}
+
 TEST_F(LedgerHeadsWindow, AHeadWithVouchersStaysAndAnUnusedOneGoesWithItsOpenings)
 {
     pickListRow(1);
@@ -315,7 +345,7 @@ TEST_F(LedgerHeadsWindow, PrintShowsTheListOfHeadsInThePreview)
     lines[9] = QStringLiteral("Run Date :");
     const QStringList expected = test::kHeadsListHeading + QStringList{
         "1  BLDG      BUILDING FUND",
-        "2  CASH      CASH A/C",
+        "2  CASH      CASH A/C                        Yes",
         "3  A1B2C3D4E5ST. MARY'S \"HALL\" RENT",
         "",
         "Run Date :",

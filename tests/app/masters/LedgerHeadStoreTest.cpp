@@ -174,6 +174,7 @@ TEST_F(LedgerHeads, TextsAreStoredExactly)
     LedgerHead head{0, QStringLiteral("A1B2C3D4E5"), name, QStringLiteral("O'BRIEN'S; --")};
     store.save(head, store.newHeadOpenings());
     EXPECT_EQ(headRow(head.accno), (QStringList{"A1B2C3D4E5", name, "O'BRIEN'S; --"}));
-    const auto listed = store.codesAndNames();
-    EXPECT_NE(std::find(listed.begin(), listed.end(), std::make_pair(QStringLiteral("A1B2C3D4E5"), name)), listed.end());
+    const auto listed = store.listedHeads();
+    EXPECT_NE(std::find(listed.begin(), listed.end(), ListedHead{QStringLiteral("A1B2C3D4E5"), name, false}),
+              listed.end());
 }

@@ -7,6 +7,7 @@
 #include "yearend/FrmClosing.h"
 
 #include <QFile>
+#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -46,6 +47,13 @@ TEST_F(ClosingWindow, StartCreatesTheNextYearAndLogsEveryStep)
     EXPECT_EQ(text("Label2"), QStringLiteral("Click on Start to Create the database"));
     EXPECT_EQ(text("LblTime"), QStringLiteral("Time Elapsed :- 00:00"));
     EXPECT_EQ(button()->text(), QStringLiteral("&Start"));
+    auto* carry = window.findChild<QCheckBox*>(QStringLiteral("ChkCarry"));
+    EXPECT_EQ(carry->text(), QStringLiteral("Carry forward closing &balances"));
+    EXPECT_TRUE(carry->isChecked());
+    books.conn().execute(QStringLiteral("insert into account(accno, AccCode, AccountName) values(5, 'DON', 'DONATIONS')"));
+    books.conn().execute(QStringLiteral("insert into journal(shopid, debitaccid, creditaccid, joudate, amount) "
+                                        "values(1, 1, 5, ?, 12345)"),
+                         {books.year.start.toString(Qt::ISODate)});
 
     button()->click();
     const QString today = datetext::format(QDate::currentDate());
@@ -53,8 +61,12 @@ TEST_F(ClosingWindow, StartCreatesTheNextYearAndLogsEveryStep)
                                        "The template Account.bdk was missing; it was written again",
                                        QStringLiteral("  DataBase =") + QDir::toNativeSeparators(next), "Tranfer Ledger heads",
                                        "Tranfer Organisation", "Tranfer Postsettings", "Tranfer loginuser",
-                                       "Tranfer Accounts....", "Process Completed Successfully", "Closing the Session....", today,
+                                       "Tranfer Accounts....", "Carry forward closing balances",
+                                       "Process Completed Successfully", "Closing the Session....", today,
                                        "Database Successfully Created"}));
+    EXPECT_EQ(test::dumpTable(next, QStringLiteral("accountopening")), QStringList({"1|1|12345|D", "5|1|0|D"}))
+        << "the cash account opens at its closing, DONATIONS at zero";
+    EXPECT_FALSE(carry->isEnabled());
     EXPECT_EQ(text("Label2"), QStringLiteral("Database is Successfully Created"));
     EXPECT_EQ(text("LblAction"), QStringLiteral("Database Successfully Created"));
     EXPECT_EQ(text("LblPrnct"), QStringLiteral("100% Done"));
@@ -63,6 +75,22 @@ TEST_F(ClosingWindow, StartCreatesTheNextYearAndLogsEveryStep)
     EXPECT_EQ(test::dumpTable(next, QStringLiteral("loginuser")), test::dumpTable(state().DbFile, QStringLiteral("loginuser")));
     EXPECT_EQ(books.conn().State(), 1) << "the program keeps working in the open year";
     EXPECT_TRUE(scripted->texts().isEmpty());
+}
+
+TEST_F(ClosingWindow, UntickedEveryHeadOpensAtZero)
+{
+    books.conn().execute(QStringLiteral("update accountopening set opamt = 99900, optype = 'D' where accno = 1"));
+    window.findChild<QCheckBox*>(QStringLiteral("ChkCarry"))->setChecked(false);
+    button()->click();
+    EXPECT_FALSE(logLines().contains(QStringLiteral("Carry forward closing balances")));
+    EXPECT_EQ(test::dumpTable(next, QStringLiteral("accountopening")), QStringList({"1|1|0|D"}));
+}
+
+TEST_F(ClosingWindow, TickedTheCashAccountOpensAtItsClosing)
+{
+    books.conn().execute(QStringLiteral("update accountopening set opamt = 99900, optype = 'D' where accno = 1"));
+    button()->click();
+    EXPECT_EQ(test::dumpTable(next, QStringLiteral("accountopening")), QStringList({"1|1|99900|D"}));
 }
 
 TEST_F(ClosingWindow, AnExistingNextYearIsReplacedOnlyAfterYes)

@@ -1,6 +1,7 @@
 #include "app/data/TestBooks.h"
 #include "app/yearend/YearEndBooks.h"
 #include "data/DatabaseFiles.h"
+#include "data/DemoBooks.h"
 #include "data/FinancialYear.h"
 #include "errors/PellamError.h"
 #include "files/FileHold.h"
@@ -37,11 +38,13 @@ struct Closing : ::testing::Test {
     {
         return yearend::YearClosing(app.path(), books, data::FinancialYear::beginningIn(2008));
     }
-    QString run(bool replace)
+    QString run(bool replace, bool carryForward = true)
     {
         yearend::YearClosing::Reporter reporter;
         reporter.log = [this](const QString& text) { log << text; };
-        return closing().run(replace, reporter, now);
+        yearend::YearClosing c = closing();
+        c.setCarryForward(carryForward);
+        return c.run(replace, reporter, now);
     }
     // The books and whatever else is left in the data folder; a reader's
     // logs and the hold programs take beside the books are no files of
@@ -59,7 +62,7 @@ struct Closing : ::testing::Test {
 
 } // namespace
 
-TEST_F(Closing, CarriesHeadsInstitutionsSettingsAndUsersWithZeroDebitOpenings)
+TEST_F(Closing, WithZeroOpeningsCarriesHeadsInstitutionsSettingsAndUsersWithZeroDebitOpenings)
 {
     {
         db::Connection conn;
@@ -70,19 +73,19 @@ TEST_F(Closing, CarriesHeadsInstitutionsSettingsAndUsersWithZeroDebitOpenings)
     }
     const QByteArray before = fileHash(books);
     EXPECT_EQ(closing().newBooks(), next);
-    EXPECT_EQ(run(false), QString()) << "nothing was replaced";
+    EXPECT_EQ(run(false, false), QString()) << "nothing was replaced";
 
     EXPECT_EQ(log, QStringList({QStringLiteral("  DataBase =") + QDir::toNativeSeparators(next),
                                 QStringLiteral("Tranfer Ledger heads"), QStringLiteral("Tranfer Organisation"),
                                 QStringLiteral("Tranfer Postsettings"), QStringLiteral("Tranfer loginuser"),
                                 QStringLiteral("Tranfer Accounts....")}));
-    for (const char* table : {"account", "organization", "PostSettings", "loginuser", "importmapping", "importrule"})
+    for (const char* table :
+         {"account", "organization", "PostSettings", "loginuser", "shopacc", "importmapping", "importrule"})
         EXPECT_EQ(dumpTable(next, QLatin1String(table)), dumpTable(books, QLatin1String(table))) << table;
     EXPECT_EQ(dumpTable(next, QStringLiteral("importrule")), QStringList({"1|SBI|FEES|FEE"}));
     EXPECT_EQ(dumpTable(next, QStringLiteral("accountopening")),
               QStringList({"1|1|0|D", "1|3|0|D", "7|1|0|D", "7|3|0|D", "12|1|0|D", "12|3|0|D"}));
     EXPECT_TRUE(dumpTable(next, QStringLiteral("journal")).isEmpty());
-    EXPECT_TRUE(dumpTable(next, QStringLiteral("shopacc")).isEmpty());
     EXPECT_EQ(dumpTable(next, QStringLiteral("CurCashAccount")).value(0), QStringLiteral("1|CASH|CASH A/C|1"));
     EXPECT_EQ(fileHash(books), before) << "the open year's books are only read";
     EXPECT_EQ(dataFiles(), QStringList({"account0809.db", "account0910.db"}));
@@ -98,6 +101,91 @@ TEST_F(Closing, CarriesHeadsInstitutionsSettingsAndUsersWithZeroDebitOpenings)
                   }),
                   StatementFailed)
             << values;
+}
+
+TEST_F(Closing, CarriesTheClosingBalancesOfTheCashAccountAndTheBalanceHeads)
+{
+    {
+        db::Connection conn;
+        conn.Open(books);
+        conn.execute(QStringLiteral("insert into balancehead(accno) values(7)"));
+    }
+    run(false);
+    EXPECT_EQ(log.mid(5), QStringList({QStringLiteral("Tranfer Accounts...."), QStringLiteral("Carry forward closing balances")}));
+    // Cash: 5,000.00 + 2,500.00 in institution 1; 1.00 - 15,000.00 in 3.
+    // SALARY: a 120.00 credit opening in 1; paid 15,000.00 in 3. DONATIONS
+    // is no balance head: it opens at zero.
+    EXPECT_EQ(dumpTable(next, QStringLiteral("accountopening")),
+              QStringList({"1|1|750000|D", "1|3|1499900|C", "7|1|12000|C", "7|3|1500000|D", "12|1|0|D", "12|3|0|D"}));
+    db::Connection carried;
+    carried.Open(next);
+    EXPECT_EQ(carried.scalar(QStringLiteral("select group_concat(accno) from balancehead")).toString(), QStringLiteral("7"))
+        << "the marks go on into the new year";
+}
+
+TEST_F(Closing, EveryCarriedOpeningOfLargerBooksIsItsClosingToThePaisa)
+{
+    const QString demo = app.filePath(QStringLiteral("Data/account0708.db"));
+    data::createDemoBooks(demo, data::FinancialYear::beginningIn(2007), {4, 30, 3000, 7});
+    QList<int> balanceHeads;
+    {
+        db::Connection conn;
+        conn.Open(demo);
+        conn.execute(QStringLiteral("insert into balancehead(accno) select accno from account where accno % 3 = 0"));
+        // Vouchers of the year only: one dated in the next year is not
+        // part of this year's closing.
+        for (db::RecordSet rs = conn.query(QStringLiteral("select accno from balancehead")); !rs.eof(); rs.MoveNext())
+            balanceHeads << int(rs.toInt(QStringLiteral("accno")));
+    }
+    ASSERT_GT(balanceHeads.size(), 5);
+    yearend::YearClosing c(app.path(), demo, data::FinancialYear::beginningIn(2007));
+    c.run(true, {}, now);
+
+    // The closings worked out voucher by voucher, apart from the program's
+    // own queries.
+    QHash<QString, qint64> expected;
+    db::Connection old;
+    old.Open(demo);
+    for (db::RecordSet rs = old.query(QStringLiteral("select accno, shopid, opamt, optype from accountopening"));
+         !rs.eof(); rs.MoveNext()) {
+        const qint64 amount = rs.toInt(QStringLiteral("opamt"));
+        expected[rs.toString(QStringLiteral("accno")) + u'|' + rs.toString(QStringLiteral("shopid"))] +=
+            rs.toString(QStringLiteral("optype")).toUpper() == QLatin1String("D") ? amount : -amount;
+    }
+    int receipts = 0, payments = 0;
+    for (db::RecordSet rs = old.query(QStringLiteral("select shopid, debitaccid, creditaccid, amount from journal"));
+         !rs.eof(); rs.MoveNext()) {
+        const QString shop = rs.toString(QStringLiteral("shopid"));
+        const qint64 amount = rs.toInt(QStringLiteral("amount"));
+        expected[rs.toString(QStringLiteral("debitaccid")) + u'|' + shop] += amount;
+        expected[rs.toString(QStringLiteral("creditaccid")) + u'|' + shop] -= amount;
+        (rs.toInt(QStringLiteral("debitaccid")) == 1 ? receipts : payments)++;
+    }
+    ASSERT_GT(receipts, 100);
+    ASSERT_GT(payments, 100);
+    db::Connection carried;
+    carried.Open(c.newBooks());
+    int debits = 0, credits = 0, compared = 0;
+    for (db::RecordSet rs = carried.query(QStringLiteral("select accno, shopid, opamt, optype from accountopening"));
+         !rs.eof(); rs.MoveNext()) {
+        const int accno = int(rs.toInt(QStringLiteral("accno")));
+        const QString key = rs.toString(QStringLiteral("accno")) + u'|' + rs.toString(QStringLiteral("shopid"));
+        const qint64 amount = rs.toInt(QStringLiteral("opamt"));
+        const QString type = rs.toString(QStringLiteral("optype"));
+        const qint64 opening = type == QLatin1String("D") ? amount : -amount;
+        if (accno == 1 || balanceHeads.contains(accno)) {
+            EXPECT_EQ(opening, expected.value(key)) << key.toStdString();
+            EXPECT_EQ(type, expected.value(key) < 0 ? QStringLiteral("C") : QStringLiteral("D")) << key.toStdString();
+            (opening < 0 ? credits : debits)++;
+            ++compared;
+        } else {
+            EXPECT_EQ(amount, 0) << key.toStdString();
+            EXPECT_EQ(type, QStringLiteral("D")) << key.toStdString();
+        }
+    }
+    EXPECT_EQ(compared, (balanceHeads.size() + 1) * 4) << "every carried head in every institution";
+    EXPECT_GT(debits, 0);
+    EXPECT_GT(credits, 0);
 }
 
 TEST_F(Closing, ClosingTwiceReplacesOnlyWhenToldAndKeepsASafetyCopy)
