@@ -127,6 +127,7 @@ void PellamMenu::buildMenus()
     addItem(utilities, QStringLiteral("&User Manager"), QStringLiteral("mnUser"));
     utilities->addSeparator();
     addItem(utilities, QStringLiteral("&Yearly Closing && Create Database"), QStringLiteral("yrcldb"));
+    addItem(utilities, QStringLiteral("Check &Carried Balances"), QStringLiteral("mnCarry"));
 
     windowMenu_ = bar->addMenu(QStringLiteral("&Window"));
     connect(windowMenu_, &QMenu::aboutToShow, this, &PellamMenu::fillWindowMenu);

@@ -18,6 +18,7 @@
 #include "vouchers/FrmImport.h"
 #include "vouchers/FrmJournal.h"
 #include "yearend/FrmBackUp.h"
+#include "yearend/FrmCarryForward.h"
 #include "yearend/FrmClosing.h"
 #include "yearend/FrmRestore.h"
 
@@ -55,6 +56,7 @@ void wireMenu(PellamMenu& menu)
     menu.setOpener(QStringLiteral("mnBk"), modal<FrmBackUp>(menu));
     menu.setOpener(QStringLiteral("MnuTRst"), modal<FrmRestore>(menu));
     menu.setOpener(QStringLiteral("yrcldb"), [] { showSingle<FrmClosing>(); });
+    menu.setOpener(QStringLiteral("mnCarry"), [] { showSingle<FrmCarryForward>(); });
     menu.setOpener(QStringLiteral("chpass"), [] { showSingle<frmPassword>(); });
     menu.setOpener(QStringLiteral("mnUser"), [] { showSingle<FrmUser>(); });
     menu.setOpener(QStringLiteral("mntopt"), modal<frmOptions>(menu));

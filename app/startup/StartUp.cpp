@@ -2,6 +2,9 @@
 
 #include "core/AppState.h"
 #include "core/Common.h"
+#include "core/ShellView.h"
+#include "data/CarriedBalances.h"
+#include "errors/PellamError.h"
 #include "shell/HelpWindow.h"
 #include "shell/MainWindowPlace.h"
 #include "shell/PellamMenu.h"
@@ -27,6 +30,20 @@ void setBackground(PellamMenu& menu)
     const QString picture = QDir(AppFolders::graphics()).filePath(QStringLiteral("Default.jpg"));
     if (QFileInfo::exists(picture))
         menu.area()->setBackground(QPixmap(picture));
+}
+
+// Said once after the login, in the status bar, when the year before
+// changed since its closing; a failure to read it keeps the program going,
+// and the check window shows it.
+void tellOfCarriedBalances()
+{
+    const AppState& s = state();
+    try {
+        if (const std::optional<QString> notice =
+                data::carriedBalancesNotice(state().Conn, s.CashAccNo, AppFolders::data(), {s.YearStart, s.YearEnd}))
+            shellView().setStatusText(*notice);
+    } catch (const PellamError&) {
+    }
 }
 
 } // namespace
@@ -56,7 +73,8 @@ void startProgram()
         MainWindowPlace::keep(menu, state().Util, state().AppKey);
         splash->close();
         ShowStatus(QString());
-        menu->login();
+        if (menu->login())
+            tellOfCarriedBalances();
     });
     splash->show();
 }

@@ -15,6 +15,7 @@
 #include "vouchers/FrmImport.h"
 #include "vouchers/FrmJournal.h"
 #include "system/AppFolders.h"
+#include "yearend/FrmCarryForward.h"
 #include "yearend/FrmClosing.h"
 #include "yearend/FrmRestore.h"
 
@@ -52,6 +53,7 @@ TEST_F(Help, EveryWindowsTopicOpensOnItsOwnHeading)
         {FrmMonthRep::kHelpContext, "Monthly Statement"},
         {FrmQuarterRep::kHelpContext, "Quarter Statement"},
         {FrmClosing::HelpContextID, "Yearly Closing & Create Database"},
+        {FrmCarryForward::kHelpContext, "Check Carried Balances"},
         {FrmRestore::HelpContextID, "Restore Data"},
         {FrmUser::kHelpContext, "User Manager"},
         {frmPassword::kHelpContext, "Change Password"},
