@@ -1,6 +1,7 @@
 #include "cli/CarryForwardCommand.h"
 
 #include "cli/ExitCode.h"
+#include "data/BooksLock.h"
 #include "data/CarriedBalances.h"
 
 namespace pellam::cli {
@@ -25,6 +26,8 @@ void CarryForwardCommand::run()
                  << Qt::endl;
             return;
         }
+        if (const std::optional<QString> locked = data::BooksLock(books_).openingsRefusal())
+            throw CommandFailure(ExitCode::Failed, *locked);
         check.update(differences);
         out_ << QStringLiteral("Updated %1 of %2 to the closing balances of %3")
                     .arg(differences.size() == 1 ? QStringLiteral("1 opening") : QStringLiteral("%1 openings").arg(differences.size()),

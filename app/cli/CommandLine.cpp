@@ -50,13 +50,14 @@ const QMap<QString, CommandSpec>& commands()
           false,
           true}},
         {QStringLiteral("carry-forward"), {{QStringLiteral("date")}, {}}},
+        {QStringLiteral("lock"), {{QStringLiteral("date"), QStringLiteral("until")}, {QStringLiteral("show"), QStringLiteral("clear")}}},
         {QStringLiteral("help"), {}},
     };
     return specs;
 }
 
 const QString kCommandList =
-    QStringLiteral("init, check, backup, restore, close-year, carry-forward, demo, report, voucher, import");
+    QStringLiteral("init, check, backup, restore, close-year, carry-forward, lock, demo, report, voucher, import");
 
 // What follows the commands that name what they do: the reports `pellam
 // report` makes, what `pellam voucher` does; and what each list is called.
@@ -117,6 +118,11 @@ QString CommandLine::usage()
         "                                balance heads' openings that differ from their closing\n"
         "                                in the year before (exit 1 if any); update writes those\n"
         "                                closings as the openings\n"
+        "  lock --until D | --show | --clear [--date D]\n"
+        "                                locks that date's books up to D (a day of their year):\n"
+        "                                no voucher on or before it is added, changed or deleted\n"
+        "                                and no opening changes; --show prints the lock,\n"
+        "                                --clear removes it\n"
         "  demo [--year YYYY] [--institutions N] [--heads N] [--vouchers N] [--seed S]\n"
         "                                sample books (3 institutions, 40 heads, 2000 vouchers)\n"
         "  report ledger [--date D] [--shops 1,3|all] [--heads CODE,...|all] [--from D] [--to D]\n"

@@ -10,6 +10,7 @@
 #include "core/AppState.h"
 #include "core/InstallationSlot.h"
 #include "core/ReportCancelled.h"
+#include "data/BooksLock.h"
 #include "data/CarriedBalances.h"
 #include "data/CashAccount.h"
 #include "data/DemoBooks.h"
@@ -17,6 +18,7 @@
 #include "data/YearBooks.h"
 #include "database/Connection.h"
 #include "errors/PellamError.h"
+#include "format/DateText.h"
 #include "system/AppFolders.h"
 #include "yearend/BackupCopy.h"
 #include "yearend/BackupRestore.h"
@@ -99,6 +101,8 @@ int PellamTool::run(const QStringList& arguments)
             importVouchers(line);
         else if (line.command() == QLatin1String("carry-forward"))
             carryForward(line);
+        else if (line.command() == QLatin1String("lock"))
+            lock(line);
         else
             demo(line);
         out_.flush();
@@ -360,6 +364,35 @@ void PellamTool::carryForward(const CommandLine& line)
     db::Connection old;
     old.Open(*oldFile, true, 5000, true);
     CarryForwardCommand(line, conn, cashAccNo, old, year, out_).run();
+}
+
+void PellamTool::lock(const CommandLine& line)
+{
+    const int given = int(line.has(QStringLiteral("until"))) + int(line.has(QStringLiteral("show"))) +
+                      int(line.has(QStringLiteral("clear")));
+    if (given != 1)
+        throw UsageError(QStringLiteral("lock needs one of --until D, --show, --clear"));
+    const data::FinancialYear year = dateOption(line);
+    const std::optional<QDate> until =
+        line.has(QStringLiteral("until")) ? std::optional(line.date(QStringLiteral("until"), {})) : std::nullopt;
+    if (until)
+        if (const std::optional<QString> refusal = data::BooksLock::dateRefusal(*until, year))
+            throw UsageError(*refusal);
+    db::Connection conn;
+    openForVouchers(year, conn);
+    data::BooksLock lock(conn);
+    if (until) {
+        lock.lockUntil(*until);
+        out_ << QStringLiteral("Locked the books of %1 up to %2").arg(year.label(), datetext::format(*until)) << Qt::endl;
+    } else if (line.has(QStringLiteral("clear"))) {
+        lock.clear();
+        out_ << QStringLiteral("The books of %1 are no longer locked").arg(year.label()) << Qt::endl;
+    } else if (const std::optional<QDate> locked = lock.lockedUntil()) {
+        out_ << QStringLiteral("The books of %1 are locked up to %2").arg(year.label(), datetext::format(*locked))
+             << Qt::endl;
+    } else {
+        out_ << QStringLiteral("The books of %1 are not locked").arg(year.label()) << Qt::endl;
+    }
 }
 
 } // namespace pellam::cli

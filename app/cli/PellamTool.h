@@ -30,6 +30,7 @@ private:
     void voucher(const CommandLine& line);
     void importVouchers(const CommandLine& line);
     void carryForward(const CommandLine& line);
+    void lock(const CommandLine& line);
 
     data::FinancialYear yearOption(const CommandLine& line) const;
     data::FinancialYear dateOption(const CommandLine& line) const;

@@ -1,6 +1,7 @@
 #include "cli/VoucherCommand.h"
 
 #include "cli/ExitCode.h"
+#include "data/BooksLock.h"
 #include "data/VoucherStore.h"
 #include "database/Cursor.h"
 #include "format/DateText.h"
@@ -142,6 +143,13 @@ data::StoredVoucher VoucherCommand::named() const
     return *stored;
 }
 
+void VoucherCommand::refuseLocked(const data::StoredVoucher& stored) const
+{
+    // A voucher on a locked day stays as it is, whatever it would become.
+    if (const std::optional<QString> refusal = data::BooksLock(conn_).voucherRefusal(stored.date))
+        throw CommandFailure(ExitCode::Failed, *refusal);
+}
+
 QString VoucherCommand::shopName(qint64 shopId) const
 {
     return conn_.scalar(QStringLiteral("select shopname from organization where shopid = ?"), {shopId}).toString();
@@ -174,6 +182,7 @@ void VoucherCommand::edit()
 {
     allowOnly(kFieldOptions);
     const data::StoredVoucher stored = named();
+    refuseLocked(stored);
     out_ << store(given(entry_.textsOf(stored)), stored.jouNo) << Qt::endl;
 }
 
@@ -183,6 +192,7 @@ void VoucherCommand::remove()
     const data::StoredVoucher stored = named();
     if (!line_.has(QStringLiteral("yes")))
         throw UsageError(QStringLiteral("voucher delete needs --yes to delete voucher %1").arg(stored.jouNo));
+    refuseLocked(stored);
     data::VoucherStore(conn_).remove(stored.jouNo);
     out_ << "Deleted voucher " << stored.jouNo << Qt::endl;
 }

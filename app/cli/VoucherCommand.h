@@ -35,6 +35,8 @@ private:
     qint64 store(const data::VoucherTexts& texts, std::optional<qint64> number);
     // The voucher named on the line, which must exist.
     data::StoredVoucher named() const;
+    // Refuses a voucher the books are locked over.
+    void refuseLocked(const data::StoredVoucher& stored) const;
     QString shopName(qint64 shopId) const;
 
     const CommandLine& line_;

@@ -1,5 +1,6 @@
 #include "data/CarriedBalances.h"
 
+#include "data/BookSettings.h"
 #include "database/Cursor.h"
 #include "format/IndianNumberFormat.h"
 
@@ -13,8 +14,8 @@ namespace pellam::data {
 
 namespace {
 
-const QString kClosed = QStringLiteral("closed");
-const QString kTold = QStringLiteral("told");
+const QString kClosed = QStringLiteral("CarriedAtClosing");
+const QString kTold = QStringLiteral("CarriedTold");
 
 // The heads as a list for an "in (...)" of numbers: numbers only, so
 // nothing of the books' texts reaches the statement.
@@ -155,24 +156,22 @@ void CarryForwardCheck::rememberClosing(db::Connection& newBooks, const QList<Ca
 {
     const QByteArray closed = digest(differences);
     for (const QString& name : {kClosed, kTold})
-        newBooks.execute(QStringLiteral("insert or replace into carryforward(name, value) values(?, ?)"),
-                         {name, QString::fromLatin1(closed)});
+        BookSettings(newBooks).set(name, QString::fromLatin1(closed));
 }
 
 std::optional<QString> CarryForwardCheck::changedSinceClosing()
 {
-    const QVariant closed =
-        newBooks_.scalar(QStringLiteral("select value from carryforward where name = ?"), {kClosed});
+    const BookSettings settings(newBooks_);
+    const std::optional<QString> closed = settings.value(kClosed);
     // Books closed before the closing kept this, or made by hand, have
     // nothing to compare with.
-    if (closed.isNull())
+    if (!closed)
         return std::nullopt;
     const QList<CarryDifference> now = differences();
     const QString seen = QString::fromLatin1(digest(now));
-    if (seen == closed.toString() ||
-        seen == newBooks_.scalar(QStringLiteral("select value from carryforward where name = ?"), {kTold}).toString())
+    if (seen == *closed || seen == settings.value(kTold))
         return std::nullopt;
-    newBooks_.execute(QStringLiteral("insert or replace into carryforward(name, value) values(?, ?)"), {kTold, seen});
+    BookSettings(newBooks_).set(kTold, seen);
     return QStringLiteral("The books of %1 changed after the closing: %2 carried %3 "
                           "(Utilities > Check Carried Balances).")
         .arg(oldYear_.label())

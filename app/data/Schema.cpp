@@ -65,8 +65,9 @@ create table if not exists PostSettings(
 // Tables the program added after the books' first layout; books of any age
 // get them when they are opened (addMissingTables).
 // A ledger head listed in balancehead carries its closing balance into next
-// year's openings (an asset or a liability); carryforward keeps what the
-// closing, and later checks, found of the carried balances. A mapping reads a bank's
+// year's openings (an asset or a liability); booksetting keeps the books'
+// own settings (the lock date, what the closing found of the carried
+// balances), by name. A mapping reads a bank's
 // CSV export: the columns named by the bank's header row, the date as the
 // bank writes it, and the institution its vouchers go to. Its rules pick a
 // head by a text the description holds, the lowest number first; the head
@@ -89,12 +90,24 @@ create table if not exists importrule(
     acccode text collate nocase not null);
 create table if not exists balancehead(
     accno integer primary key);
-create table if not exists carryforward(
+create table if not exists booksetting(
     name text collate nocase primary key,
     value text);
+create trigger if not exists journal_locked_on_insert before insert on journal
+when new.joudate <= (select value from booksetting where name = 'LockedUntil')
+begin select raise(abort, 'The books are locked up to a date on or after the voucher''s date.'); end;
+create trigger if not exists journal_locked_on_update before update on journal
+when old.joudate <= (select value from booksetting where name = 'LockedUntil')
+  or new.joudate <= (select value from booksetting where name = 'LockedUntil')
+begin select raise(abort, 'The books are locked up to a date on or after the voucher''s date.'); end;
+create trigger if not exists journal_locked_on_delete before delete on journal
+when old.joudate <= (select value from booksetting where name = 'LockedUntil')
+begin select raise(abort, 'The books are locked up to a date on or after the voucher''s date.'); end;
 )sql";
+// The journal's triggers refuse a voucher on a locked day whatever program
+// writes it; the program's own routes say so first, naming the date.
 // Their names, to tell whether books have them all.
-const char* const kAddedTableNames[] = {"importmapping", "importrule", "balancehead", "carryforward"};
+const char* const kAddedTableNames[] = {"importmapping", "importrule", "balancehead", "booksetting"};
 
 // A voucher names an institution and two ledger heads of the books. A check
 // cannot look into other tables, and a foreign key holds only where the

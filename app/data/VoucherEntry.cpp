@@ -1,5 +1,6 @@
 #include "data/VoucherEntry.h"
 
+#include "data/BooksLock.h"
 #include "data/VoucherCheck.h"
 #include "database/Cursor.h"
 #include "format/DateText.h"
@@ -42,6 +43,7 @@ void VoucherEntry::rememberBooks()
          rows.MoveNext())
         shops.insert(rows.toInt(0));
     institutions_ = shops;
+    lockedUntil_ = BooksLock(conn_).lockedUntil();
 }
 
 std::optional<int> VoucherEntry::headOf(const QString& code) const
@@ -93,6 +95,10 @@ std::variant<CheckedVoucher, QString> VoucherEntry::check(const VoucherTexts& t,
         return *problem;
     if (t.billNo.size() > kBillLength)
         return QStringLiteral("The bill number may have at most %1 characters.").arg(kBillLength);
+    const QDate date = *datetext::parse(t.date);
+    const std::optional<QDate> until = lockedUntil_ ? *lockedUntil_ : BooksLock(conn_).lockedUntil();
+    if (until && date <= *until)
+        return BooksLock::voucherMessage(*until);
 
     CheckedVoucher out;
     out.head = accno;
@@ -100,7 +106,7 @@ std::variant<CheckedVoucher, QString> VoucherEntry::check(const VoucherTexts& t,
     v.shopId = t.shop.trimmed().toLongLong();
     v.debit = t.receipt ? cashAccNo_ : accno;
     v.credit = t.receipt ? accno : cashAccNo_;
-    v.date = *datetext::parse(t.date);
+    v.date = date;
     v.amount = VoucherCheck::amountOf(t.amount);
     v.narration = t.narration;
     v.billNo = t.billNo;

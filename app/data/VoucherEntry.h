@@ -27,7 +27,7 @@ struct VoucherTexts {
 // window's messages (without their leading blanks), and what the window's
 // boxes and lists refuse before a save: texts with control characters, a
 // head or an institution the books do not have, a bill number longer than
-// its box. Texts are stored as given.
+// its box, a date the books are locked up to. Texts are stored as given.
 class VoucherEntry {
 public:
     VoucherEntry(db::Connection& conn, int cashAccNo, QDate yearStart, QDate yearEnd)
@@ -62,6 +62,9 @@ private:
     // number, as headWithCode finds it), and the institutions' numbers.
     std::optional<QHash<QString, int>> headsByCode_;
     std::optional<QSet<qint64>> institutions_;
+    // The lock date as rememberBooks() read it (itself nothing when the
+    // books are not locked).
+    std::optional<std::optional<QDate>> lockedUntil_;
 };
 
 // A narration or bill number as the window's boxes type it: in capitals.

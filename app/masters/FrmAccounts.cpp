@@ -7,6 +7,7 @@
 #include "core/ErrorHandling.h"
 #include "core/HelpKey.h"
 #include "core/Say.h"
+#include "data/BooksLock.h"
 #include "grids/ListGrid.h"
 #include "input/KeyValidation.h"
 #include "input/KeyValidator.h"
@@ -293,6 +294,13 @@ void FrmAccounts::OpGrid_DblClick()
     const int row = OpGrid->Row();
     if (!entering() || row < 1)
         return;
+    std::optional<QString> locked;
+    app::runStep([&] { locked = data::BooksLock(app::state().Conn).openingsRefusal(); },
+                 QStringLiteral("OpGrid_DblClick"), kForm);
+    if (locked) {
+        app::say(*locked, MessageIcon::Information);
+        return;
+    }
     FrmAccOp dialog(this);
     dialog.fill(OpGrid->TextMatrix(row, 1), OpGrid->TextMatrix(row, 2), OpGrid->TextMatrix(row, 3));
     dialog.move(OpGrid->mapToGlobal(QPoint(0, ctl::pixelsOf(1500))));

@@ -1,5 +1,6 @@
 #include "masters/LedgerHeadStore.h"
 
+#include "data/BooksLock.h"
 #include "data/CarriedBalances.h"
 #include "data/CashAccount.h"
 #include "errors/PellamError.h"
@@ -72,10 +73,14 @@ void LedgerHeadStore::save(LedgerHead& head, const std::vector<Opening>& opening
     }
     if (accno != cashAccountNo())
         data::BalanceHeads(conn_).mark(accno, head.carryForward);
-    conn_.execute(QStringLiteral("delete from accountopening where  accno=?"), {accno});
-    for (const Opening& o : openings)
-        conn_.execute(QStringLiteral("insert into accountopening (accno,shopid,opamt,optype) values (?,?,?,?)"),
-                      {accno, o.shopId, qint64(o.amount.paise()), o.type});
+    // While the books are locked a head's openings stay as they are; a new
+    // head still gets its rows.
+    if (head.accno == 0 || !data::BooksLock(conn_).openingsRefusal()) {
+        conn_.execute(QStringLiteral("delete from accountopening where  accno=?"), {accno});
+        for (const Opening& o : openings)
+            conn_.execute(QStringLiteral("insert into accountopening (accno,shopid,opamt,optype) values (?,?,?,?)"),
+                          {accno, o.shopId, qint64(o.amount.paise()), o.type});
+    }
     transaction.commit();
     head.accno = accno;
 }

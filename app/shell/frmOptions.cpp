@@ -4,7 +4,10 @@
 #include "core/ErrorHandling.h"
 #include "core/FormParts.h"
 #include "core/HelpKey.h"
+#include "core/Say.h"
+#include "data/BooksLock.h"
 #include "dialogs/Dialogs.h"
+#include "format/DateText.h"
 #include "shell/InstallationOptions.h"
 #include "system/AppFolders.h"
 
@@ -27,6 +30,7 @@ frmOptions::frmOptions(QWidget* parent)
     : QDialog(parent), TxtTitle(entryBox(this, QStringLiteral("TxtTitle"), 0)),
       TxtBk(entryBox(this, QStringLiteral("TxtBk"), 0)), CmdBk(namedButton(this, QStringLiteral("Browse"), QStringLiteral("CmdBk"))),
       TXtDays(entryBox(this, QStringLiteral("TXtDays"), PellamUtility::NumberOnly)),
+      TxtLock(entryBox(this, QStringLiteral("TxtLock"), PellamUtility::NumAndSpecialChar)),
       CmdOk(namedButton(this, QStringLiteral("&OK"), QStringLiteral("CmdOk"))),
       CmdApply(namedButton(this, QStringLiteral("&Apply"), QStringLiteral("CmdApply"))),
       CmdCancel(namedButton(this, QStringLiteral("&Cancel"), QStringLiteral("CmdCancel")))
@@ -47,11 +51,18 @@ frmOptions::frmOptions(QWidget* parent)
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Application Title"), TxtTitle);
     form->addRow(QStringLiteral("Back Up Path"), folder);
+    TxtLock->setMaxLength(10);
+    TxtLock->setPlaceholderText(QStringLiteral("dd/mm/yyyy"));
+    TxtLock->setToolTip(QStringLiteral("No voucher dated on or before this day can be added, changed or deleted, and no "
+                                       "opening can change. Empty: the books are not locked."));
+    auto* lock = new QFormLayout;
+    lock->addRow(QStringLiteral("Books locked up to"), TxtLock);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(days);
+    layout->addLayout(lock);
     layout->addLayout(buttonRow({CmdOk, CmdApply, CmdCancel}));
-    resize(520, 170);
+    resize(520, 200);
     // Enter moves between the boxes; OK is a button like the others.
     for (QPushButton* b : {CmdOk, CmdApply, CmdCancel, CmdBk})
         b->setAutoDefault(false);
@@ -66,6 +77,12 @@ frmOptions::frmOptions(QWidget* parent)
     TxtTitle->setText(options.title);
     TxtBk->setText(options.backupFolder);
     TXtDays->setText(options.interval);
+    runStep(
+        [this] {
+            if (const std::optional<QDate> until = data::BooksLock(state().Conn).lockedUntil())
+                TxtLock->setText(datetext::format(*until));
+        },
+        QStringLiteral("Form_Load"), objectName());
 }
 
 void frmOptions::CmdBk_Click()
@@ -80,8 +97,34 @@ void frmOptions::CmdBk_Click()
     TxtBk->setText(chosen->endsWith(QLatin1Char('/')) ? *chosen : *chosen + QLatin1Char('/'));
 }
 
+bool frmOptions::saveLock()
+{
+    const QString text = TxtLock->text().trimmed();
+    std::optional<QDate> until;
+    if (!text.isEmpty()) {
+        const data::FinancialYear year{state().YearStart, state().YearEnd};
+        until = datetext::parse(text);
+        if (const std::optional<QString> refusal = data::BooksLock::dateRefusal(until.value_or(QDate()), year)) {
+            say(*refusal, MessageIcon::Information);
+            TxtLock->setFocus();
+            return false;
+        }
+    }
+    return runStep(
+               [&] {
+                   data::BooksLock lock(state().Conn);
+                   if (until)
+                       lock.lockUntil(*until);
+                   else
+                       lock.clear();
+               },
+               QStringLiteral("CmdApply_Click"), objectName()) == StepResult::Done;
+}
+
 bool frmOptions::CmdApply_Click()
 {
+    if (!saveLock())
+        return false;
     const InstallationOptions options{TxtTitle->text(), TxtBk->text(), TXtDays->text()};
     return runStep([&] { store().save(options, QDate::currentDate()); }, QStringLiteral("CmdApply_Click"),
                    objectName()) == StepResult::Done;

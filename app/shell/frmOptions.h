@@ -8,7 +8,8 @@ class QPushButton;
 namespace pellam::app {
 
 // The installation's options: the title shown after the program's name,
-// the backup folder and the interval of the automatic backup.
+// the backup folder and the interval of the automatic backup; and the date
+// the open year's books are locked up to, which the books keep.
 class frmOptions : public QDialog {
     Q_OBJECT
 public:
@@ -24,10 +25,14 @@ public slots:
     void CmdCancel_Click();
 
 private:
+    // Saves the lock date of the books; false (and said) when refused.
+    bool saveLock();
+
     QLineEdit* TxtTitle;
     QLineEdit* TxtBk;
     QPushButton* CmdBk;
     QLineEdit* TXtDays;
+    QLineEdit* TxtLock;
     QPushButton* CmdOk;
     QPushButton* CmdApply;
     QPushButton* CmdCancel;

@@ -12,6 +12,7 @@
 #include "grids/PopupGrid.h"
 #include "printing/RawPrinter.h"
 #include "vouchers/VoucherLayout.h"
+#include "data/BooksLock.h"
 #include "data/VoucherStore.h"
 
 #include <QApplication>
@@ -205,6 +206,12 @@ void FrmJournal::TxtJouNo_LostFocus()
         if (!voucher) {
             say(QStringLiteral("Invalid journal Number"), MessageIcon::Information);
             TxtJouNo->clear();
+        } else if (const auto locked = (EditMode || DeleteMode)
+                                           ? data::BooksLock(state().Conn).voucherRefusal(voucher->date)
+                                           : std::nullopt) {
+            // A voucher on a locked day is neither changed nor deleted.
+            say(*locked, MessageIcon::Information);
+            TxtJouNo->clear();
         } else {
             showVoucher(*voucher);
             if (DeleteMode)
@@ -269,6 +276,11 @@ void FrmJournal::CmdSave_Click()
     }
     Connection();
     try {
+        if (const auto locked = data::BooksLock(s.Conn).voucherRefusal(*datetext::parse(TxtJouDate->text()))) {
+            say(*locked, MessageIcon::Information);
+            focusOn(FieldProblem::Field::Date);
+            return;
+        }
         const int head = chosenAccount().toInt();
         const bool receipt = OptRec->isChecked();
         Voucher v;

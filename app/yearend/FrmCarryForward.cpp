@@ -8,6 +8,7 @@
 #include "core/HelpKey.h"
 #include "core/MdiHost.h"
 #include "core/Say.h"
+#include "data/BooksLock.h"
 #include "system/AppFolders.h"
 
 #include <QHeaderView>
@@ -142,6 +143,12 @@ void FrmCarryForward::CmdUpdate_Click()
 {
     if (shown_.isEmpty())
         return;
+    std::optional<QString> locked;
+    runStep([&] { locked = data::BooksLock(state().Conn).openingsRefusal(); }, QStringLiteral("CmdUpdate_Click"), kForm);
+    if (locked) {
+        say(*locked, MessageIcon::Information);
+        return;
+    }
     if (say(QStringLiteral("Write the closing balances of %1 as the openings of %2?")
                 .arg(oldYear_.label(), shown_.size() == 1 ? QStringLiteral("this head")
                                                           : QStringLiteral("these %1 heads").arg(shown_.size())),

@@ -428,8 +428,8 @@ TEST_F(Tool, WrongCallsGiveOneLineAndExitTwo)
         const char* error;
     };
     const Case cases[] = {
-        {{}, "no command given (commands: init, check, backup, restore, close-year, demo, report, voucher, import; --help for more)"},
-        {{QStringLiteral("close")}, "unknown command 'close' (commands: init, check, backup, restore, close-year, demo, report, voucher, import)"},
+        {{}, "no command given (commands: init, check, backup, restore, close-year, carry-forward, lock, demo, report, voucher, import; --help for more)"},
+        {{QStringLiteral("close")}, "unknown command 'close' (commands: init, check, backup, restore, close-year, carry-forward, lock, demo, report, voucher, import)"},
         {{QStringLiteral("check"), QStringLiteral("--date")}, "--date needs a value"},
         {{QStringLiteral("check"), QStringLiteral("--date"), QStringLiteral("29/02/2009")},
          "--date must be a date as dd/mm/yyyy, not '29/02/2009'"},
@@ -509,7 +509,7 @@ TEST_F(Tool, CloseYearCreatesTheNextBooksAndReplacesThemOnlyWithYes)
     const Result made = run({QStringLiteral("close-year")});
     EXPECT_EQ(made.code, 0) << made.err.toStdString();
     EXPECT_EQ(made.out, QStringLiteral("  DataBase =%1\nTranfer Ledger heads\nTranfer Organisation\nTranfer Postsettings\n"
-                                       "Tranfer loginuser\nTranfer Accounts....\nCreated the books for 2027-2028: %1\n")
+                                       "Tranfer loginuser\nTranfer Accounts....\nCarry forward closing balances\nCreated the books for 2027-2028: %1\n")
                             .arg(next));
     EXPECT_EQ(query(next, QStringLiteral("select AccountName from account where accno = 40")), QStringLiteral("RENT RECEIVED"));
     EXPECT_EQ(query(next, QStringLiteral("select count(*) from journal")), QStringLiteral("0"));
