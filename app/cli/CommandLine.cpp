@@ -20,35 +20,40 @@ struct CommandSpec {
 
 const QMap<QString, CommandSpec>& commands()
 {
+    // Every command on existing books names who runs it.
+    const auto asUser = [](CommandSpec spec) {
+        spec.options.append(QStringLiteral("user"));
+        spec.flags.append(QStringLiteral("password-stdin"));
+        return spec;
+    };
     static const QMap<QString, CommandSpec> specs = {
         {QStringLiteral("init"), {{QStringLiteral("year")}, {}}},
-        {QStringLiteral("check"), {{QStringLiteral("date")}, {}}},
-        {QStringLiteral("backup"), {{QStringLiteral("date"), QStringLiteral("to")}, {}}},
-        {QStringLiteral("restore"), {{QStringLiteral("date")}, {QStringLiteral("yes")}, true}},
-        {QStringLiteral("close-year"), {{QStringLiteral("date")}, {QStringLiteral("yes")}}},
+        {QStringLiteral("check"), asUser({{QStringLiteral("date")}, {}})},
+        {QStringLiteral("backup"), asUser({{QStringLiteral("date"), QStringLiteral("to")}, {}})},
+        {QStringLiteral("restore"), asUser({{QStringLiteral("date")}, {QStringLiteral("yes")}, true})},
+        {QStringLiteral("close-year"), asUser({{QStringLiteral("date")}, {QStringLiteral("yes")}})},
         {QStringLiteral("demo"),
          {{QStringLiteral("year"), QStringLiteral("institutions"), QStringLiteral("heads"), QStringLiteral("vouchers"),
            QStringLiteral("seed")},
           {}}},
         {QStringLiteral("report"),
-         {{QStringLiteral("date"), QStringLiteral("shops"), QStringLiteral("from"), QStringLiteral("to"),
+         asUser({{QStringLiteral("date"), QStringLiteral("shops"), QStringLiteral("from"), QStringLiteral("to"),
            QStringLiteral("heads"), QStringLiteral("ref"), QStringLiteral("page-offset"), QStringLiteral("format"),
            QStringLiteral("out"), QStringLiteral("quarter"), QStringLiteral("month")},
           {QStringLiteral("shop-column"), QStringLiteral("lines"), QStringLiteral("narration"),
-           QStringLiteral("with-opening")}}},
+           QStringLiteral("with-opening")}})},
         {QStringLiteral("voucher"),
-         {{QStringLiteral("year"), QStringLiteral("date"), QStringLiteral("shop"), QStringLiteral("head"),
-           QStringLiteral("amount"), QStringLiteral("narration"), QStringLiteral("bill"), QStringLiteral("user"),
-           QStringLiteral("from"), QStringLiteral("to"), QStringLiteral("format")},
-          {QStringLiteral("receipt"), QStringLiteral("payment"), QStringLiteral("yes")}}},
+         asUser({{QStringLiteral("year"), QStringLiteral("date"), QStringLiteral("shop"), QStringLiteral("head"),
+           QStringLiteral("amount"), QStringLiteral("narration"), QStringLiteral("bill"), QStringLiteral("from"), QStringLiteral("to"), QStringLiteral("format")},
+          {QStringLiteral("receipt"), QStringLiteral("payment"), QStringLiteral("yes")}})},
         {QStringLiteral("import"),
-         {{QStringLiteral("year"), QStringLiteral("mapping"), QStringLiteral("default-head"),
+         asUser({{QStringLiteral("year"), QStringLiteral("mapping"), QStringLiteral("default-head"),
            QStringLiteral("date-column"), QStringLiteral("date-format"), QStringLiteral("credit-column"),
            QStringLiteral("debit-column"), QStringLiteral("narration-column"), QStringLiteral("bill-column"),
            QStringLiteral("shop"), QStringLiteral("contains"), QStringLiteral("head")},
           {QStringLiteral("dry-run"), QStringLiteral("allow-duplicates")},
           false,
-          true}},
+          true})},
         {QStringLiteral("help"), {}},
     };
     return specs;

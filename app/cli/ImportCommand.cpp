@@ -92,6 +92,15 @@ void ImportCommand::checkUsage(const CommandLine& line)
         throw UsageError(QStringLiteral("--default-head goes with --mapping"));
 }
 
+data::Action ImportCommand::action(const CommandLine& line)
+{
+    const QString first = line.words().value(0);
+    if (line.subject() != QLatin1String("vouchers") &&
+        (first == QLatin1String("list") || first == QLatin1String("show")))
+        return data::Action::ReadBooks;
+    return data::Action::ImportVouchers;
+}
+
 void ImportCommand::run()
 {
     checkUsage(line_);
@@ -128,7 +137,7 @@ void ImportCommand::importVouchers()
     if (input.error() != QFileDevice::NoError)
         throw unreadable();
 
-    const std::optional<QString> user = data::voucherUser(conn_, {});
+    const std::optional<QString> user = data::voucherUser(conn_, line_.text(QStringLiteral("user")));
     data::VoucherImport import(conn_, cashAccNo_, year_.start, year_.end, *user);
     const data::CheckedImport checked =
         import.check(std::move(bytes), line_.has(QStringLiteral("allow-duplicates")), layout.get());

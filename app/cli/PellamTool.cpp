@@ -68,7 +68,15 @@ int fail(QTextStream& out, QTextStream& err, const QString& message, ExitCode co
 
 } // namespace
 
-PellamTool::PellamTool(QTextStream& out, QTextStream& err, QDateTime now) : out_(out), err_(err), now_(std::move(now)) {}
+PellamTool::PellamTool(QTextStream& out, QTextStream& err, QDateTime now) : out_(out), err_(err), now_(std::move(now))
+{
+    input_.prompt = &err_;
+}
+
+void PellamTool::actAs(const QString& books, const CommandLine& line, data::Action action)
+{
+    requireRight(identifyUser(books, line, input_, util_), action);
+}
 
 int PellamTool::run(const QStringList& arguments)
 {
@@ -200,6 +208,7 @@ void PellamTool::backup(const CommandLine& line)
     const data::FinancialYear year = dateOption(line);
     // A backup without a cash account is one that no restore takes.
     const QString books = readableBooks(year, Needs::BooksWithCash);
+    actAs(books, line, data::Action::BackUp);
     BooksCheck(books, year, out_).convertPasswords();
     QString target = line.text(QStringLiteral("to"));
     if (!target.isEmpty())
@@ -212,6 +221,7 @@ void PellamTool::check(const CommandLine& line)
 {
     const data::FinancialYear year = dateOption(line);
     const QString books = readableBooks(year, Needs::BooksWithCash);
+    actAs(books, line, data::Action::CheckBooks);
     out_ << "Checking the books for " << year.label() << ": " << books << Qt::endl;
     BooksCheck checkBooks(books, year, out_);
     checkBooks.verifyCashAccount();
@@ -229,6 +239,7 @@ void PellamTool::closeYear(const CommandLine& line)
 {
     const data::FinancialYear year = dateOption(line);
     const QString books = readableBooks(year);
+    actAs(books, line, data::Action::CloseYear);
     prepareFolders(appFolder_);
     yearend::YearClosing closing(appFolder_, books, year);
     if (closing.newBooksExist() && !line.has(QStringLiteral("yes")))
@@ -248,6 +259,12 @@ void PellamTool::restore(const CommandLine& line)
     const data::FinancialYear year = dateOption(line);
     // Damaged books are what a restore mends: they need only exist.
     const QString books = existingBooks(year);
+    try {
+        actAs(books, line, data::Action::Restore);
+    } catch (const PellamError&) {
+        // Books too damaged to name their users are what a restore mends;
+        // whoever can reach the file could replace it anyway.
+    }
     const QString backup = QFileInfo(line.file()).absoluteFilePath();
     prepareFolders(appFolder_);
     db::Connection conn;
@@ -276,6 +293,7 @@ void PellamTool::report(const CommandLine& line)
 {
     const data::FinancialYear year = dateOption(line);
     const QString books = readableBooks(year);
+    actAs(books, line, data::Action::ReadBooks);
     db::Connection& conn = app::state().Conn;
     conn.Close();
     // Reports only read: the books are opened without changing a byte.
@@ -309,9 +327,11 @@ void PellamTool::report(const CommandLine& line)
     }
 }
 
-int PellamTool::openForVouchers(const data::FinancialYear& year, db::Connection& conn) const
+int PellamTool::openForVouchers(const data::FinancialYear& year, db::Connection& conn, const CommandLine& line,
+                                data::Action action)
 {
     const QString books = readableBooks(year, Needs::BooksWithCash);
+    actAs(books, line, action);
     conn.OpenHeld(books);
     data::addMissingTables(conn);
     const std::optional<data::CashAccount> cash = data::cashAccount(conn);
@@ -325,8 +345,10 @@ void PellamTool::voucher(const CommandLine& line)
     // The open year is that of --year, else this one, as a login opens it:
     // a voucher dated outside it is refused as the window refuses it.
     const data::FinancialYear year = yearOption(line);
+    const bool reads = line.subject() == QLatin1String("show") || line.subject() == QLatin1String("list");
     db::Connection conn;
-    const int cashAccNo = openForVouchers(year, conn);
+    const int cashAccNo =
+        openForVouchers(year, conn, line, reads ? data::Action::ReadBooks : data::Action::SaveVouchers);
     VoucherCommand(line, conn, cashAccNo, year, out_).run();
 }
 
@@ -335,7 +357,7 @@ void PellamTool::importVouchers(const CommandLine& line)
     ImportCommand::checkUsage(line);
     const data::FinancialYear year = yearOption(line);
     db::Connection conn;
-    const int cashAccNo = openForVouchers(year, conn);
+    const int cashAccNo = openForVouchers(year, conn, line, ImportCommand::action(line));
     ImportCommand(line, conn, cashAccNo, year, out_, err_).run();
 }
 
