@@ -181,6 +181,11 @@ QString CommandLine::usage()
            exitCodeList();
 }
 
+bool CommandLine::namesTheUser(const QString& option)
+{
+    return option == QLatin1String("user") || option == QLatin1String("password-stdin");
+}
+
 CommandLine CommandLine::parse(const QStringList& arguments)
 {
     CommandLine line;

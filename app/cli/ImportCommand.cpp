@@ -86,7 +86,7 @@ void ImportCommand::checkUsage(const CommandLine& line)
     if (words.size() > action->words.size())
         throw UsageError(QStringLiteral("unexpected argument '%1'").arg(words[action->words.size()]));
     for (const QString& option : line.options())
-        if (option != QLatin1String("year") && !action->options.contains(option))
+        if (option != QLatin1String("year") && !CommandLine::namesTheUser(option) && !action->options.contains(option))
             throw UsageError(QStringLiteral("'%1' takes no option '--%2'").arg(name, option));
     if (line.has(QStringLiteral("default-head")) && !line.has(QStringLiteral("mapping")))
         throw UsageError(QStringLiteral("--default-head goes with --mapping"));

@@ -509,3 +509,34 @@ TEST_F(Journal, TheMenuItemOpensTheWindowAtTheTopLeftOfTheMainWindow)
     EXPECT_EQ(journal->parentWidget()->pos(), QPoint(0, 0));
     EXPECT_EQ(journal->formHeightTwips(), 3420);
 }
+
+TEST_F(Journal, AnAuditorReadsButEverySaveAndDeleteIsRefusedWithNothingStored)
+{
+    open();
+    enterPayment();
+    click("CmdSave");
+    ASSERT_EQ(count(QStringLiteral("select count(*) from journal")), 1);
+    books.conn().executeScript(QStringLiteral("insert into loginuser(userid, username) values('AUDIT', 'AUDIT');"
+                                              "insert into userrole(userid, role) values('AUDIT', 'Auditor');"));
+    app::state().Util.setUserName(QStringLiteral("AUDIT"));
+    const QString refusal = QStringLiteral("An Auditor can read the books but not change them.");
+
+    enterPayment(QStringLiteral("250"));
+    click("CmdSave");
+    EXPECT_EQ(messages(), QStringList{refusal});
+    EXPECT_EQ(boxes->messages()[0].icon, MessageIcon::Information);
+    EXPECT_EQ(text("txtAmount"), QStringLiteral("250")) << "what was typed stays on screen";
+
+    boxes->clear();
+    click("CmdEdit");
+    leaveNumber(1);
+    EXPECT_EQ(text("txtAmount"), QStringLiteral("100")) << "a voucher can be loaded for reading";
+    type("txtAmount", QStringLiteral("300"));
+    click("CmdSave");
+    click("CmdCancel");
+    click("CmdDelete");
+    EXPECT_EQ(messages(), (QStringList{refusal, refusal}));
+    EXPECT_FALSE(form->DeleteMode);
+    EXPECT_EQ(count(QStringLiteral("select count(*) from journal")), 1);
+    EXPECT_EQ(count(QStringLiteral("select amount from journal where jousrlno = 1")), 10000);
+}
