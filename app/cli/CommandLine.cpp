@@ -176,6 +176,10 @@ QString CommandLine::usage()
         "The date defaults to today, the year to the one that holds today; voucher and import\n"
         "work on the books of --year, else on this year's.\n"
         "A report shows how far it has come on a terminal; Ctrl+C stops it and leaves no file.\n"
+        "Every command but init and demo takes --user ID [--password-stdin]: the user who runs it,\n"
+        "with that user's rights. Books where any user has a password need both: the password is\n"
+        "typed on the terminal, or read as one line from standard input with --password-stdin.\n"
+        "Without --user, books without passwords are worked on as an Administrator.\n"
         "\n"
         "Exit codes:\n") +
            exitCodeList();

@@ -259,12 +259,16 @@ void PellamTool::restore(const CommandLine& line)
     const data::FinancialYear year = dateOption(line);
     // Damaged books are what a restore mends: they need only exist.
     const QString books = existingBooks(year);
+    // Books too damaged to name their users are what a restore mends;
+    // whoever can reach such a file could replace it anyway.
+    bool damaged = false;
     try {
-        actAs(books, line, data::Action::Restore);
-    } catch (const PellamError&) {
-        // Books too damaged to name their users are what a restore mends;
-        // whoever can reach the file could replace it anyway.
+        refuseDamagedBooks(books, false);
+    } catch (const CommandFailure&) {
+        damaged = true;
     }
+    if (!damaged)
+        actAs(books, line, data::Action::Restore);
     const QString backup = QFileInfo(line.file()).absoluteFilePath();
     prepareFolders(appFolder_);
     db::Connection conn;

@@ -1,6 +1,7 @@
 #include "app/cli/VoucherBooks.h"
 #include "data/PasswordHash.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace pellam;
@@ -123,4 +124,24 @@ TEST_F(UserRights, WithoutAUserBooksWithoutPasswordsActAsAnAdministrator)
     EXPECT_EQ(row(1).section(QLatin1Char('|'), -1), QStringLiteral("MERION")) << "the books' first user, as before";
     const test::ToolResult closed = run({QStringLiteral("close-year"), QStringLiteral("--date"), QStringLiteral("01/05/2026")});
     EXPECT_EQ(closed.code, 0) << closed.err.toStdString();
+}
+
+TEST_F(UserRights, BooksTooDamagedToNameTheirUsersAreRestoredWithoutAUser)
+{
+    setPassword("MERION", QStringLiteral("secret"));
+    const QString copy = home.file(QStringLiteral("copy.bak"));
+    const QStringList asMerion = as("MERION") << QStringLiteral("--password-stdin");
+    ASSERT_EQ(run(QStringList{QStringLiteral("backup"), QStringLiteral("--to"), copy} + asMerion, QStringLiteral("secret\n")).code,
+              0);
+    conn.Close();
+    QFile damaged(books);
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    damaged.write(QByteArray("no books here ").repeated(400));
+    damaged.close();
+
+    // The copy holds no vouchers yet, so --yes takes it as this year's.
+    const test::ToolResult restored = run({QStringLiteral("restore"), copy, QStringLiteral("--yes")});
+    EXPECT_EQ(restored.code, 0) << restored.err.toStdString();
+    // Sound books ask again.
+    EXPECT_EQ(run({QStringLiteral("restore"), copy, QStringLiteral("--yes")}).code, 10);
 }
