@@ -20,37 +20,44 @@ struct CommandSpec {
 
 const QMap<QString, CommandSpec>& commands()
 {
+    // Every command on existing books names who runs it.
+    const auto asUser = [](CommandSpec spec) {
+        spec.options.append(QStringLiteral("user"));
+        spec.flags.append(QStringLiteral("password-stdin"));
+        return spec;
+    };
     static const QMap<QString, CommandSpec> specs = {
         {QStringLiteral("init"), {{QStringLiteral("year")}, {}}},
-        {QStringLiteral("check"), {{QStringLiteral("date")}, {}}},
-        {QStringLiteral("backup"), {{QStringLiteral("date"), QStringLiteral("to")}, {}}},
-        {QStringLiteral("restore"), {{QStringLiteral("date")}, {QStringLiteral("yes")}, true}},
-        {QStringLiteral("close-year"), {{QStringLiteral("date")}, {QStringLiteral("yes"), QStringLiteral("zero-openings")}}},
+        {QStringLiteral("check"), asUser({{QStringLiteral("date")}, {}})},
+        {QStringLiteral("backup"), asUser({{QStringLiteral("date"), QStringLiteral("to")}, {}})},
+        {QStringLiteral("restore"), asUser({{QStringLiteral("date")}, {QStringLiteral("yes")}, true})},
+        {QStringLiteral("close-year"),
+         asUser({{QStringLiteral("date")}, {QStringLiteral("yes"), QStringLiteral("zero-openings")}})},
         {QStringLiteral("demo"),
          {{QStringLiteral("year"), QStringLiteral("institutions"), QStringLiteral("heads"), QStringLiteral("vouchers"),
            QStringLiteral("seed")},
           {}}},
         {QStringLiteral("report"),
-         {{QStringLiteral("date"), QStringLiteral("shops"), QStringLiteral("from"), QStringLiteral("to"),
+         asUser({{QStringLiteral("date"), QStringLiteral("shops"), QStringLiteral("from"), QStringLiteral("to"),
            QStringLiteral("heads"), QStringLiteral("ref"), QStringLiteral("page-offset"), QStringLiteral("format"),
            QStringLiteral("out"), QStringLiteral("quarter"), QStringLiteral("month")},
           {QStringLiteral("shop-column"), QStringLiteral("lines"), QStringLiteral("narration"),
-           QStringLiteral("with-opening")}}},
+           QStringLiteral("with-opening")}})},
         {QStringLiteral("voucher"),
-         {{QStringLiteral("year"), QStringLiteral("date"), QStringLiteral("shop"), QStringLiteral("head"),
-           QStringLiteral("amount"), QStringLiteral("narration"), QStringLiteral("bill"), QStringLiteral("user"),
-           QStringLiteral("from"), QStringLiteral("to"), QStringLiteral("format")},
-          {QStringLiteral("receipt"), QStringLiteral("payment"), QStringLiteral("yes")}}},
+         asUser({{QStringLiteral("year"), QStringLiteral("date"), QStringLiteral("shop"), QStringLiteral("head"),
+           QStringLiteral("amount"), QStringLiteral("narration"), QStringLiteral("bill"), QStringLiteral("from"), QStringLiteral("to"), QStringLiteral("format")},
+          {QStringLiteral("receipt"), QStringLiteral("payment"), QStringLiteral("yes")}})},
         {QStringLiteral("import"),
-         {{QStringLiteral("year"), QStringLiteral("mapping"), QStringLiteral("default-head"),
+         asUser({{QStringLiteral("year"), QStringLiteral("mapping"), QStringLiteral("default-head"),
            QStringLiteral("date-column"), QStringLiteral("date-format"), QStringLiteral("credit-column"),
            QStringLiteral("debit-column"), QStringLiteral("narration-column"), QStringLiteral("bill-column"),
            QStringLiteral("shop"), QStringLiteral("contains"), QStringLiteral("head")},
           {QStringLiteral("dry-run"), QStringLiteral("allow-duplicates")},
           false,
-          true}},
-        {QStringLiteral("carry-forward"), {{QStringLiteral("date")}, {}}},
-        {QStringLiteral("lock"), {{QStringLiteral("date"), QStringLiteral("until")}, {QStringLiteral("show"), QStringLiteral("clear")}}},
+          true})},
+        {QStringLiteral("carry-forward"), asUser({{QStringLiteral("date")}, {}})},
+        {QStringLiteral("lock"),
+         asUser({{QStringLiteral("date"), QStringLiteral("until")}, {QStringLiteral("show"), QStringLiteral("clear")}})},
         {QStringLiteral("help"), {}},
     };
     return specs;
@@ -188,9 +195,18 @@ QString CommandLine::usage()
         "The date defaults to today, the year to the one that holds today; voucher and import\n"
         "work on the books of --year, else on this year's.\n"
         "A report shows how far it has come on a terminal; Ctrl+C stops it and leaves no file.\n"
+        "Every command but init and demo takes --user ID [--password-stdin]: the user who runs it,\n"
+        "with that user's rights. Books where any user has a password need both: the password is\n"
+        "typed on the terminal, or read as one line from standard input with --password-stdin.\n"
+        "Without --user, books without passwords are worked on as an Administrator.\n"
         "\n"
         "Exit codes:\n") +
            exitCodeList();
+}
+
+bool CommandLine::namesTheUser(const QString& option)
+{
+    return option == QLatin1String("user") || option == QLatin1String("password-stdin");
 }
 
 CommandLine CommandLine::parse(const QStringList& arguments)

@@ -22,6 +22,9 @@ public:
     // The arguments after the program's name. Throws UsageError.
     static CommandLine parse(const QStringList& arguments);
     static QString usage();
+    // Whether the option names who runs the command (--user,
+    // --password-stdin), which every command on existing books takes.
+    static bool namesTheUser(const QString& option);
 
     QString home() const { return home_; }
     QString command() const { return command_; }

@@ -20,6 +20,7 @@ const Meaning kMeanings[] = {
     {ExitCode::NothingToReport, "nothing to report: no records, or no cash account for the statement"},
     {ExitCode::CannotWrite, "a file or folder cannot be written"},
     {ExitCode::Cancelled, "cancelled: Ctrl+C stopped the report before its file was written"},
+    {ExitCode::NotAllowed, "not allowed: an unknown user, a missing or wrong password, or an action the user's role does not allow"},
 };
 
 } // namespace

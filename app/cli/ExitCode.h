@@ -19,6 +19,7 @@ enum class ExitCode : int {
     NothingToReport = 7,
     CannotWrite = 8,
     Cancelled = 9,
+    NotAllowed = 10,
 };
 
 // The exit codes with what each means, in order, as `pellam --help` lists

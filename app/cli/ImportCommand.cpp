@@ -86,10 +86,19 @@ void ImportCommand::checkUsage(const CommandLine& line)
     if (words.size() > action->words.size())
         throw UsageError(QStringLiteral("unexpected argument '%1'").arg(words[action->words.size()]));
     for (const QString& option : line.options())
-        if (option != QLatin1String("year") && !action->options.contains(option))
+        if (option != QLatin1String("year") && !CommandLine::namesTheUser(option) && !action->options.contains(option))
             throw UsageError(QStringLiteral("'%1' takes no option '--%2'").arg(name, option));
     if (line.has(QStringLiteral("default-head")) && !line.has(QStringLiteral("mapping")))
         throw UsageError(QStringLiteral("--default-head goes with --mapping"));
+}
+
+data::Action ImportCommand::action(const CommandLine& line)
+{
+    const QString first = line.words().value(0);
+    if (line.subject() != QLatin1String("vouchers") &&
+        (first == QLatin1String("list") || first == QLatin1String("show")))
+        return data::Action::ReadBooks;
+    return data::Action::ImportVouchers;
 }
 
 void ImportCommand::run()
@@ -128,7 +137,7 @@ void ImportCommand::importVouchers()
     if (input.error() != QFileDevice::NoError)
         throw unreadable();
 
-    const std::optional<QString> user = data::voucherUser(conn_, {});
+    const std::optional<QString> user = data::voucherUser(conn_, line_.text(QStringLiteral("user")));
     data::VoucherImport import(conn_, cashAccNo_, year_.start, year_.end, *user);
     const data::CheckedImport checked =
         import.check(std::move(bytes), line_.has(QStringLiteral("allow-duplicates")), layout.get());

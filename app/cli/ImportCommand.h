@@ -2,6 +2,7 @@
 
 #include "cli/CommandLine.h"
 #include "data/FinancialYear.h"
+#include "data/Rights.h"
 #include "data/ImportLayouts.h"
 #include "database/Connection.h"
 
@@ -25,6 +26,8 @@ public:
     // Throws UsageError for words or options the action does not take,
     // before any books are opened.
     static void checkUsage(const CommandLine& line);
+    // What the command does to the books: lists and shows only read them.
+    static data::Action action(const CommandLine& line);
     void run();
 
 private:

@@ -72,7 +72,15 @@ int fail(QTextStream& out, QTextStream& err, const QString& message, ExitCode co
 
 } // namespace
 
-PellamTool::PellamTool(QTextStream& out, QTextStream& err, QDateTime now) : out_(out), err_(err), now_(std::move(now)) {}
+PellamTool::PellamTool(QTextStream& out, QTextStream& err, QDateTime now) : out_(out), err_(err), now_(std::move(now))
+{
+    input_.prompt = &err_;
+}
+
+void PellamTool::actAs(const QString& books, const CommandLine& line, data::Action action)
+{
+    requireRight(identifyUser(books, line, input_, util_), action);
+}
 
 int PellamTool::run(const QStringList& arguments)
 {
@@ -208,6 +216,7 @@ void PellamTool::backup(const CommandLine& line)
     const data::FinancialYear year = dateOption(line);
     // A backup without a cash account is one that no restore takes.
     const QString books = readableBooks(year, Needs::BooksWithCash);
+    actAs(books, line, data::Action::BackUp);
     BooksCheck(books, year, out_).convertPasswords();
     QString target = line.text(QStringLiteral("to"));
     if (!target.isEmpty())
@@ -220,6 +229,7 @@ void PellamTool::check(const CommandLine& line)
 {
     const data::FinancialYear year = dateOption(line);
     const QString books = readableBooks(year, Needs::BooksWithCash);
+    actAs(books, line, data::Action::CheckBooks);
     out_ << "Checking the books for " << year.label() << ": " << books << Qt::endl;
     BooksCheck checkBooks(books, year, out_);
     checkBooks.verifyCashAccount();
@@ -237,6 +247,7 @@ void PellamTool::closeYear(const CommandLine& line)
 {
     const data::FinancialYear year = dateOption(line);
     const QString books = readableBooks(year);
+    actAs(books, line, data::Action::CloseYear);
     prepareFolders(appFolder_);
     yearend::YearClosing closing(appFolder_, books, year);
     closing.setCarryForward(!line.has(QStringLiteral("zero-openings")));
@@ -257,6 +268,16 @@ void PellamTool::restore(const CommandLine& line)
     const data::FinancialYear year = dateOption(line);
     // Damaged books are what a restore mends: they need only exist.
     const QString books = existingBooks(year);
+    // Books too damaged to name their users are what a restore mends;
+    // whoever can reach such a file could replace it anyway.
+    bool damaged = false;
+    try {
+        refuseDamagedBooks(books, false);
+    } catch (const CommandFailure&) {
+        damaged = true;
+    }
+    if (!damaged)
+        actAs(books, line, data::Action::Restore);
     const QString backup = QFileInfo(line.file()).absoluteFilePath();
     prepareFolders(appFolder_);
     db::Connection conn;
@@ -285,6 +306,7 @@ void PellamTool::report(const CommandLine& line)
 {
     const data::FinancialYear year = dateOption(line);
     const QString books = readableBooks(year);
+    actAs(books, line, data::Action::ReadBooks);
     db::Connection& conn = app::state().Conn;
     conn.Close();
     // Reports only read: the books are opened without changing a byte.
@@ -318,9 +340,11 @@ void PellamTool::report(const CommandLine& line)
     }
 }
 
-int PellamTool::openForVouchers(const data::FinancialYear& year, db::Connection& conn) const
+int PellamTool::openForVouchers(const data::FinancialYear& year, db::Connection& conn, const CommandLine& line,
+                                data::Action action)
 {
     const QString books = readableBooks(year, Needs::BooksWithCash);
+    actAs(books, line, action);
     conn.OpenHeld(books);
     data::addMissingTables(conn);
     const std::optional<data::CashAccount> cash = data::cashAccount(conn);
@@ -334,8 +358,10 @@ void PellamTool::voucher(const CommandLine& line)
     // The open year is that of --year, else this one, as a login opens it:
     // a voucher dated outside it is refused as the window refuses it.
     const data::FinancialYear year = yearOption(line);
+    const bool reads = line.subject() == QLatin1String("show") || line.subject() == QLatin1String("list");
     db::Connection conn;
-    const int cashAccNo = openForVouchers(year, conn);
+    const int cashAccNo =
+        openForVouchers(year, conn, line, reads ? data::Action::ReadBooks : data::Action::SaveVouchers);
     VoucherCommand(line, conn, cashAccNo, year, out_).run();
 }
 
@@ -344,7 +370,7 @@ void PellamTool::importVouchers(const CommandLine& line)
     ImportCommand::checkUsage(line);
     const data::FinancialYear year = yearOption(line);
     db::Connection conn;
-    const int cashAccNo = openForVouchers(year, conn);
+    const int cashAccNo = openForVouchers(year, conn, line, ImportCommand::action(line));
     ImportCommand(line, conn, cashAccNo, year, out_, err_).run();
 }
 
@@ -360,7 +386,8 @@ void PellamTool::carryForward(const CommandLine& line)
                                                     .arg(oldYear.label(), data::yearDatabasePath(dataFolder, oldYear)));
     refuseDamagedBooks(*oldFile, true);
     db::Connection conn;
-    const int cashAccNo = openForVouchers(year, conn);
+    const int cashAccNo = openForVouchers(
+        year, conn, line, line.subject() == QLatin1String("check") ? data::Action::ReadBooks : data::Action::ChangeMasters);
     db::Connection old;
     old.Open(*oldFile, true, 5000, true);
     CarryForwardCommand(line, conn, cashAccNo, old, year, out_).run();
@@ -378,9 +405,15 @@ void PellamTool::lock(const CommandLine& line)
     if (until)
         if (const std::optional<QString> refusal = data::BooksLock::dateRefusal(*until, year))
             throw UsageError(*refusal);
+    const QString books = readableBooks(year, Needs::BooksWithCash);
+    const ActingUser user = identifyUser(books, line, input_, util_);
+    requireRight(user, line.has(QStringLiteral("show")) ? data::Action::ReadBooks : data::Action::SetLockDates);
     db::Connection conn;
-    openForVouchers(year, conn);
+    conn.OpenHeld(books);
+    data::addMissingTables(conn);
     data::BooksLock lock(conn);
+    if (!line.has(QStringLiteral("show")) && lock.movesBack(until))
+        requireRight(user, data::Action::MoveLockDateBack);
     if (until) {
         lock.lockUntil(*until);
         out_ << QStringLiteral("Locked the books of %1 up to %2").arg(year.label(), datetext::format(*until)) << Qt::endl;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PellamUtility.h"
+#include "cli/ActingUser.h"
 #include "cli/CommandLine.h"
 #include "data/FinancialYear.h"
 #include "database/Connection.h"
@@ -18,6 +19,9 @@ class PellamTool {
 public:
     PellamTool(QTextStream& out, QTextStream& err, QDateTime now = QDateTime::currentDateTime());
     int run(const QStringList& arguments);
+    // Where a password is read (--password-stdin, or typed on a terminal);
+    // without it no password can be given.
+    void setInput(QTextStream& in) { input_.in = &in; }
 
 private:
     void init(const CommandLine& line);
@@ -38,7 +42,11 @@ private:
     QString existingBooks(const data::FinancialYear& year) const;
     // Opens the year's books on `conn` for storing vouchers; the cash
     // account's number.
-    int openForVouchers(const data::FinancialYear& year, db::Connection& conn) const;
+    int openForVouchers(const data::FinancialYear& year, db::Connection& conn, const CommandLine& line,
+                        data::Action action);
+    // Who runs the command on `books`, refused unless the role allows
+    // `action`.
+    void actAs(const QString& books, const CommandLine& line, data::Action action);
     enum class Needs { Books, BooksWithCash };
     // The year's books, which must exist and hold a year's books (with a
     // cash account where `needs` says so); looked at without a byte changed.
@@ -55,6 +63,7 @@ private:
     QDateTime now_;
     QString appFolder_;
     PellamUtility util_;
+    PasswordInput input_;
 };
 
 } // namespace pellam::cli

@@ -117,7 +117,7 @@ void ReportCommand::allowOnly(const QString& report, const QStringList& options)
     QStringList given = line_.options();
     given.sort();
     for (const QString& option : given)
-        if (!everyReport.contains(option) && !options.contains(option))
+        if (!everyReport.contains(option) && !CommandLine::namesTheUser(option) && !options.contains(option))
             throw UsageError(QStringLiteral("'report %1' takes no option '--%2'").arg(report, option));
 }
 

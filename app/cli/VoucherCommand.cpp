@@ -79,7 +79,7 @@ void VoucherCommand::allowOnly(const QStringList& options) const
     QStringList given = line_.options();
     given.sort();
     for (const QString& option : given)
-        if (!options.contains(option))
+        if (!options.contains(option) && !CommandLine::namesTheUser(option))
             throw UsageError(QStringLiteral("'voucher %1' takes no option '--%2'").arg(line_.subject(), option));
     if (line_.has(kReceipt) && line_.has(kPayment))
         throw UsageError(QStringLiteral("a voucher is a receipt or a payment: give --receipt or --payment, not both"));

@@ -26,5 +26,8 @@ int main(int argc, char** argv)
     pellam::app::setApplicationIdentity();
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return pellam::cli::PellamTool(out, err).run(QCoreApplication::arguments().mid(1));
+    QTextStream in(stdin);
+    pellam::cli::PellamTool tool(out, err);
+    tool.setInput(in);
+    return tool.run(QCoreApplication::arguments().mid(1));
 }

@@ -20,18 +20,6 @@ struct OldPassword {
     QString hash;
 };
 
-// The older login let a user in when the typed text equalled the stored one
-// unscrambled, exactly: no trimming, and a blank stored text let in only an
-// empty box. The scrambling works on the Western code page; a stored text
-// with characters outside it was scrambled under another page, so what it
-// let in cannot be known.
-std::optional<QString> passwordTheOldLoginTook(const QString& stored, const PellamUtility& util)
-{
-    if (!windows1252::covers(stored))
-        return std::nullopt;
-    return util.DeCrypt(stored);
-}
-
 // Secure delete zeroes the space the old texts leave in their pages instead
 // of merely freeing it; the connection's own setting comes back afterwards.
 class SecureDelete {
@@ -75,6 +63,13 @@ std::optional<PellamError> moveChangesIntoTheFile(db::Connection& conn)
 }
 
 } // namespace
+
+std::optional<QString> passwordTheOldLoginTook(const QString& stored, const PellamUtility& util)
+{
+    if (!windows1252::covers(stored))
+        return std::nullopt;
+    return util.DeCrypt(stored);
+}
 
 ConvertedPasswords convertScrambledPasswords(db::Connection& conn, const PellamUtility& util, const PasswordHash& hasher)
 {

@@ -26,6 +26,13 @@ struct ConvertedPasswords {
     std::optional<PellamError> leftInFile;
 };
 
+// The older login let a user in when the typed text equalled the stored one
+// unscrambled, exactly: no trimming, and a blank stored text let in only an
+// empty box. The scrambling works on the Western code page; a stored text
+// with characters outside it was scrambled under another page, so what it
+// let in cannot be known (nothing).
+std::optional<QString> passwordTheOldLoginTook(const QString& stored, const PellamUtility& util);
+
 // Books from older versions (or restored from an old backup) keep user
 // passwords scrambled, which anyone can undo. This replaces every stored
 // password that is not a hash, in one transaction: by the hash of the one

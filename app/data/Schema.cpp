@@ -72,7 +72,8 @@ create table if not exists PostSettings(
 // bank writes it, and the institution its vouchers go to. Its rules pick a
 // head by a text the description holds, the lowest number first; the head
 // is kept by code, as the user gives it, so a rule survives a head's
-// renumbering and reads the same in next year's books.
+// renumbering and reads the same in next year's books. A user's role says
+// what the user may do (Rights); a user without a row is an Accountant.
 const char* const kAddedTables = R"sql(
 create table if not exists importmapping(
     name text collate nocase primary key,
@@ -108,6 +109,29 @@ begin select raise(abort, 'The books are locked up to a date on or after the vou
 // writes it; the program's own routes say so first, naming the date.
 // Their names, to tell whether books have them all.
 const char* const kAddedTableNames[] = {"importmapping", "importrule", "balancehead", "booksetting"};
+
+const char* const kRolesTable = R"sql(
+create table userrole(
+    userid text collate nocase primary key,
+    role text not null constraint userrole_known check (role in ('Administrator', 'Accountant', 'Auditor')));
+)sql";
+
+bool hasTable(db::Connection& conn, const char* name)
+{
+    return conn.scalar(QStringLiteral("select count(*) from sqlite_master where type = 'table' and name = ?"),
+                       {QString::fromLatin1(name)})
+               .toLongLong() > 0;
+}
+
+// Books kept before users had roles were run by users who could do
+// everything: each keeps that as an Administrator.
+void addRolesTable(db::Connection& conn)
+{
+    if (hasTable(conn, "userrole"))
+        return;
+    conn.executeScript(QString::fromUtf8(kRolesTable));
+    conn.execute(QStringLiteral("insert into userrole(userid, role) select userid, 'Administrator' from loginuser"));
+}
 
 // A voucher names an institution and two ledger heads of the books. A check
 // cannot look into other tables, and a foreign key holds only where the
@@ -183,6 +207,7 @@ void createSchema(db::Connection& conn)
         transaction.emplace(conn);
     conn.executeScript(QString::fromUtf8(kTables));
     conn.executeScript(QString::fromUtf8(kAddedTables));
+    addRolesTable(conn);
     conn.executeScript(QString::fromUtf8(kTriggers).arg(
         QString::fromUtf8(kKnownNamesCondition),
         QStringLiteral("A voucher must name an institution and ledger heads that are in the books.")));
@@ -194,17 +219,18 @@ void createSchema(db::Connection& conn)
 
 void addMissingTables(db::Connection& conn)
 {
-    QStringList names;
+    QStringList names{QStringLiteral("'userrole'")};
     for (const char* name : kAddedTableNames)
         names << QLatin1Char('\'') + QLatin1String(name) + QLatin1Char('\'');
     if (conn.scalar(QStringLiteral("select count(*) from sqlite_master where type = 'table' and name in (%1)")
                         .arg(names.join(QLatin1Char(','))))
-            .toLongLong() == qsizetype(std::size(kAddedTableNames)))
+            .toLongLong() == names.size())
         return;
     std::optional<db::Transaction> transaction;
     if (!conn.inTransaction())
         transaction.emplace(conn);
     conn.executeScript(QString::fromUtf8(kAddedTables));
+    addRolesTable(conn);
     if (transaction)
         transaction->commit();
 }

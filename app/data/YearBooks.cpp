@@ -1,6 +1,7 @@
 #include "data/YearBooks.h"
 
 #include "data/DatabaseFiles.h"
+#include "data/Rights.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -31,6 +32,8 @@ void writeFirstRows(db::Connection& conn)
     conn.execute(QStringLiteral("insert into accountopening(accno, shopid, opamt, optype) values(1, 1, 0, 'D')"));
     conn.execute(QStringLiteral("insert into loginuser(userid, username, description, userpwd) values(?, ?, '', null)"),
                  {QStringLiteral("MERION"), QStringLiteral("MERION")});
+    conn.execute(QStringLiteral("insert into userrole(userid, role) values(?, ?)"),
+                 {QStringLiteral("MERION"), roleName(Role::Administrator)});
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "core/ErrorHandling.h"
 #include "core/HelpKey.h"
 #include "core/Say.h"
+#include "core/UserRights.h"
 #include "data/BooksLock.h"
 #include "grids/ListGrid.h"
 #include "input/KeyValidation.h"
@@ -243,7 +244,7 @@ void FrmAccounts::UBtnCtrl1_OnSaveClick(bool* Cancel, bool IsAdd)
         OpGrid->setFocus();
         return;
     }
-    if (!app::Connection())
+    if (!app::Connection() || !app::mayDo(data::Action::ChangeMasters))
         return;
     // A save the user chose to skip stored nothing, so the bar stays in entry.
     if (app::runStep([&] { store_.save(head, *openings); }, QStringLiteral("UBtnCtrl1_OnSaveClick"), kForm) !=
@@ -255,7 +256,7 @@ void FrmAccounts::UBtnCtrl1_OnSaveClick(bool* Cancel, bool IsAdd)
 
 void FrmAccounts::UBtnCtrl1_OnDeleteClick()
 {
-    if (shown().isEmpty() || !app::Connection())
+    if (shown().isEmpty() || !app::Connection() || !app::mayDo(data::Action::ChangeMasters))
         return;
     const int n = shown().toInt();
     HeadDeleteGuard guard = HeadDeleteGuard::None;

@@ -6,6 +6,7 @@
 #include "core/ErrorHandling.h"
 #include "core/HelpKey.h"
 #include "core/Say.h"
+#include "core/UserRights.h"
 #include "grids/ListGrid.h"
 #include "input/KeyValidation.h"
 #include "input/KeyValidator.h"
@@ -148,7 +149,7 @@ void FrmCompany::UBtnCtrl1_OnSaveClick(bool* Cancel, bool IsAdd)
         txtName->setFocus();
         return;
     }
-    if (!app::Connection())
+    if (!app::Connection() || !app::mayDo(data::Action::ChangeMasters))
         return;
     const Institution institution = fields();
     int number = institution.shopId;
@@ -169,7 +170,7 @@ void FrmCompany::UBtnCtrl1_OnSaveClick(bool* Cancel, bool IsAdd)
 
 void FrmCompany::UBtnCtrl1_OnDeleteClick()
 {
-    if (shown().isEmpty() || !app::Connection())
+    if (shown().isEmpty() || !app::Connection() || !app::mayDo(data::Action::ChangeMasters))
         return;
     const int n = shown().toInt();
     InstitutionDeleteGuard guard = InstitutionDeleteGuard::None;

@@ -5,6 +5,7 @@
 #include "core/ErrorHandling.h"
 #include "core/FormKeys.h"
 #include "core/Say.h"
+#include "core/UserRights.h"
 #include "errors/ErrorNumber.h"
 #include "errors/PellamError.h"
 #include "masters/HeadsInUseStore.h"
@@ -142,7 +143,7 @@ void FrmShAccSetup::CmdUp_Click()
     for (int i = 0; i < LstAcc->count(); ++i)
         if (LstAcc->item(i)->checkState() == Qt::Checked)
             accnos.append(LstAcc->item(i)->data(Qt::UserRole).toLongLong());
-    if (!app::Connection())
+    if (!app::Connection() || !app::mayDo(data::Action::ChangeMasters))
         return;
     const app::StepResult saved = app::runStep([&] { HeadsInUseStore(app::state().Conn).save(shopId, accnos); },
                                      QStringLiteral("CmdUp_Click"), kModule);

@@ -8,8 +8,10 @@
 #include "core/MdiHost.h"
 #include "core/Say.h"
 #include "data/LoginUsers.h"
+#include "data/UserRoles.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFormLayout>
 #include <QVBoxLayout>
 
@@ -30,7 +32,7 @@ QLineEdit* upperCaseBox(QWidget* parent, const QString& name)
 FrmUser::FrmUser(QWidget* parent)
     : QWidget(parent), TxtLogId(upperCaseBox(this, QStringLiteral("TxtLogId"))),
       TxtUserName(upperCaseBox(this, QStringLiteral("TxtUserName"))),
-      TxtDescription(upperCaseBox(this, QStringLiteral("TxtDescription"))),
+      TxtDescription(upperCaseBox(this, QStringLiteral("TxtDescription"))), CboRole(new QComboBox(this)),
       CmdAdd(namedButton(this, QStringLiteral("&Add"), QStringLiteral("CmdAdd"))),
       CmdEdit(namedButton(this, QStringLiteral("&Edit"), QStringLiteral("CmdEdit"))),
       CmdDelete(namedButton(this, QStringLiteral("&Delete"), QStringLiteral("CmdDelete"))),
@@ -43,6 +45,10 @@ FrmUser::FrmUser(QWidget* parent)
     form->addRow(QStringLiteral("User Name :"), TxtLogId);
     form->addRow(QStringLiteral("Full Name :"), TxtUserName);
     form->addRow(QStringLiteral("Description :"), TxtDescription);
+    CboRole->setObjectName(QStringLiteral("CboRole"));
+    for (data::Role role : {data::Role::Administrator, data::Role::Accountant, data::Role::Auditor})
+        CboRole->addItem(data::roleName(role), int(role));
+    form->addRow(QStringLiteral("Role :"), CboRole);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(buttonRow({CmdAdd, CmdEdit, CmdDelete, CmdClose}));
@@ -74,7 +80,13 @@ bool FrmUser::showUser(const QString& userid)
     TxtLogId->setText(user->userid);
     TxtUserName->setText(user->username);
     TxtDescription->setText(user->description);
+    showRole(user->role);
     return true;
+}
+
+void FrmUser::showRole(data::Role role)
+{
+    CboRole->setCurrentIndex(CboRole->findData(int(role)));
 }
 
 void FrmUser::RefreshBtn()
@@ -85,6 +97,8 @@ void FrmUser::RefreshBtn()
     CmdClose->setEnabled(!entering_);
     // The user id is the row's key: it can be typed for a new user only.
     TxtLogId->setReadOnly(entering_ && !adding_);
+    // A role shown while browsing is not one being chosen.
+    CboRole->setEnabled(entering_);
 }
 
 void FrmUser::CmdAdd_Click()
@@ -103,13 +117,15 @@ void FrmUser::CmdAdd_Click()
     TxtLogId->clear();
     TxtUserName->clear();
     TxtDescription->clear();
+    showRole(data::Role::Accountant);
     RefreshBtn();
     TxtLogId->setFocus();
 }
 
 void FrmUser::save()
 {
-    const data::LoginUser user{TxtLogId->text().trimmed(), TxtUserName->text(), TxtDescription->text()};
+    const data::LoginUser user{TxtLogId->text().trimmed(), TxtUserName->text(), TxtDescription->text(),
+                               data::Role(CboRole->currentData().toInt())};
     if (adding_ && user.userid.isEmpty()) {
         say(QStringLiteral("Invalid User Id"), MessageIcon::Information);
         TxtLogId->setFocus();
@@ -135,6 +151,12 @@ void FrmUser::save()
     }
     if (change == data::LoginUsers::Change::NotFound) {
         say(QStringLiteral("Invalid User "), MessageIcon::Information);
+        return;
+    }
+    if (change == data::LoginUsers::Change::LastAdministrator) {
+        say(data::LoginUsers::lastAdministratorRefusal(user.userid), MessageIcon::Information);
+        showRole(data::Role::Administrator);
+        CboRole->setFocus();
         return;
     }
     entering_ = false;
@@ -188,9 +210,11 @@ void FrmUser::CmdDelete_Click()
     const QString procedure = QStringLiteral("CmdDelete_Click");
     bool found = false;
     int users = 0;
+    bool lastAdministrator = false;
     if (runStep([&] {
             found = showUser(userid);
             users = data::LoginUsers(state().Conn).count();
+            lastAdministrator = data::UserRoles(state().Conn).isLastAdministrator(userid);
         },
                 procedure, objectName()) != StepResult::Done)
         return;
@@ -201,6 +225,10 @@ void FrmUser::CmdDelete_Click()
     // Without a user nobody could log in to these books again.
     if (users <= 1) {
         say(QStringLiteral("The last user cannot be deleted."), MessageIcon::Information);
+        return;
+    }
+    if (lastAdministrator) {
+        say(data::LoginUsers::lastAdministratorRefusal(userid), MessageIcon::Information);
         return;
     }
     if (say(QStringLiteral("Are you Sure to Delete this User ?"), MessageIcon::Question, MessageButtons::YesNo) ==

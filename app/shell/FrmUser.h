@@ -1,14 +1,18 @@
 #pragma once
 
+#include "data/Rights.h"
+
 #include <QWidget>
 
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 
 namespace pellam::app {
 
 // The user manager: shows a user of the books, adds users (without a
-// password), changes their full name and description, and deletes them.
+// password), changes their full name, description and role, and deletes
+// them; the last Administrator is kept.
 class FrmUser : public QWidget {
     Q_OBJECT
 public:
@@ -36,10 +40,12 @@ private:
     // (which has been said).
     QString askUserId(const QString& prompt);
     bool showUser(const QString& userid);
+    void showRole(data::Role role);
 
     QLineEdit* TxtLogId;
     QLineEdit* TxtUserName;
     QLineEdit* TxtDescription;
+    QComboBox* CboRole;
     QPushButton* CmdAdd;
     QPushButton* CmdEdit;
     QPushButton* CmdDelete;

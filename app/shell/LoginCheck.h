@@ -1,23 +1,16 @@
 #pragma once
 
-#include <QString>
-
-namespace pellam::db {
-class Connection;
-}
+#include "core/AppState.h"
+#include "data/LoginCheck.h"
 
 namespace pellam::app {
 
-struct LoginOutcome {
-    enum Result { Accepted, UnknownUser, WrongPassword } result = UnknownUser;
-    QString userid; // the user's name as stored, when accepted
-};
+using data::LoginOutcome;
 
-// Checks a typed user name (without regard to case) and password against
-// the users of the year's books. A user whose password was never set is
-// let in with any password. Passwords are compared with their stored hash;
-// a hash made with an older cost is renewed on a successful login, and
-// books that still hold scrambled passwords are converted first.
-LoginOutcome checkLogin(db::Connection& conn, const QString& name, const QString& password);
+// The login window's check, with the program's own unscrambler.
+inline LoginOutcome checkLogin(db::Connection& conn, const QString& name, const QString& password)
+{
+    return data::checkLogin(conn, state().Util, name, password);
+}
 
 } // namespace pellam::app

@@ -4,6 +4,7 @@
 #include "core/Common.h"
 #include "core/MdiHost.h"
 #include "core/Say.h"
+#include "core/UserRights.h"
 #include "help/HelpViewer.h"
 #include "shell/Calculator.h"
 #include "shell/frmLogin.h"
@@ -200,7 +201,7 @@ QAction* PellamMenu::item(const QString& objectName) const
     return items_.value(objectName, nullptr);
 }
 
-void PellamMenu::setOpener(const QString& objectName, std::function<void()> open)
+void PellamMenu::setOpener(const QString& objectName, std::function<void()> open, std::optional<data::Action> needs)
 {
     QAction* a = item(objectName);
     if (!a)
@@ -208,6 +209,18 @@ void PellamMenu::setOpener(const QString& objectName, std::function<void()> open
     disconnect(a, &QAction::triggered, nullptr, nullptr);
     connect(a, &QAction::triggered, this, [open = std::move(open)] { open(); });
     a->setEnabled(true);
+    if (needs)
+        needs_.insert(objectName, *needs);
+    else
+        needs_.remove(objectName);
+}
+
+void PellamMenu::applyRights()
+{
+    const data::Role role = currentRole();
+    for (auto it = needs_.cbegin(); it != needs_.cend(); ++it)
+        if (QAction* a = item(it.key()))
+            a->setEnabled(data::Rights::allows(role, it.value()));
 }
 
 void PellamMenu::setYearText(const QString& text)
@@ -268,6 +281,7 @@ bool PellamMenu::login()
     if (!dialog.LoginSucceeded || programEnded())
         return false;
     setUserText(state().Util.UserName());
+    applyRights();
     return true;
 }
 

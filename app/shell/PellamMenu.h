@@ -1,10 +1,12 @@
 #pragma once
 
 #include "core/ShellView.h"
+#include "data/Rights.h"
 
 #include <QHash>
 #include <QMainWindow>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -26,7 +28,12 @@ public:
     // The menu item named `objectName`; null when there is none.
     QAction* item(const QString& objectName) const;
     // Makes a menu item open a window; items without an opener stay disabled.
-    void setOpener(const QString& objectName, std::function<void()> open);
+    // An item that `needs` an action is usable only by users whose role
+    // allows it (applyRights).
+    void setOpener(const QString& objectName, std::function<void()> open, std::optional<data::Action> needs = {});
+    // Enables the items with an opener that the logged-in user's role
+    // allows and disables the others; done after every login.
+    void applyRights();
 
     void setYearText(const QString& text);
     void setUserText(const QString& text);
@@ -61,6 +68,7 @@ private:
     QProgressBar* PrgBar;
     QMenu* windowMenu_ = nullptr;
     QHash<QString, QAction*> items_;
+    QHash<QString, data::Action> needs_;
 };
 
 } // namespace pellam::app

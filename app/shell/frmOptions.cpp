@@ -5,6 +5,7 @@
 #include "core/FormParts.h"
 #include "core/HelpKey.h"
 #include "core/Say.h"
+#include "core/UserRights.h"
 #include "data/BooksLock.h"
 #include "dialogs/Dialogs.h"
 #include "format/DateText.h"
@@ -109,6 +110,22 @@ bool frmOptions::saveLock()
             TxtLock->setFocus();
             return false;
         }
+    }
+    bool back = false;
+    bool same = false;
+    if (runStep(
+            [&] {
+                const data::BooksLock lock(state().Conn);
+                same = lock.lockedUntil() == until;
+                back = lock.movesBack(until);
+            },
+            QStringLiteral("CmdApply_Click"), objectName()) != StepResult::Done)
+        return false;
+    if (same)
+        return true;
+    if (!mayDo(data::Action::SetLockDates) || (back && !mayMoveLockBack())) {
+        TxtLock->setFocus();
+        return false;
     }
     return runStep(
                [&] {

@@ -40,8 +40,11 @@ auto modal(PellamMenu& menu)
 
 } // namespace
 
+// The windows every role may open for reading need no action; the Auditor
+// is refused at their saves and deletes instead.
 void wireMenu(PellamMenu& menu)
 {
+    using data::Action;
     menu.setOpener(QStringLiteral("MnEJou"), [] { FrmJournal::open(); });
     menu.setOpener(QStringLiteral("mnuinst"), [] { showSingle<masters::FrmCompany>(); });
     menu.setOpener(QStringLiteral("mnFileAcc"), [] { showSingle<masters::FrmAccounts>(); });
@@ -52,14 +55,14 @@ void wireMenu(PellamMenu& menu)
     menu.setOpener(QStringLiteral("MnRptR"), [] { showSingle<FrmRecPaySum>(); });
     menu.setOpener(QStringLiteral("mnrptqt"), [] { showSingle<FrmQuarterRep>(); });
     menu.setOpener(QStringLiteral("MnMth"), [] { showSingle<FrmMonthRep>(); });
-    menu.setOpener(QStringLiteral("mnImport"), [] { showSingle<FrmImport>(); });
-    menu.setOpener(QStringLiteral("mnBk"), modal<FrmBackUp>(menu));
-    menu.setOpener(QStringLiteral("MnuTRst"), modal<FrmRestore>(menu));
-    menu.setOpener(QStringLiteral("yrcldb"), [] { showSingle<FrmClosing>(); });
+    menu.setOpener(QStringLiteral("mnImport"), [] { showSingle<FrmImport>(); }, Action::ImportVouchers);
+    menu.setOpener(QStringLiteral("mnBk"), modal<FrmBackUp>(menu), Action::BackUp);
+    menu.setOpener(QStringLiteral("MnuTRst"), modal<FrmRestore>(menu), Action::Restore);
+    menu.setOpener(QStringLiteral("yrcldb"), [] { showSingle<FrmClosing>(); }, Action::CloseYear);
     menu.setOpener(QStringLiteral("mnCarry"), [] { showSingle<FrmCarryForward>(); });
     menu.setOpener(QStringLiteral("chpass"), [] { showSingle<frmPassword>(); });
-    menu.setOpener(QStringLiteral("mnUser"), [] { showSingle<FrmUser>(); });
-    menu.setOpener(QStringLiteral("mntopt"), modal<frmOptions>(menu));
+    menu.setOpener(QStringLiteral("mnUser"), [] { showSingle<FrmUser>(); }, Action::ManageUsers);
+    menu.setOpener(QStringLiteral("mntopt"), modal<frmOptions>(menu), Action::ChangeOptions);
     menu.setOpener(QStringLiteral("mnAbout"), [&menu] {
         static QPointer<frmAbout> about;
         if (!about) {

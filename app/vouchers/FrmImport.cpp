@@ -8,6 +8,7 @@
 #include "core/HelpKey.h"
 #include "core/MdiHost.h"
 #include "core/Say.h"
+#include "core/UserRights.h"
 #include "data/CashAccount.h"
 #include "data/ImportMappings.h"
 #include "database/Cursor.h"
@@ -305,6 +306,8 @@ void FrmImport::CmdCheck_Click()
 
 void FrmImport::CmdImport_Click()
 {
+    if (!mayDo(data::Action::ImportVouchers))
+        return;
     if (say(QStringLiteral("Import the vouchers of %1 into the books?").arg(QFileInfo(TxtFile->text().trimmed()).fileName()),
             MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes)
         return;

@@ -7,6 +7,7 @@
 #include "core/HelpKey.h"
 #include "core/MdiHost.h"
 #include "core/Say.h"
+#include "core/UserRights.h"
 #include "errors/PellamError.h"
 #include "format/DateText.h"
 #include "grids/PopupGrid.h"
@@ -175,6 +176,8 @@ void FrmJournal::CmdEdit_Click()
 
 void FrmJournal::CmdDelete_Click()
 {
+    if (!mayDo(data::Action::SaveVouchers))
+        return;
     enterMode(DeleteMode);
 }
 
@@ -267,6 +270,8 @@ void FrmJournal::deleteShownVoucher()
 
 void FrmJournal::CmdSave_Click()
 {
+    if (!mayDo(data::Action::SaveVouchers))
+        return;
     AppState& s = state();
     const VoucherFields fields{TxtJouDate->text(), chosenAccount(), txtAmount->text(), EditMode, TxtJouNo->text()};
     if (const auto problem = VoucherCheck::check(fields, s.YearStart, s.YearEnd)) {

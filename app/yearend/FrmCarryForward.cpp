@@ -8,6 +8,7 @@
 #include "core/HelpKey.h"
 #include "core/MdiHost.h"
 #include "core/Say.h"
+#include "core/UserRights.h"
 #include "data/BooksLock.h"
 #include "system/AppFolders.h"
 
@@ -141,7 +142,7 @@ void FrmCarryForward::showDifferences(const QList<data::CarryDifference>& differ
 
 void FrmCarryForward::CmdUpdate_Click()
 {
-    if (shown_.isEmpty())
+    if (shown_.isEmpty() || !mayDo(data::Action::ChangeMasters))
         return;
     std::optional<QString> locked;
     runStep([&] { locked = data::BooksLock(state().Conn).openingsRefusal(); }, QStringLiteral("CmdUpdate_Click"), kForm);

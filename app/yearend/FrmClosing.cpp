@@ -5,6 +5,8 @@
 #include "core/HelpKey.h"
 #include "core/MdiHost.h"
 #include "core/Say.h"
+#include "core/UserRights.h"
+#include "data/BooksLock.h"
 #include "errors/PellamError.h"
 #include "format/DateText.h"
 #include "system/AppFolders.h"
@@ -126,6 +128,7 @@ void FrmClosing::start()
         log(datetext::format(QDate::currentDate()));
         log(QStringLiteral("Database Successfully Created"));
         Label2->setText(QStringLiteral("Database is Successfully Created"));
+        offerLock();
         break;
     case Outcome::Declined:
         log(QStringLiteral("Nothing was created: the existing database was kept"));
@@ -139,6 +142,23 @@ void FrmClosing::start()
     CmdOk->setEnabled(true);
     Timer1->stop();
     Timer1_Timer();
+}
+
+void FrmClosing::offerLock()
+{
+    // The closed year is done with: locked, its books are read, not changed.
+    const AppState& s = state();
+    if (data::Rights::allows(currentRole(), data::Action::SetLockDates) &&
+        say(QStringLiteral("Lock the books of %1 up to %2? They can then be read but not changed.")
+                .arg(data::FinancialYear{s.YearStart, s.YearEnd}.label(), datetext::format(s.YearEnd)),
+            MessageIcon::Question, MessageButtons::YesNo, {}, 1) == MessageAnswer::Yes) {
+        try {
+            data::BooksLock(state().Conn).lockUntil(s.YearEnd);
+            log(QStringLiteral("The books are locked up to ") + datetext::format(s.YearEnd));
+        } catch (const PellamError& e) {
+            say(e.Description(), MessageIcon::Critical);
+        }
+    }
 }
 
 FrmClosing::Outcome FrmClosing::closeYear()

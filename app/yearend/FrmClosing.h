@@ -28,6 +28,8 @@ private:
 
     void start();
     Outcome closeYear();
+    // Offers to lock the closed year's books up to its last day.
+    void offerLock();
     void log(const QString& text);
     void progress(double value);
 

@@ -169,7 +169,7 @@ void YearClosing::build(const QString& file, const Reporter& reporter)
     db::Transaction transaction(books);
     // Whatever a template holds besides its schema is not this year's.
     for (const char* table : {"account", "organization", "PostSettings", "loginuser", "accountopening", "journal", "shopacc",
-                              "importmapping", "importrule"})
+                              "userrole", "balancehead", "booksetting", "importmapping", "importrule"})
         books.execute(QStringLiteral("delete from ") + QLatin1String(table));
     int step = 0;
     for (const CarriedTable& carried : kCarried) {
@@ -177,6 +177,12 @@ void YearClosing::build(const QString& file, const Reporter& reporter)
         carryRows(open, books, QLatin1String(carried.table));
         reporter.done(10 + 20 * ++step);
     }
+    // The users keep their roles; users of books older than roles were
+    // free to do everything, and stay Administrators.
+    if (hasTable(open, QStringLiteral("userrole")))
+        carryRows(open, books, QStringLiteral("userrole"));
+    else
+        books.execute(QStringLiteral("insert into userrole(userid, role) select userid, 'Administrator' from loginuser"));
     // Which heads each institution uses, the balance heads and the bank
     // statements' mappings and rules serve next year as they are; books
     // older than some of them have none to carry.

@@ -28,6 +28,7 @@ struct InputRequest {
     QString prompt;
     QString title;
     QString defaultText;
+    bool secret = false;         // a password: the typed text is not shown
 };
 
 struct FileRequest {

@@ -122,7 +122,7 @@ std::optional<QString> QtDialogs::input(const InputRequest& request)
     bool ok = false;
     const ReturnFocus owner;
     const QString text = QInputDialog::getText(owner.window(), titleOr(request.title),
-                                               request.prompt, QLineEdit::Normal,
+                                               request.prompt, request.secret ? QLineEdit::Password : QLineEdit::Normal,
                                                request.defaultText, &ok);
     if (!ok)
         return std::nullopt;

@@ -30,11 +30,14 @@ struct Tool : ::testing::Test {
     test::TempHome home;
     QDateTime now{QDate(2026, 12, 6), QTime(14, 30, 5)};
 
-    Result run(const QStringList& arguments)
+    // `input` is what standard input holds.
+    Result run(const QStringList& arguments, QString input = {})
     {
         QString out, err;
-        QTextStream outStream(&out), errStream(&err);
-        const int code = cli::PellamTool(outStream, errStream, now).run(arguments);
+        QTextStream outStream(&out), errStream(&err), inStream(&input);
+        cli::PellamTool tool(outStream, errStream, now);
+        tool.setInput(inStream);
+        const int code = tool.run(arguments);
         return {code, out, err};
     }
     // Inside the application folder that TempHome sets.
@@ -336,8 +339,11 @@ TEST_F(Tool, CheckAndBackupReplaceScrambledPasswordsFirst)
         return f.open(QIODevice::ReadOnly) && f.readAll().contains(scrambled.toUtf8());
     };
 
+    // The password is tried as the older login tried it; the command
+    // converts it and says so.
+    const QStringList asMerion{QStringLiteral("--user"), QStringLiteral("merion"), QStringLiteral("--password-stdin")};
     scramble();
-    const Result checked = run({QStringLiteral("check")});
+    const Result checked = run(QStringList{QStringLiteral("check")} + asMerion, QStringLiteral("Gopuram 9\n"));
     EXPECT_EQ(checked.code, 0) << checked.err.toStdString();
     EXPECT_TRUE(checked.out.endsWith(QStringLiteral("Replaced the scrambled password of user MERION by a hash\n") + notice +
                                      QStringLiteral("2 repairs were made\n")))
@@ -346,7 +352,8 @@ TEST_F(Tool, CheckAndBackupReplaceScrambledPasswordsFirst)
 
     scramble();
     const QString copy = home.file(QStringLiteral("mine.bak"));
-    const Result backedUp = run({QStringLiteral("backup"), QStringLiteral("--to"), copy});
+    const Result backedUp =
+        run(QStringList{QStringLiteral("backup"), QStringLiteral("--to"), copy} + asMerion, QStringLiteral("Gopuram 9\n"));
     EXPECT_EQ(backedUp.code, 0) << backedUp.err.toStdString();
     EXPECT_EQ(backedUp.out, QStringLiteral("Replaced the scrambled password of user MERION by a hash\n") + notice +
                                 QStringLiteral("Backed up the books for 2026-2027 to %1\n").arg(copy));
@@ -471,7 +478,8 @@ TEST_F(Tool, WrongCallsGiveOneLineAndExitTwo)
         "  6  the books or the backup are damaged: no year's books, no cash account, or vouchers that cannot be read\n"
         "  7  nothing to report: no records, or no cash account for the statement\n"
         "  8  a file or folder cannot be written\n"
-        "  9  cancelled: Ctrl+C stopped the report before its file was written\n")))
+        "  9  cancelled: Ctrl+C stopped the report before its file was written\n"
+        "  10  not allowed: an unknown user, a missing or wrong password, or an action the user's role does not allow\n")))
         << help.out.toStdString();
 }
 

@@ -33,11 +33,14 @@ struct VoucherBooks : ::testing::Test {
             "insert into loginuser(userid, username, description) values('clerk', 'A CLERK', '');"));
     }
 
-    ToolResult run(const QStringList& arguments)
+    // `input` is what standard input holds.
+    ToolResult run(const QStringList& arguments, QString input = {})
     {
         QString out, err;
-        QTextStream outStream(&out), errStream(&err);
-        const int code = cli::PellamTool(outStream, errStream, now).run(arguments);
+        QTextStream outStream(&out), errStream(&err), inStream(&input);
+        cli::PellamTool tool(outStream, errStream, now);
+        tool.setInput(inStream);
+        const int code = tool.run(arguments);
         return {code, out, err};
     }
     // Voucher `number` as stored, every field but its number.

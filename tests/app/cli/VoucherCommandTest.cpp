@@ -92,7 +92,7 @@ TEST_F(Vouchers, ARefusedVoucherSaysWhyAndStoresNothing)
         {QStringLiteral("--bill"), QStringLiteral("B\x1b"), 1,
          "The bill number may not hold control characters (line breaks, tabs and the like)."},
         {QStringLiteral("--bill"), QStringLiteral("12345678"), 1, "The bill number may have at most 7 characters."},
-        {QStringLiteral("--user"), QStringLiteral("nobody"), 2, "--user: there is no user 'nobody' in the books"},
+        {QStringLiteral("--user"), QStringLiteral("nobody"), 10, "--user: there is no user 'nobody' in the books"},
         {QStringLiteral("--receipt"), QString(), 2,
          "a voucher is a receipt or a payment: give --receipt or --payment, not both"},
         {QStringLiteral("--from"), QStringLiteral("01/04/2026"), 2, "'voucher add' takes no option '--from'"},

@@ -4,6 +4,9 @@
 #include "shell/FrmUser.h"
 #include "shell/LoginCheck.h"
 
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -44,6 +47,11 @@ struct UserManager : ::testing::Test {
                 rs.toString(QStringLiteral("description")), rs.toString(QStringLiteral("nopwd"))};
     }
     int users() { return books.conn().scalar(QStringLiteral("select count(*) from loginuser")).toInt(); }
+    QComboBox* roles() { return window->findChild<QComboBox*>(QStringLiteral("CboRole")); }
+    QString storedRole(const QString& userid)
+    {
+        return books.conn().scalar(QStringLiteral("select role from userrole where userid = ?"), {userid}).toString();
+    }
     void expectBrowsing()
     {
         EXPECT_FALSE(window->entering());
@@ -205,4 +213,63 @@ TEST_F(UserManager, F1OpensTheHelpAtTheUserManager)
     window->activateWindow();
     QTest::keyClick(box("TxtDescription"), Qt::Key_F1);
     EXPECT_EQ(help.topics(), QList<int>{FrmUser::kHelpContext});
+}
+
+TEST_F(UserManager, SavesTheRoleChosenForAUserAndKeepsTheLastAdministrator)
+{
+    ASSERT_NE(roles(), nullptr);
+    auto* form = window->findChild<QFormLayout*>();
+    EXPECT_EQ(qobject_cast<QLabel*>(form->labelForField(roles()))->text(), QStringLiteral("Role :"));
+    EXPECT_EQ((QStringList{roles()->itemText(0), roles()->itemText(1), roles()->itemText(2)}),
+              (QStringList{QStringLiteral("Administrator"), QStringLiteral("Accountant"), QStringLiteral("Auditor")}));
+    EXPECT_EQ(roles()->currentText(), QStringLiteral("Administrator")) << "the logged-in user's role";
+    EXPECT_FALSE(roles()->isEnabled()) << "nothing is chosen while browsing";
+
+    // A new user is an Accountant unless chosen otherwise.
+    button("CmdAdd")->click();
+    EXPECT_TRUE(roles()->isEnabled());
+    EXPECT_EQ(roles()->currentText(), QStringLiteral("Accountant"));
+    type("TxtLogId", QStringLiteral("ravi"));
+    type("TxtUserName", QStringLiteral("ravi"));
+    button("CmdAdd")->click();
+    EXPECT_EQ(storedRole(QStringLiteral("RAVI")), QStringLiteral("Accountant"));
+    button("CmdAdd")->click();
+    type("TxtLogId", QStringLiteral("audit"));
+    type("TxtUserName", QStringLiteral("auditor"));
+    roles()->setCurrentText(QStringLiteral("Auditor"));
+    button("CmdAdd")->click();
+    EXPECT_EQ(storedRole(QStringLiteral("AUDIT")), QStringLiteral("Auditor"));
+    EXPECT_TRUE(scripted->messages().empty());
+
+    // MERION, the only Administrator, keeps the role and stays.
+    const QString refusal =
+        QStringLiteral("MERION is the last Administrator of these books: make another user an Administrator first.");
+    scripted->answerInput(QStringLiteral("merion"));
+    button("CmdEdit")->click();
+    type("TxtUserName", QStringLiteral("merion m"));
+    roles()->setCurrentText(QStringLiteral("Auditor"));
+    button("CmdAdd")->click();
+    EXPECT_EQ(scripted->texts(), QStringList{refusal});
+    EXPECT_TRUE(window->entering());
+    EXPECT_EQ(storedRole(QStringLiteral("MERION")), QStringLiteral("Administrator"));
+    EXPECT_EQ(row(QStringLiteral("MERION"))[1], QStringLiteral("MERION")) << "nothing of the refused save is stored";
+    button("CmdEdit")->click();
+
+    scripted->clear();
+    scripted->answerInput(QStringLiteral("merion"));
+    button("CmdDelete")->click();
+    EXPECT_EQ(scripted->texts(), QStringList{refusal}) << "refused before the question";
+    EXPECT_EQ(users(), 4);
+
+    // Another Administrator frees MERION.
+    scripted->clear();
+    scripted->answerInput(QStringLiteral("ravi"));
+    button("CmdEdit")->click();
+    EXPECT_EQ(roles()->currentText(), QStringLiteral("Accountant"));
+    roles()->setCurrentText(QStringLiteral("Administrator"));
+    button("CmdAdd")->click();
+    scripted->answerInput(QStringLiteral("merion")).answer(MessageAnswer::Yes);
+    button("CmdDelete")->click();
+    EXPECT_TRUE(row(QStringLiteral("MERION")).isEmpty());
+    EXPECT_EQ(storedRole(QStringLiteral("MERION")), QString());
 }

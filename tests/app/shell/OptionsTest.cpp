@@ -139,3 +139,50 @@ TEST_F(Options, ASettingsFileThatCannotBeWrittenIsReportedAndOkStaysOpen)
     EXPECT_NE(window.result(), QDialog::Accepted);
     EXPECT_EQ(stored(QStringLiteral("AtBkApp0")), QStringLiteral("7")) << "nothing half-saved";
 }
+
+TEST_F(Options, TheBooksAreLockedUpToADayOfTheYearAndOnlyAnAdministratorMovesTheLockBack)
+{
+    const auto lockedUntil = [this] {
+        return books.conn().scalar(QStringLiteral("select value from booksetting where name = 'LockedUntil'")).toString();
+    };
+    const QDate day = books.year.start.addMonths(6).addDays(-1);
+    {
+        frmOptions w;
+        EXPECT_EQ(box(w, "TxtLock")->text(), QString());
+        type(w, "TxtLock", datetext::format(books.year.start.addDays(-1)));
+        EXPECT_FALSE(w.CmdApply_Click());
+        EXPECT_EQ(scripted->texts(),
+                  QStringList({QStringLiteral("The books can be locked up to a day of the financial year %1 (%2 to %3) "
+                                              "only.")
+                                   .arg(books.year.label(), datetext::format(books.year.start),
+                                        datetext::format(books.year.end))}));
+        type(w, "TxtLock", datetext::format(day));
+        EXPECT_TRUE(w.CmdApply_Click());
+        EXPECT_EQ(lockedUntil(), day.toString(Qt::ISODate));
+    }
+    scripted->clear();
+    {
+        // Moving the lock back asks for the password again; Cancel keeps it.
+        frmOptions w;
+        EXPECT_EQ(box(w, "TxtLock")->text(), datetext::format(day));
+        box(w, "TxtLock")->clear();
+        scripted->answerInput(std::nullopt);
+        EXPECT_FALSE(w.CmdApply_Click());
+        ASSERT_EQ(scripted->inputs().size(), 1u);
+        EXPECT_TRUE(scripted->inputs()[0].secret);
+        EXPECT_EQ(lockedUntil(), day.toString(Qt::ISODate));
+    }
+    books.conn().execute(QStringLiteral("update userrole set role = 'Accountant' where userid = 'MERION'"));
+    books.conn().execute(QStringLiteral("insert into loginuser(userid, username) values('BOSS', 'BOSS')"));
+    books.conn().execute(QStringLiteral("insert into userrole(userid, role) values('BOSS', 'Administrator')"));
+    scripted->clear();
+    {
+        frmOptions w;
+        EXPECT_TRUE(w.CmdApply_Click()) << "the other options are saved while the lock stays as it is";
+        type(w, "TxtLock", datetext::format(day.addDays(1)));
+        EXPECT_FALSE(w.CmdApply_Click());
+        EXPECT_EQ(scripted->inputs().size(), 0u) << "an Accountant is not asked for a password";
+        EXPECT_EQ(scripted->texts().size(), 1u);
+        EXPECT_EQ(lockedUntil(), day.toString(Qt::ISODate));
+    }
+}

@@ -1,6 +1,7 @@
 #include "app/AppTestBooks.h"
 #include "app/ModalDriver.h"
 #include "app/RecordingHelp.h"
+#include "core/AppState.h"
 #include "core/MdiHost.h"
 #include "dialogs/ScriptedDialogs.h"
 #include "shell/frmPassword.h"
@@ -98,4 +99,40 @@ TEST_F(UserMenus, OptionsOpenModallyAndAboutOnItsOwn)
     EXPECT_TRUE(abouts.front()->isVisible());
     abouts.front()->findChild<QPushButton*>(QStringLiteral("CmdOk"))->click();
     QApplication::processEvents();
+}
+
+TEST_F(UserMenus, ALoginEnablesOnlyTheItemsTheUsersRoleAllows)
+{
+    books.conn().executeScript(QStringLiteral(
+        "insert into loginuser(userid, username) values('ACC', 'ACC'), ('AUDIT', 'AUDIT'), ('NOROW', 'NOROW');"
+        "insert into userrole(userid, role) values('ACC', 'Accountant'), ('AUDIT', 'Auditor');"));
+    const QStringList administrative{QStringLiteral("mntopt"), QStringLiteral("MnuTRst"), QStringLiteral("mnUser"),
+                                     QStringLiteral("yrcldb")};
+    const QStringList changing{QStringLiteral("mnImport"), QStringLiteral("mnBk")};
+    const QStringList reading{QStringLiteral("MnEJou"),  QStringLiteral("mnuinst"), QStringLiteral("mnFileAcc"),
+                              QStringLiteral("MnuUsetup"), QStringLiteral("Acc"),   QStringLiteral("MnRLedger"),
+                              QStringLiteral("MnRp"),     QStringLiteral("MnMth"),  QStringLiteral("chpass"),
+                              QStringLiteral("mnlog")};
+    struct Case {
+        const char* user;
+        bool administrative, changing;
+    };
+    // A user without a role row is an Accountant; the last login decides.
+    for (const Case& c : {Case{"AUDIT", false, false}, Case{"ACC", false, true}, Case{"NOROW", false, true},
+                          Case{"MERION", true, true}, Case{"AUDIT", false, false}}) {
+        const QString user = QString::fromLatin1(c.user);
+        test::whenModal([&](QWidget* login) {
+            auto* name = login->findChild<QLineEdit*>(QStringLiteral("TxtUserName"));
+            name->setText(user);
+            login->findChild<QPushButton*>(QStringLiteral("CmdOk"))->click();
+        });
+        ASSERT_TRUE(menu.login());
+        ASSERT_EQ(state().Util.UserName(), user);
+        for (const QString& item : administrative)
+            EXPECT_EQ(menu.item(item)->isEnabled(), c.administrative) << c.user << " " << item.toStdString();
+        for (const QString& item : changing)
+            EXPECT_EQ(menu.item(item)->isEnabled(), c.changing) << c.user << " " << item.toStdString();
+        for (const QString& item : reading)
+            EXPECT_TRUE(menu.item(item)->isEnabled()) << c.user << " " << item.toStdString();
+    }
 }

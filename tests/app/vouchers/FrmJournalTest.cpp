@@ -509,3 +509,67 @@ TEST_F(Journal, TheMenuItemOpensTheWindowAtTheTopLeftOfTheMainWindow)
     EXPECT_EQ(journal->parentWidget()->pos(), QPoint(0, 0));
     EXPECT_EQ(journal->formHeightTwips(), 3420);
 }
+
+TEST_F(Journal, AnAuditorReadsButEverySaveAndDeleteIsRefusedWithNothingStored)
+{
+    open();
+    enterPayment();
+    click("CmdSave");
+    ASSERT_EQ(count(QStringLiteral("select count(*) from journal")), 1);
+    books.conn().executeScript(QStringLiteral("insert into loginuser(userid, username) values('AUDIT', 'AUDIT');"
+                                              "insert into userrole(userid, role) values('AUDIT', 'Auditor');"));
+    app::state().Util.setUserName(QStringLiteral("AUDIT"));
+    const QString refusal = QStringLiteral("An Auditor can read the books but not change them.");
+
+    enterPayment(QStringLiteral("250"));
+    click("CmdSave");
+    EXPECT_EQ(messages(), QStringList{refusal});
+    EXPECT_EQ(boxes->messages()[0].icon, MessageIcon::Information);
+    EXPECT_EQ(text("txtAmount"), QStringLiteral("250")) << "what was typed stays on screen";
+
+    boxes->clear();
+    click("CmdEdit");
+    leaveNumber(1);
+    EXPECT_EQ(text("txtAmount"), QStringLiteral("100")) << "a voucher can be loaded for reading";
+    type("txtAmount", QStringLiteral("300"));
+    click("CmdSave");
+    click("CmdCancel");
+    click("CmdDelete");
+    EXPECT_EQ(messages(), (QStringList{refusal, refusal}));
+    EXPECT_FALSE(form->DeleteMode);
+    EXPECT_EQ(count(QStringLiteral("select count(*) from journal")), 1);
+    EXPECT_EQ(count(QStringLiteral("select amount from journal where jousrlno = 1")), 10000);
+}
+
+TEST_F(Journal, AVoucherOnALockedDayIsNeitherSavedChangedNorDeleted)
+{
+    open();
+    enterPayment();
+    click("CmdSave");
+    const QString lockDay = day(4);
+    books.conn().execute(QStringLiteral("insert into booksetting(name, value) values('LockedUntil', ?)"),
+                         {books.year.start.addDays(4).toString(Qt::ISODate)});
+    const QString locked = QStringLiteral("The books are locked up to %1: a voucher dated on or before it cannot be "
+                                          "added, changed or deleted.")
+                               .arg(lockDay);
+    enterPayment();
+    click("CmdSave");
+    EXPECT_EQ(messages(), QStringList({locked}));
+    EXPECT_EQ(QApplication::focusWidget(), box("TxtJouDate"));
+
+    for (const char* mode : {"CmdEdit", "CmdDelete"}) {
+        boxes->clear();
+        click(mode);
+        leaveNumber(1);
+        EXPECT_EQ(messages(), QStringList({locked})) << mode;
+        click("CmdCancel");
+    }
+    EXPECT_EQ(count(QStringLiteral("select count(*) from journal")), 1);
+
+    boxes->clear();
+    enterPayment();
+    box("TxtJouDate")->setText(day(5));
+    click("CmdSave");
+    EXPECT_EQ(messages(), QStringList());
+    EXPECT_EQ(count(QStringLiteral("select count(*) from journal")), 2) << "the day after the lock is open";
+}

@@ -12,6 +12,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include "core/UserRights.h"
+
 #include <gtest/gtest.h>
 
 using namespace pellam;
@@ -74,7 +76,27 @@ TEST_F(ClosingWindow, StartCreatesTheNextYearAndLogsEveryStep)
     EXPECT_TRUE(button()->isEnabled());
     EXPECT_EQ(test::dumpTable(next, QStringLiteral("loginuser")), test::dumpTable(state().DbFile, QStringLiteral("loginuser")));
     EXPECT_EQ(books.conn().State(), 1) << "the program keeps working in the open year";
-    EXPECT_TRUE(scripted->texts().isEmpty());
+    // The closed year may be locked; Enter keeps it open.
+    EXPECT_EQ(scripted->texts(), QStringList({QStringLiteral("Lock the books of %1 up to %2? They can then be read but "
+                                                             "not changed.")
+                                                  .arg(books.year.label(), datetext::format(books.year.end))}));
+    EXPECT_EQ(scripted->messages()[0].defaultButton, 1);
+    EXPECT_EQ(books.conn().scalar(QStringLiteral("select count(*) from booksetting")).toInt(), 0);
+}
+
+TEST_F(ClosingWindow, TheClosedYearLockedAfterTheClosingIsReadNotChanged)
+{
+    scripted->answer(MessageAnswer::Yes);
+    button()->click();
+    EXPECT_EQ(logLines().last(), QStringLiteral("The books are locked up to ") + datetext::format(books.year.end));
+    EXPECT_EQ(books.conn().scalar(QStringLiteral("select value from booksetting where name = 'LockedUntil'")).toString(),
+              books.year.end.toString(Qt::ISODate));
+    scripted->clear();
+    EXPECT_FALSE(mayDo(data::Action::ChangeMasters));
+    EXPECT_EQ(scripted->texts(),
+              QStringList({QStringLiteral("The books of %1 are locked: they can be read but not changed.")
+                               .arg(books.year.label())}));
+    EXPECT_TRUE(mayDo(data::Action::ReadBooks));
 }
 
 TEST_F(ClosingWindow, UntickedEveryHeadOpensAtZero)

@@ -80,7 +80,7 @@ TEST_F(Closing, WithZeroOpeningsCarriesHeadsInstitutionsSettingsAndUsersWithZero
                                 QStringLiteral("Tranfer Postsettings"), QStringLiteral("Tranfer loginuser"),
                                 QStringLiteral("Tranfer Accounts....")}));
     for (const char* table :
-         {"account", "organization", "PostSettings", "loginuser", "shopacc", "importmapping", "importrule"})
+         {"account", "organization", "PostSettings", "loginuser", "userrole", "shopacc", "importmapping", "importrule"})
         EXPECT_EQ(dumpTable(next, QLatin1String(table)), dumpTable(books, QLatin1String(table))) << table;
     EXPECT_EQ(dumpTable(next, QStringLiteral("importrule")), QStringList({"1|SBI|FEES|FEE"}));
     EXPECT_EQ(dumpTable(next, QStringLiteral("accountopening")),
