@@ -57,7 +57,9 @@ frmOptions::frmOptions(QWidget* parent)
     TxtLock->setToolTip(QStringLiteral("No voucher dated on or before this day can be added, changed or deleted, and no "
                                        "opening can change. Empty: the books are not locked."));
     auto* lock = new QFormLayout;
-    lock->addRow(QStringLiteral("Books locked up to"), TxtLock);
+    auto* lockLabel = new QLabel(QStringLiteral("Books &locked up to"), this);
+    lockLabel->setBuddy(TxtLock);
+    lock->addRow(lockLabel, TxtLock);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(days);

@@ -37,7 +37,7 @@ QTableWidgetItem* cell(const QString& text, bool amount = false)
 FrmCarryForward::FrmCarryForward(QWidget* parent)
     : QWidget(parent), LblYears(new QLabel(this)), GrdCarried(new QTableWidget(0, 5, this)),
       LblSummary(new QLabel(this)),
-      CmdUpdate(namedButton(this, QStringLiteral("&Update"), QStringLiteral("CmdUpdate"))),
+      CmdUpdate(namedButton(this, QStringLiteral("Up&date"), QStringLiteral("CmdUpdate"))),
       CmdClose(namedButton(this, QStringLiteral("&Close"), QStringLiteral("CmdClose"))),
       year_{state().YearStart, state().YearEnd},
       oldYear_(data::FinancialYear::beginningIn(state().YearStart.year() - 1))
