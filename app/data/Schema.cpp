@@ -116,18 +116,11 @@ create table userrole(
     role text not null constraint userrole_known check (role in ('Administrator', 'Accountant', 'Auditor')));
 )sql";
 
-bool hasTable(db::Connection& conn, const char* name)
-{
-    return conn.scalar(QStringLiteral("select count(*) from sqlite_master where type = 'table' and name = ?"),
-                       {QString::fromLatin1(name)})
-               .toLongLong() > 0;
-}
-
 // Books kept before users had roles were run by users who could do
 // everything: each keeps that as an Administrator.
 void addRolesTable(db::Connection& conn)
 {
-    if (hasTable(conn, "userrole"))
+    if (hasTable(conn, QStringLiteral("userrole")))
         return;
     conn.executeScript(QString::fromUtf8(kRolesTable));
     conn.execute(QStringLiteral("insert into userrole(userid, role) select userid, 'Administrator' from loginuser"));
@@ -215,6 +208,12 @@ void createSchema(db::Connection& conn)
     conn.executeScript(QString::fromUtf8(kViews));
     if (transaction)
         transaction->commit();
+}
+
+bool hasTable(db::Connection& conn, const QString& name)
+{
+    return conn.scalar(QStringLiteral("select count(*) from sqlite_master where type = 'table' and name = ?"), {name})
+               .toLongLong() > 0;
 }
 
 void addMissingTables(db::Connection& conn)

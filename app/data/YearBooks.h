@@ -21,6 +21,8 @@ void createSchema(db::Connection& conn);
 // route that opens books for writing calls it, so older books get them
 // without the restart an upgrade asks for. Writes nothing when all exist.
 void addMissingTables(db::Connection& conn);
+// Whether the books have the table `name` (books older than a table lack it).
+bool hasTable(db::Connection& conn, const QString& name);
 
 // Writes the rows a year's books start with into an empty database: the
 // schema, the cash account, institution 1, the user and the version rows.

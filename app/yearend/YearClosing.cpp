@@ -57,12 +57,6 @@ void carryRows(db::Connection& from, db::Connection& to, const QString& table)
     }
 }
 
-bool hasTable(db::Connection& conn, const QString& table)
-{
-    return conn.scalar(QStringLiteral("select count(*) from sqlite_master where type = 'table' and name = ?"), {table})
-               .toLongLong() > 0;
-}
-
 PellamError withContext(const PellamError& e)
 {
     return PellamError(e.Number(), QStringLiteral("The new year's database could not be created: ") + e.Description(),
@@ -179,7 +173,7 @@ void YearClosing::build(const QString& file, const Reporter& reporter)
     }
     // The users keep their roles; users of books older than roles were
     // free to do everything, and stay Administrators.
-    if (hasTable(open, QStringLiteral("userrole")))
+    if (data::hasTable(open, QStringLiteral("userrole")))
         carryRows(open, books, QStringLiteral("userrole"));
     else
         books.execute(QStringLiteral("insert into userrole(userid, role) select userid, 'Administrator' from loginuser"));
@@ -187,7 +181,7 @@ void YearClosing::build(const QString& file, const Reporter& reporter)
     // statements' mappings and rules serve next year as they are; books
     // older than some of them have none to carry.
     for (const char* table : {"shopacc", "balancehead", "importmapping", "importrule"})
-        if (hasTable(open, QLatin1String(table)))
+        if (data::hasTable(open, QLatin1String(table)))
             carryRows(open, books, QLatin1String(table));
     reporter.say(QStringLiteral("Tranfer Accounts...."));
     books.execute(QStringLiteral("insert into accountopening(accno, shopid, opamt, optype) "
