@@ -1,5 +1,6 @@
 #include "database/Connection.h"
 #include "errors/PellamError.h"
+#include "support/ErrorNumberOf.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -8,17 +9,9 @@
 using namespace pellam;
 using namespace pellam::db;
 
-namespace {
+using pellam::test::errorNumberOf;
 
-int errorNumberOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const PellamError& e) {
-        return e.Number();
-    }
-    return 0;
-}
+namespace {
 
 // Statements the connection holds, its cache included.
 int statementsOpen(Connection& conn)

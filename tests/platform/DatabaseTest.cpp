@@ -1,5 +1,6 @@
 #include "database/Connection.h"
 #include "errors/PellamError.h"
+#include "support/ErrorNumberOf.h"
 #include "files/FileHold.h"
 #include "support/QtPrinters.h"
 
@@ -14,17 +15,9 @@
 using namespace pellam;
 using namespace pellam::db;
 
-namespace {
+using pellam::test::errorNumberOf;
 
-int errorNumberOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const PellamError& e) {
-        return e.Number();
-    }
-    return 0;
-}
+namespace {
 
 struct Books : ::testing::Test {
     QTemporaryDir dir;

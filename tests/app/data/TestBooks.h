@@ -6,21 +6,12 @@
 #include "data/YearBooks.h"
 #include "database/Connection.h"
 #include "errors/PellamError.h"
+#include "support/ErrorNumberOf.h"
 
 #include <QTemporaryDir>
 #include <functional>
 
 namespace pellam::test {
-
-inline int errorNumberOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const PellamError& e) {
-        return e.Number();
-    }
-    return 0;
-}
 
 struct TestBooks {
     QTemporaryDir dir;
