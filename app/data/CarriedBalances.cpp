@@ -172,11 +172,8 @@ std::optional<QString> CarryForwardCheck::changedSinceClosing()
     if (seen == *closed || seen == settings.value(kTold))
         return std::nullopt;
     BookSettings(newBooks_).set(kTold, seen);
-    return QStringLiteral("The books of %1 changed after the closing: %2 carried %3 "
-                          "(Utilities > Check Carried Balances).")
-        .arg(oldYear_.label())
-        .arg(now.size())
-        .arg(now.size() == 1 ? QStringLiteral("balance differs") : QStringLiteral("balances differ"));
+    return QStringLiteral("The books of %1 changed after the closing: %2 (Utilities > Check Carried Balances).")
+        .arg(oldYear_.label(), differingBalances(now.size()));
 }
 
 QString balanceText(qint64 paise)
@@ -193,9 +190,19 @@ std::optional<QString> previousYearBooks(const QString& dataFolder, const Financ
     return file;
 }
 
+QString differingBalances(qsizetype count)
+{
+    return count == 1 ? QStringLiteral("1 carried balance differs")
+                      : QStringLiteral("%1 carried balances differ").arg(count);
+}
+
 std::optional<QString> carriedBalancesNotice(db::Connection& books, int cashAccNo, const QString& dataFolder,
                                              const FinancialYear& year)
 {
+    // Books no closing of this program made have nothing to compare with:
+    // the year before is not opened for them.
+    if (!BookSettings(books).value(kClosed))
+        return std::nullopt;
     const std::optional<QString> file = previousYearBooks(dataFolder, year);
     if (!file)
         return std::nullopt;

@@ -95,6 +95,9 @@ private:
     FinancialYear oldYear_;
 };
 
+// "1 carried balance differs", "3 carried balances differ".
+QString differingBalances(qsizetype count);
+
 // "1,500.00 D": a balance as the lists of carried balances show it.
 QString balanceText(qint64 paise);
 

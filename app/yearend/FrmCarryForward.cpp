@@ -129,9 +129,7 @@ void FrmCarryForward::showDifferences(const QList<data::CarryDifference>& differ
         differences.isEmpty()
             ? QStringLiteral("Every carried balance of %1 equals its closing in %2.").arg(year_.label(), oldYear_.label())
             : QStringLiteral("%1: Update writes the closings of %2 as the openings.")
-                  .arg(differences.size() == 1 ? QStringLiteral("1 carried balance differs")
-                                               : QStringLiteral("%1 carried balances differ").arg(differences.size()),
-                       oldYear_.label()));
+                  .arg(data::differingBalances(differences.size()), oldYear_.label()));
     if (!differences.isEmpty()) {
         GrdCarried->setCurrentCell(0, 0);
         CmdUpdate->setFocus();
